@@ -1,0 +1,8 @@
+#pragma once
+
+class Speaker {
+  public:
+    virtual ~Speaker() = default;
+    // Plays a tone and returns when it has ended; without a device it returns at once.
+    virtual void Beep(int frequencyHz, int durationMs) = 0;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The two style bits the scan tests, as the window list reports them.
+inline constexpr std::uint32_t WS_VISIBLE = 0x10000000;
+inline constexpr std::uint32_t WS_BORDER = 0x00800000;
+
+struct DesktopWindow {
+    std::uint32_t handle = 0; // the X window id of the client window
+    std::uint32_t style = 0;  // WS_VISIBLE and WS_BORDER as they apply
+    std::u32string title;     // may stay empty for a window without both style bits
+};
+
+class WindowList {
+  public:
+    virtual ~WindowList() = default;
+    // The desktop's top-level windows, the top of the Z-order first. A window that vanishes
+    // during the scan is left out; an unreachable display gives an empty list.
+    virtual std::vector<DesktopWindow> topLevelWindows() = 0;
+};
