@@ -1,0 +1,37 @@
+#include "app/app_icon.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+namespace {
+
+QPixmap stopwatch(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(60, 60, 70));
+    p.drawRoundedRect(QRectF(13, 1, 6, 4), 1, 1); // crown
+    p.drawRect(QRectF(15, 4, 2, 3));
+    p.setPen(QPen(QColor(60, 60, 70), 2.5));
+    p.setBrush(QColor(255, 255, 232));
+    p.drawEllipse(QRectF(3.5, 6.5, 25, 25));
+    p.setPen(QPen(QColor(220, 0, 0), 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(16, 19), QPointF(16, 10)); // hand at the last seconds
+    p.drawLine(QPointF(16, 19), QPointF(21, 22));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(220, 0, 0));
+    p.drawEllipse(QPointF(16, 19), 2, 2);
+    return pixmap;
+}
+
+} // namespace
+
+QIcon appIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64})
+        icon.addPixmap(stopwatch(size));
+    return icon;
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "app/logic/app_settings.h"
+#include "platform/settings_store.h"
+
+// Fills the record from the store, in key order; writes nothing.
+AppSettingsRecord LoadAppSettings(SettingsStore& store);

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+class Form1;
+
+// The three signals a refresh gives besides the countdown label.
+
+// Five tones when the alarm is on and exactly its seconds remain.
+void AlarmCheck(Form1& form, std::int32_t remaining);
+// The seconds in the window's title, then one toggle of the window's attention state.
+void FinalMinuteSignal(Form1& form, const QString& secondText);
+// The item's title alone in the window's title.
+void EndOfAuctionSignal(Form1& form);

@@ -1,0 +1,24 @@
+#include "platform/qsettings_store.h"
+
+#include <QSettings>
+
+QString QSettingsStore::GetSetting(const QString& appName, const QString& section,
+                                   const QString& key, const QString& defaultValue) {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, appName);
+    settings.beginGroup(section);
+    const QVariant value = settings.value(key);
+    if (!value.isValid())
+        return defaultValue;
+    // An unquoted comma in a hand-edited value makes QSettings read a list; it was one text.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
+}
+
+void QSettingsStore::SaveSetting(const QString& appName, const QString& section,
+                                 const QString& key, const QString& text) {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, appName);
+    settings.beginGroup(section);
+    settings.setValue(key, text);
+    settings.sync();
+}
