@@ -3,6 +3,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "app/normal_geometry.h"
 #include "app/shape.h"
 #include "app/shared_state.h"
 #include "app/vb_label.h"
@@ -49,11 +50,14 @@ class Form1 : public QWidget {
     VbLabel* Lbl_NoAuction;
     Shape* Shape2;
     VbTimer* Timer1;
+    NormalGeometry* normalGeometry;
 
     void Timer1_Timer();
     void Form_Unload();
     void Form_MouseMove();
     void Lbl_GetArtikel_Click();
+    void Lbl_Optionen_Click();
+    void Lbl_GoItem_Click();
     void Lbl_GetTime_MouseMove() { hover(Lbl_GetTime); }
     void Lbl_GetArtikel_MouseMove() { hover(Lbl_GetArtikel); }
     void Lbl_Optionen_MouseMove() { hover(Lbl_Optionen); }
