@@ -5,6 +5,7 @@
 #include <QKeySequence>
 #include <QShortcut>
 #include <QUrl>
+#include <cstdio>
 #include <cstring>
 
 #include "app/form1.h"
@@ -18,6 +19,16 @@ bool isClockOnly(int argc, char** argv) {
 }
 
 int runWindow(int argc, char** argv) {
+    // The desktop's window list and the attention toggle speak X11; under Wayland this runs
+    // through XWayland.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+            std::fputs("zeitfang: keine X11-Anzeige gefunden (DISPLAY ist nicht gesetzt).\n",
+                       stderr);
+            return 2;
+        }
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
     QApplication app(argc, argv);
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));

@@ -1,11 +1,12 @@
 """The real program finds the auction in a real browser window on a real X server."""
 import os
 import signal
+import subprocess
 import time
 import unittest
 from datetime import timedelta
 
-from harness import Desktop, auction_title, local_now, wait_for
+from harness import BIN, Desktop, auction_title, local_now, wait_for
 
 HINT = ("Öffnen Sie den Artikel,\nauf den Sie bieten\nmöchten, in Ihrem\nWeb-Browser und\n"
         "klicken Sie auf\n'Artikel übernehmen'")
@@ -39,6 +40,7 @@ class CaptureTest(unittest.TestCase):
         labels = self.desktop.labels(proc.pid)
         self.assertIn("Kein Artikel gewählt.", labels)
         self.assertIn(HINT, labels)
+        self.assertFalse(os.path.exists(self.desktop.settings_path()), "start-up wrote settings")
 
     def test_hidden_and_borderless_are_passed_over_and_the_upper_is_taken(self):
         base = local_now()
@@ -78,6 +80,13 @@ class CaptureTest(unittest.TestCase):
         self.desktop.stop(churn)
         self.assertIsNone(proc.poll())
         self.assertEqual(self.desktop.title(wid), " Zeitfang 1.4.17")
+
+    def test_without_a_display_says_so(self):
+        env = dict(self.desktop.env)
+        env.pop("DISPLAY")
+        r = subprocess.run([BIN], env=env, capture_output=True, text=True, timeout=20)
+        self.assertEqual(r.returncode, 2)
+        self.assertIn("DISPLAY", r.stderr)
 
     def test_ends_cleanly_when_the_x_server_goes_away(self):
         proc, _ = self.desktop.start_zeitfang()
