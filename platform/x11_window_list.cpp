@@ -100,8 +100,9 @@ constexpr std::uint32_t kMotifDecorationsFlag = 2; // MWM_HINTS_DECORATIONS
 // Frames of reparenting window managers nest the client one or two levels deep.
 constexpr int kClientSearchDepth = 3;
 
-// Writing to a server that has gone away raises SIGPIPE, whose default action ends the
-// process. Keep it blocked while talking to the server and drop what it left pending.
+// libxcb notices a hang-up by reading before it writes, but a server that dies between the two
+// makes the write raise SIGPIPE, whose default action ends the process. Keep it blocked while
+// talking to the server and drop what it left pending.
 class SigpipeBlock {
   public:
     SigpipeBlock() {
