@@ -278,6 +278,11 @@ bool hasAtom(const Property& list, xcb_atom_t atom) {
     return false;
 }
 
+bool isIconic(const Property& wmState) {
+    const auto state = wmState.values32(); // state, icon window
+    return !state.empty() && state[0] == kIconicState;
+}
+
 // EWMH: the first type the reader knows counts; a window without one is a normal window.
 bool isNormalOrDialog(const Property& types, const AtomTable& atoms) {
     if (types.type() != XCB_ATOM_ATOM)
@@ -393,8 +398,7 @@ std::vector<DesktopWindow> describe(const Session& s, const std::vector<xcb_wind
 
         const bool visible = attributes->map_state == XCB_MAP_STATE_VIEWABLE &&
                              !hasAtom(p[StateProperty], s.atoms[NetWmStateHidden]) &&
-                             !(!p[WmStateProperty].values32().empty() &&
-                               p[WmStateProperty].values32()[0] == kIconicState);
+                             !isIconic(p[WmStateProperty]);
         const bool managed = managedByWm || !attributes->override_redirect;
         const bool bordered = managed && isNormalOrDialog(p[TypeProperty], s.atoms) &&
                               (windowManagerDrawsFrame(p[MotifProperty]) ||
