@@ -126,7 +126,8 @@ void Form1::Form1init() {
     Shape1->setFillColor(QColor(244, 255, 247));
     Shape2->setFillColor(QColor(255, 255, 232));
     Shape3->setFillColor(QColor(255, 244, 244));
-    setCaption(QStringLiteral(" Zeitfang %1.%2").arg(ZEITFANG_VERSION_MAJOR).arg(ZEITFANG_VERSION_MINOR));
+    setCaption(
+        QStringLiteral(" Zeitfang %1.%2").arg(ZEITFANG_VERSION_MAJOR).arg(ZEITFANG_VERSION_MINOR));
     shared.AppSettings = LoadAppSettings(platform.settings);
     CaptureAuction(*this);
     RestoreWindowPlacement(*this, SettingsAppName, SettingsSection, true);
@@ -138,7 +139,9 @@ void Form1::Refresh() {
     Update_Label();
 }
 
-void Form1::Timer1_Timer() { Update_Label(); }
+void Form1::Timer1_Timer() {
+    Update_Label();
+}
 
 void Form1::Form_Unload() {
     SaveWindowPlacement(*this, SettingsAppName, SettingsSection);
@@ -174,7 +177,9 @@ void Form1::Form_MouseMove() {
         normalLook(label);
 }
 
-void Form1::Lbl_GetArtikel_Click() { Refresh(); }
+void Form1::Lbl_GetArtikel_Click() {
+    Refresh();
+}
 
 void Form1::Lbl_Optionen_Click() {
     normalLook(Lbl_Optionen); // no movements reach the window while the dialog is open

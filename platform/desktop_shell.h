@@ -2,7 +2,7 @@
 
 #include "platform/shell.h"
 
-// The desktop's handler for the address (xdg-open on X11 desktops), started without a shell.
+// Opens addresses with the desktop's handler (xdg-open), never through a shell.
 class DesktopShell : public Shell {
   public:
     void open(const QUrl& url) override;
