@@ -23,7 +23,9 @@ class Form1 : public QWidget {
 
     void setCaption(const QString& caption);
     const QString& caption() const { return m_caption; }
-    std::uint32_t handle() { return static_cast<std::uint32_t>(winId()); }
+    // Zero until the window exists: asking must not create it before the placement is restored,
+    // since Qt's X11 backend then opens a window set to minimised as a normal one.
+    std::uint32_t handle() const { return static_cast<std::uint32_t>(internalWinId()); }
 
     // Positions in twips, converted with the screen's logical resolution.
     int toPixelsX(double twips) const;
