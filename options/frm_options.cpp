@@ -22,6 +22,24 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
     p.setColor(role, colour);
     widget->setPalette(p);
 }
+
+// A flag other than 0 or 1 (only a hand-edited store holds one) shows as a greyed box and is
+// kept as it was unless the user ticks or clears the box.
+void showFlag(QCheckBox* box, std::int16_t flag) {
+    box->setTristate(flag != 0 && flag != 1);
+    box->setCheckState(flag == 0 ? Qt::Unchecked : flag == 1 ? Qt::Checked : Qt::PartiallyChecked);
+}
+
+std::int16_t flagOf(const QCheckBox* box, std::int16_t shown) {
+    switch (box->checkState()) {
+    case Qt::Unchecked:
+        return 0;
+    case Qt::Checked:
+        return 1;
+    default:
+        return shown;
+    }
+}
 } // namespace
 
 frmOptions::frmOptions(Form1& owner)
@@ -69,6 +87,11 @@ void frmOptions::setTwipsGeometry(QWidget* control, double left, double top, dou
 
 QCheckBox* frmOptions::checkBox(const QString& text, double left, double top, double width) {
     auto* box = new QCheckBox(text, this);
+    // Once ticked or cleared, a greyed box is an ordinary one.
+    connect(box, &QCheckBox::stateChanged, box, [box](int state) {
+        if (state != Qt::PartiallyChecked)
+            box->setTristate(false);
+    });
     setTwipsGeometry(box, left, top, width, 495);
     box->setAutoFillBackground(true);
     setColour(box, QPalette::Window, DialogBack);
@@ -87,10 +110,11 @@ void frmOptions::Form_Load() {
     const QPoint cursor = QCursor::pos();
     move(m_owner.toPixelsX(cursor.x() * m_owner.twipsPerPixelX() - 500),
          m_owner.toPixelsY(cursor.y() * m_owner.twipsPerPixelY() - 1800));
-    const AppSettingsRecord& s = m_owner.shared.AppSettings;
-    Check_msgonsync->setChecked(s.msgonsync != 0);
-    Check_synconstart->setChecked(s.synconstart != 0);
-    Check_Warnton->setChecked(s.warnton != 0);
+    m_shown = m_owner.shared.AppSettings;
+    const AppSettingsRecord& s = m_shown;
+    showFlag(Check_msgonsync, s.msgonsync);
+    showFlag(Check_synconstart, s.synconstart);
+    showFlag(Check_Warnton, s.warnton);
     Txt_WarnTonSek->setText(QString::number(s.warntonsek));
     cmdOK->setFocus();
 }
@@ -98,9 +122,9 @@ void frmOptions::Form_Load() {
 void frmOptions::cmdOK_Click() {
     AppSettingsRecord& s = m_owner.shared.AppSettings;
     // The flags act at once, even when the seconds are refused below.
-    s.msgonsync = Check_msgonsync->isChecked() ? 1 : 0;
-    s.synconstart = Check_synconstart->isChecked() ? 1 : 0;
-    s.warnton = Check_Warnton->isChecked() ? 1 : 0;
+    s.msgonsync = flagOf(Check_msgonsync, m_shown.msgonsync);
+    s.synconstart = flagOf(Check_synconstart, m_shown.synconstart);
+    s.warnton = flagOf(Check_Warnton, m_shown.warnton);
     const std::optional<std::int16_t> seconds =
         parseWarnSeconds(Txt_WarnTonSek->text().toStdString());
     if (!seconds) {

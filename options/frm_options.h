@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "app/logic/app_settings.h"
+
 class Form1;
 class QCheckBox;
 class QLabel;
@@ -33,4 +35,5 @@ class frmOptions : public QDialog {
     void setTwipsGeometry(QWidget* control, double left, double top, double width, double height);
 
     Form1& m_owner;
+    AppSettingsRecord m_shown; // the record as the dialog opened with it
 };

@@ -105,6 +105,19 @@ TEST_F(OptionsTest, CancelAfterARefusedOkKeepsTheNewFlagsInMemoryOnly) {
     EXPECT_EQ(again.Txt_WarnTonSek->text(), "60");
 }
 
+TEST_F(OptionsTest, HandEditedFlagsShowGreyAndStayUnlessChanged) {
+    shared.AppSettings = {2, -1, 1, 60};
+    frmOptions dialog(*form);
+    EXPECT_EQ(dialog.Check_msgonsync->checkState(), Qt::PartiallyChecked);
+    EXPECT_EQ(dialog.Check_synconstart->checkState(), Qt::PartiallyChecked);
+    dialog.Check_synconstart->click();
+    dialog.Check_synconstart->click();
+    dialog.cmdOK_Click();
+    EXPECT_EQ(stored("msgonsync"), "2");
+    EXPECT_EQ(stored("synconstart"), "0"); // greyed, ticked, cleared
+    EXPECT_EQ(stored("warnton"), "1");
+}
+
 TEST_F(OptionsTest, EnterAnswersOkAndEscAbbrechen) {
     for (const auto key : {Qt::Key_Return, Qt::Key_Escape}) {
         SetUp();
