@@ -123,13 +123,4 @@ TEST_F(CommandsTest, OptionsOpenModalOverTheWindowInTheNormalLook) {
     EXPECT_TRUE(fake.store.writes.isEmpty());
 }
 
-TEST_F(CommandsTest, TakeOverCapturesAndRefreshesAtOnce) {
-    click(form->Lbl_GetArtikel);
-    EXPECT_EQ(fake.windows.scans, 1);
-    EXPECT_EQ(form->Label1->caption(), "Kein Artikel gewählt.");
-    addAuction(90);
-    click(form->Lbl_GetArtikel);
-    EXPECT_EQ(form->LabelZeit->caption(), "1 Minute\r\n30 Sekunden");
-}
-
 } // namespace

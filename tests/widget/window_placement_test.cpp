@@ -95,17 +95,4 @@ TEST_F(PlacementTest, RestoreMovesShiftsPerCopyAndSetsTheState) {
     }
 }
 
-TEST_F(PlacementTest, ReopenedWindowClosesWhereItOpened) {
-    store({{"Left", "1500"},
-           {"Top", "1200"},
-           {"Width", "4200"},
-           {"Height", "2745"},
-           {"WindowState", "1"}});
-    addWindow("Zeitfang 1.4.17");
-    form->Form1init();
-    form->show();
-    form->close();
-    EXPECT_EQ(saved(), QStringList({"1800", "1500", "4200", "2745", "1"}));
-}
-
 } // namespace
