@@ -41,7 +41,9 @@ static const char* logPath;
 static int64_t anchorReal;
 static int64_t anchorSeen;
 
-static void* nextSymbol(const char* name) { return dlsym(RTLD_NEXT, name); }
+static void* nextSymbol(const char* name) {
+    return dlsym(RTLD_NEXT, name);
+}
 
 static int64_t realNowNs(void) {
     struct timespec ts = {0, 0};
@@ -68,7 +70,9 @@ static void init(void) {
     anchorSeen = anchorReal + (int64_t)(offset * 1e9);
 }
 
-static int isRealtime(clockid_t id) { return id == CLOCK_REALTIME || id == CLOCK_REALTIME_COARSE; }
+static int isRealtime(clockid_t id) {
+    return id == CLOCK_REALTIME || id == CLOCK_REALTIME_COARSE;
+}
 
 static int64_t seenNowNs(void) {
     pthread_once(&once, init);
