@@ -23,4 +23,6 @@ void FinalMinuteSignal(Form1& form, const QString& secondText) {
     form.platform.attention.FlashWindow(form);
 }
 
-void EndOfAuctionSignal(Form1& form) { form.setCaption(form.shared.ItemTitle); }
+void EndOfAuctionSignal(Form1& form) {
+    form.setCaption(form.shared.ItemTitle);
+}

@@ -43,7 +43,7 @@ class Form1Test : public ::testing::Test {
     }
     // The label's top as the window centres it on Shape2.
     int centredTop(const QWidget* label) const {
-        return static_cast<int>(std::lround(form->Shape2->y() + form->Shape2->height() / 2.0 -
-                                            label->height() / 2.0));
+        return static_cast<int>(
+            std::lround(form->Shape2->y() + form->Shape2->height() / 2.0 - label->height() / 2.0));
     }
 };
