@@ -26,7 +26,7 @@ class SyncInWindowTest(unittest.TestCase):
         self.assertTrue(os.path.exists(INTERCEPT))
         target = datetime(2026, 3, 10, 9, 0, 0, tzinfo=ZoneInfo(TZ)).timestamp()
         env = {"QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
-               "http_proxy": self.server.proxy,
+               "http_proxy": self.server.proxy, "no_proxy": "", "NO_PROXY": "",
                "DBUS_SYSTEM_BUS_ADDRESS": "unix:path=" + os.path.join(self.desktop.tmp, "none"),
                "LD_PRELOAD": INTERCEPT, "CLOCK_INTERCEPT_LOG": self.log,
                "CLOCK_INTERCEPT_OFFSET": repr(target - datetime.now().timestamp())}

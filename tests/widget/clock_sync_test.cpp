@@ -68,15 +68,6 @@ class ClockSyncTest : public ::testing::Test {
     }
 };
 
-TEST_F(ClockSyncTest, RequestsTheTimePageWithTheOldBrowsersName) {
-    script({{clock.current, finish({})}});
-    sync.SyncClock();
-    EXPECT_EQ(transfer.lastUrl, "http://" ZEITFANG_TIME_HOST "/aw-cgi/eBayISAPI.dll?TimeShow");
-    EXPECT_EQ(transfer.URL(), transfer.lastUrl);
-    EXPECT_EQ(transfer.lastHeaders,
-              "User-Agent: Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)\r\n");
-}
-
 TEST_F(ClockSyncTest, SetsTheCorrectedTimeOfDayThenTheServersDate) {
     struct Case {
         const char* name;
