@@ -187,16 +187,16 @@ class Desktop:
                 return int(wid)
         return None
 
-    def make_windows(self, specs):
+    def make_windows(self, layouts):
         """Maps plain X windows (see xwindows.py) in order, the last on top; returns their ids."""
         import json
         proc = self.spawn(["/usr/bin/python3", os.path.join(HERE, "xwindows.py")],
                           stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
-        proc.stdin.write(json.dumps(specs) + "\n")
+        proc.stdin.write(json.dumps(layouts) + "\n")
         proc.stdin.flush()
         ids = json.loads(proc.stdout.readline())
-        for wid, spec in zip(ids, specs):
-            if not spec.get("hidden"):
+        for wid, layout in zip(ids, layouts):
+            if not layout.get("hidden"):
                 wait_for(lambda: "IsViewable" in self.run(["xwininfo", "-id", str(wid)],
                                                           check=False).stdout,
                          what="a test window")
