@@ -38,16 +38,22 @@ def wait_for(predicate, timeout=20.0, interval=0.05, what="condition"):
     raise TimeoutError(f"timed out waiting for {what}")
 
 
+def make_home(prefix):
+    """A temporary folder with HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR inside."""
+    tmp = tempfile.mkdtemp(prefix=prefix)
+    home = os.path.join(tmp, "home")
+    config = os.path.join(home, ".config")
+    runtime = os.path.join(tmp, "runtime")
+    for d in (home, config, runtime):
+        os.makedirs(d, mode=0o700)
+    return tmp, home, config, runtime
+
+
 class Desktop:
     """Xvfb + openbox + dbus session, with HOME and XDG folders of its own."""
 
     def __init__(self, window_manager=True, size="1280x1024"):
-        self.tmp = tempfile.mkdtemp(prefix="zeitfang-e2e-")
-        self.home = os.path.join(self.tmp, "home")
-        self.config = os.path.join(self.home, ".config")
-        self.runtime = os.path.join(self.tmp, "runtime")
-        for d in (self.home, self.config, self.runtime):
-            os.makedirs(d, mode=0o700)
+        self.tmp, self.home, self.config, self.runtime = make_home("zeitfang-e2e-")
         self.procs = []
         self.env = {
             k: v for k, v in os.environ.items()
