@@ -8,6 +8,7 @@
 #include "app/shared_state.h"
 #include "app/vb_label.h"
 #include "app/vb_timer.h"
+#include "clock/clock_sync.h"
 #include "platform/platform.h"
 
 // The main window: a small fixed panel with the countdown, a status line and four commands.
@@ -38,6 +39,8 @@ class Form1 : public QWidget {
 
     Platform& platform;
     SharedState& shared;
+    // SyncClock and Inet1_StateChanged with the state they share.
+    ClockSync clockSync;
 
     // Front to back.
     VbLabel* Lbl_GetTime;
@@ -58,6 +61,7 @@ class Form1 : public QWidget {
     void Form_Unload();
     void Form_MouseMove();
     void Lbl_GetArtikel_Click();
+    void Lbl_GetTime_Click();
     void Lbl_Optionen_Click();
     void Lbl_GoItem_Click();
     void Lbl_GetTime_MouseMove() { hover(Lbl_GetTime); }
@@ -74,6 +78,7 @@ class Form1 : public QWidget {
                           const QString& toolTip);
     static void hover(VbLabel* label);
     static void normalLook(VbLabel* label);
+    void showSyncMessage(const QString& text);
 
     double m_twipsPerPixelX = 15;
     double m_twipsPerPixelY = 15;
