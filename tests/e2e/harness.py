@@ -142,7 +142,7 @@ class Desktop:
     def start_window_manager(self):
         self.wm = self.spawn(["openbox", "--sm-disable"])
         wait_for(lambda: "window id" in self.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
-                                                 check=False).stdout, what="openbox")
+                                                 check=False).stdout, timeout=60, what="openbox")
 
     # --- windows ---------------------------------------------------------------------------
     def windows_of(self, pid):
