@@ -164,9 +164,25 @@ class Desktop:
     def wm_state(self, wid):
         return self.run(["xprop", "-id", str(wid), "_NET_WM_STATE"], check=False).stdout
 
-    def screenshot(self, path, wid=None):
-        args = ["import", "-window", str(wid) if wid else "root", path]
-        self.run(args, timeout=30)
+    def frame_origin(self, wid):
+        """The top-left corner of the window manager's frame around a client window."""
+        info = self.run(["xwininfo", "-id", str(wid)]).stdout
+        x, y = (int(re.search(rf"Absolute upper-left {a}:\s+(-?\d+)", info).group(1))
+                for a in "XY")
+        extents = self.run(["xprop", "-id", str(wid), "_NET_FRAME_EXTENTS"]).stdout
+        left, _, top, _ = map(int, re.findall(r"\d+", extents.split("=")[1]))
+        return x - left, y - top
+
+    def screenshot(self, path, wid):
+        """The window with its frame and title bar, as a PNG."""
+        info = self.run(["xwininfo", "-id", str(wid)]).stdout
+        width, height = (int(re.search(rf"{a}:\s+(\d+)", info).group(1))
+                         for a in ("Width", "Height"))
+        extents = self.run(["xprop", "-id", str(wid), "_NET_FRAME_EXTENTS"]).stdout
+        left, right, top, bottom = map(int, re.findall(r"\d+", extents.split("=")[1]))
+        x, y = self.frame_origin(wid)
+        geometry = f"{width + left + right}x{height + top + bottom}+{x}+{y}"
+        self.run(["import", "-window", "root", "-crop", geometry, "+repage", path], timeout=30)
 
     # --- programs --------------------------------------------------------------------------
     def start_chromium(self, title, extra_html=""):

@@ -32,14 +32,6 @@ class CommandsTest(unittest.TestCase):
         self.desktop.run(["xdotool", "mousemove", "--window", str(wid), str(at[0]), str(at[1]),
                           "click", "1"])
 
-    def frame_origin(self, wid):
-        info = self.desktop.run(["xwininfo", "-id", str(wid)]).stdout
-        x, y = (int(re.search(rf"Absolute upper-left {a}:\s+(-?\d+)", info).group(1))
-                for a in "XY")
-        extents = self.desktop.run(["xprop", "-id", str(wid), "_NET_FRAME_EXTENTS"]).stdout
-        left, _, top, _ = map(int, re.findall(r"\d+", extents.split("=")[1]))
-        return x - left, y - top
-
     def pointer(self):
         out = self.desktop.run(["xdotool", "getmouselocation"]).stdout
         return tuple(int(v) for v in re.findall(r"[xy]:(\d+)", out))
@@ -58,7 +50,7 @@ class CommandsTest(unittest.TestCase):
         self.assertEqual(d.title(dialog), " Zeitfang Optionen")
         # 500 twips left of the pointer and 1800 above it.
         x, y = self.pointer()
-        self.assertEqual(self.frame_origin(dialog), (x - 33, y - 120))
+        self.assertEqual(self.desktop.frame_origin(dialog), (x - 33, y - 120))
         self.click(dialog, SECONDS_BOX)
         d.run(["xdotool", "key", "ctrl+a", "type", "--delay", "20", "3,5"])
         self.click(dialog, OK_BUTTON)
