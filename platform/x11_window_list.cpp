@@ -100,8 +100,9 @@ constexpr std::uint32_t kMotifDecorationsFlag = 2; // MWM_HINTS_DECORATIONS
 // Frames of reparenting window managers nest the client one or two levels deep.
 constexpr int kClientSearchDepth = 3;
 
-// Writing to a server that has gone away raises SIGPIPE, whose default action ends the
-// process. Keep it blocked while talking to the server and drop what it left pending.
+// libxcb notices a hang-up by reading before it writes, but a server that dies between the two
+// makes the write raise SIGPIPE, whose default action ends the process. Keep it blocked while
+// talking to the server and drop what it left pending.
 class SigpipeBlock {
   public:
     SigpipeBlock() {
@@ -277,6 +278,11 @@ bool hasAtom(const Property& list, xcb_atom_t atom) {
     return false;
 }
 
+bool isIconic(const Property& wmState) {
+    const auto state = wmState.values32(); // state, icon window
+    return !state.empty() && state[0] == kIconicState;
+}
+
 // EWMH: the first type the reader knows counts; a window without one is a normal window.
 bool isNormalOrDialog(const Property& types, const AtomTable& atoms) {
     if (types.type() != XCB_ATOM_ATOM)
@@ -392,8 +398,7 @@ std::vector<DesktopWindow> describe(const Session& s, const std::vector<xcb_wind
 
         const bool visible = attributes->map_state == XCB_MAP_STATE_VIEWABLE &&
                              !hasAtom(p[StateProperty], s.atoms[NetWmStateHidden]) &&
-                             !(!p[WmStateProperty].values32().empty() &&
-                               p[WmStateProperty].values32()[0] == kIconicState);
+                             !isIconic(p[WmStateProperty]);
         const bool managed = managedByWm || !attributes->override_redirect;
         const bool bordered = managed && isNormalOrDialog(p[TypeProperty], s.atoms) &&
                               (windowManagerDrawsFrame(p[MotifProperty]) ||

@@ -11,8 +11,8 @@
 // window stays a per-request answer instead of ending the process.
 class X11WindowList : public WindowList {
   public:
-    X11WindowList(); // the display named by $DISPLAY
-    explicit X11WindowList(const std::string& displayName);
+    X11WindowList();                                        // the display named by $DISPLAY
+    explicit X11WindowList(const std::string& displayName); // empty: $DISPLAY
     ~X11WindowList() override;
     X11WindowList(const X11WindowList&) = delete;
     X11WindowList& operator=(const X11WindowList&) = delete;
