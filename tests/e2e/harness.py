@@ -38,16 +38,22 @@ def wait_for(predicate, timeout=20.0, interval=0.05, what="condition"):
     raise TimeoutError(f"timed out waiting for {what}")
 
 
+def make_home(prefix):
+    """A temporary folder with HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR inside."""
+    tmp = tempfile.mkdtemp(prefix=prefix)
+    home = os.path.join(tmp, "home")
+    config = os.path.join(home, ".config")
+    runtime = os.path.join(tmp, "runtime")
+    for d in (home, config, runtime):
+        os.makedirs(d, mode=0o700)
+    return tmp, home, config, runtime
+
+
 class Desktop:
     """Xvfb + openbox + dbus session, with HOME and XDG folders of its own."""
 
     def __init__(self, window_manager=True, size="1280x1024"):
-        self.tmp = tempfile.mkdtemp(prefix="zeitfang-e2e-")
-        self.home = os.path.join(self.tmp, "home")
-        self.config = os.path.join(self.home, ".config")
-        self.runtime = os.path.join(self.tmp, "runtime")
-        for d in (self.home, self.config, self.runtime):
-            os.makedirs(d, mode=0o700)
+        self.tmp, self.home, self.config, self.runtime = make_home("zeitfang-e2e-")
         self.procs = []
         self.env = {
             k: v for k, v in os.environ.items()
@@ -187,16 +193,16 @@ class Desktop:
                 return int(wid)
         return None
 
-    def make_windows(self, specs):
+    def make_windows(self, layouts):
         """Maps plain X windows (see xwindows.py) in order, the last on top; returns their ids."""
         import json
         proc = self.spawn(["/usr/bin/python3", os.path.join(HERE, "xwindows.py")],
                           stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
-        proc.stdin.write(json.dumps(specs) + "\n")
+        proc.stdin.write(json.dumps(layouts) + "\n")
         proc.stdin.flush()
         ids = json.loads(proc.stdout.readline())
-        for wid, spec in zip(ids, specs):
-            if not spec.get("hidden"):
+        for wid, layout in zip(ids, layouts):
+            if not layout.get("hidden"):
                 wait_for(lambda: "IsViewable" in self.run(["xwininfo", "-id", str(wid)],
                                                           check=False).stdout,
                          what="a test window")
