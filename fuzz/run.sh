@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Fuzzes every target for SECONDS each and prints executions per second and corpus size:
-#   fuzz/run.sh SECONDS
+# Fuzzes every target (or the ones named) for SECONDS each and prints executions per second and
+# corpus size:
+#   fuzz/run.sh SECONDS [TARGET...]
 # Builds the targets with clang into build/fuzz (or $BUILD_DIR/fuzz). What a run finds stays in
 # build/fuzz/work/<target> for the next run; findings are written to build/fuzz/artifacts.
 # To fold new inputs into the checked-in seeds: <target> -merge=1 fuzz/corpus/<target> <work>.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds=${1:?usage: fuzz/run.sh SECONDS}
+seconds=${1:?usage: fuzz/run.sh SECONDS [TARGET...]}
+shift
 build=${BUILD_DIR:-build}/fuzz
 cxx=$(command -v clang++-14 || command -v clang++)
 cmake -S fuzz -B "$build" -G Ninja -DCMAKE_CXX_COMPILER="$cxx" >/dev/null
@@ -14,8 +16,10 @@ ninja -C "$build" >/dev/null
 mkdir -p "$build/logs" "$build/artifacts"
 status=0
 printf '%-22s %10s %12s %8s %10s  %s\n' target exec/s executions corpus size result
-for fuzzer in "$build"/*_fuzzer; do
+[ $# -gt 0 ] || set -- "$build"/*_fuzzer
+for fuzzer in "$@"; do
     name=$(basename "$fuzzer")
+    fuzzer=$build/$name
     work=$build/work/$name
     log=$build/logs/$name.log
     mkdir -p "$work"
