@@ -159,6 +159,10 @@ class PackageTest(unittest.TestCase):
             self.assertIsNone(proc.poll(), "the installed program ended")
             self.assertIn("IsViewable", desktop.run(["xwininfo", "-id", str(wid)]).stdout)
             self.assertIn("Zeitfang", desktop.title(wid))
+            # Task bars match the window to its menu entry by the window's class.
+            wm_class = desktop.run(["xprop", "-id", str(wid), "WM_CLASS"]).stdout
+            self.assertEqual(re.findall(r'"([^"]*)"', wm_class)[-1],
+                             ini["Desktop Entry"]["StartupWMClass"])
 
 
 if __name__ == "__main__":
