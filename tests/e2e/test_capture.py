@@ -25,13 +25,22 @@ class CaptureTest(unittest.TestCase):
 
     def test_watches_the_auction_in_chromium(self):
         end = local_now() + timedelta(days=2, minutes=30)
-        self.desktop.start_chromium(auction_title(end))
+        _, browser = self.desktop.start_chromium(auction_title(end))
         proc, wid = self.desktop.start_zeitfang()
         self.assertEqual(self.desktop.title(wid), ITEM_CAPTION)
         labels = self.desktop.labels(proc.pid)
         self.assertIn(f"endet am {end:%d.%m.%Y %H:%M:%S}", labels)
         self.assertIn("2 Tage\n0 Stunden", labels)
         self.assertNotIn(HINT, labels)
+        # Maximised, Chromium drops its frame extents but still draws its own title bar.
+        self.desktop.run(["wmctrl", "-i", "-r", str(browser), "-b",
+                          "add,maximized_vert,maximized_horz"])
+        wait_for(lambda: "_GTK_FRAME_EXTENTS" not in self.desktop.run(
+            ["xprop", "-id", str(browser)]).stdout, what="the maximised browser")
+        self.desktop.run(["xdotool", "windowactivate", "--sync", str(wid)], check=False)
+        self.click_take_over(wid)
+        time.sleep(0.5)
+        self.assertEqual(self.desktop.title(wid), ITEM_CAPTION)
 
     def test_without_an_auction_window_shows_the_no_item_state(self):
         self.desktop.make_windows([{"title": "eBay Startseite"}, {"title": "Notizen (endet bald"}])
@@ -71,16 +80,6 @@ class CaptureTest(unittest.TestCase):
                  what="the unreadable end")
         self.assertIsNone(proc.poll())
 
-    def test_windows_vanishing_during_scans_are_survived(self):
-        proc, wid = self.desktop.start_zeitfang()
-        churn = self.desktop.spawn(["/usr/bin/python3", "-c", CHURN])
-        deadline = time.monotonic() + 5
-        while time.monotonic() < deadline:
-            self.click_take_over(wid)
-        self.desktop.stop(churn)
-        self.assertIsNone(proc.poll())
-        self.assertEqual(self.desktop.title(wid), " Zeitfang 1.4.17")
-
     def test_without_a_display_says_so(self):
         env = dict(self.desktop.env)
         env.pop("DISPLAY")
@@ -95,22 +94,6 @@ class CaptureTest(unittest.TestCase):
                         what="the program to end")[0]
         self.assertGreaterEqual(code, 0, "ended by a signal")
 
-
-# Maps and destroys titled windows as fast as it can.
-CHURN = """
-from Xlib import X, display
-d = display.Display(); s = d.screen()
-net = d.intern_atom('_NET_WM_NAME'); utf8 = d.intern_atom('UTF8_STRING')
-while True:
-    ws = []
-    for i in range(20):
-        w = s.root.create_window(0, 0, 50, 50, 0, s.root_depth, X.InputOutput, X.CopyFromParent)
-        w.change_property(net, utf8, 8, b'eBay (endet 01.01.04 10:00:00 Zeitfang')
-        w.map(); ws.append(w)
-    d.flush()
-    for w in ws: w.destroy()
-    d.flush()
-"""
 
 if __name__ == "__main__":
     unittest.main()

@@ -46,10 +46,4 @@ TEST_F(WindowListUnderWm, TopOfTheStackComesFirst) {
     EXPECT_TRUE(eventually([&] { return orderOf(list, {a, b, c}) == std::vector{a, c, b}; }));
 }
 
-TEST_F(WindowListUnderWm, WindowsVanishingMidScanAreLeftOut) {
-    const auto stable = x.create();
-    show(stable);
-    EXPECT_EQ(scansKeeping(list, "", stable), 300);
-}
-
 } // namespace
