@@ -119,7 +119,8 @@ void Form1::Form1init() {
     Shape1->setFillColor(QColor(244, 255, 247));
     Shape2->setFillColor(QColor(255, 255, 232));
     Shape3->setFillColor(QColor(255, 244, 244));
-    setCaption(QStringLiteral(" Zeitfang %1.%2").arg(ZEITFANG_VERSION_MAJOR).arg(ZEITFANG_VERSION_MINOR));
+    setCaption(
+        QStringLiteral(" Zeitfang %1.%2").arg(ZEITFANG_VERSION_MAJOR).arg(ZEITFANG_VERSION_MINOR));
     shared.AppSettings = LoadAppSettings(platform.settings);
     CaptureAuction(*this);
     Update_Label();
@@ -130,7 +131,9 @@ void Form1::Refresh() {
     Update_Label();
 }
 
-void Form1::Timer1_Timer() { Update_Label(); }
+void Form1::Timer1_Timer() {
+    Update_Label();
+}
 
 void Form1::Form_Unload() {}
 
@@ -164,4 +167,6 @@ void Form1::Form_MouseMove() {
         normalLook(label);
 }
 
-void Form1::Lbl_GetArtikel_Click() { Refresh(); }
+void Form1::Lbl_GetArtikel_Click() {
+    Refresh();
+}

@@ -1,1 +1,58 @@
-int main() { return 0; }
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QFont>
+#include <QKeySequence>
+#include <QShortcut>
+#include <QUrl>
+#include <cstdio>
+#include <cstring>
+
+#include "app/form1.h"
+#include "platform/linux_platform.h"
+
+namespace {
+
+// Only a single argument "-time", with nothing else, selects the clock-only mode.
+bool isClockOnly(int argc, char** argv) {
+    return argc == 2 && std::strcmp(argv[1], "-time") == 0;
+}
+
+int runWindow(int argc, char** argv) {
+    // The desktop's window list and the attention toggle speak X11; under Wayland this runs
+    // through XWayland.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+            std::fputs("zeitfang: keine X11-Anzeige gefunden (DISPLAY ist nicht gesetzt).\n",
+                       stderr);
+            return 2;
+        }
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+    QApplication app(argc, argv);
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    LinuxPlatform platform;
+    SharedState shared;
+    Form1 form(platform.services(), shared);
+    form.Form1init();
+
+    // The help file is registered, not checked: F1 opens it when it is there.
+    const QString helpFile = QCoreApplication::applicationDirPath() + "/zeitfang.chm";
+    auto* help = new QShortcut(QKeySequence::HelpContents, &form);
+    QObject::connect(help, &QShortcut::activated, [helpFile] {
+        if (QFileInfo::exists(helpFile))
+            QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
+    });
+
+    form.show();
+    return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (isClockOnly(argc, argv))
+        return 1; // the clock-only mode comes with the clock synchronisation
+    return runWindow(argc, argv);
+}

@@ -24,7 +24,9 @@ void VbLabel::setCaption(const QString& caption) {
     fitToText();
 }
 
-void VbLabel::setDesignCaption(const QString& caption) { show(caption); }
+void VbLabel::setDesignCaption(const QString& caption) {
+    show(caption);
+}
 
 void VbLabel::show(const QString& caption) {
     m_caption = caption;
@@ -46,7 +48,9 @@ void VbLabel::setForeColor(const QColor& colour) {
     setPalette(p);
 }
 
-QColor VbLabel::foreColor() const { return palette().color(QPalette::WindowText); }
+QColor VbLabel::foreColor() const {
+    return palette().color(QPalette::WindowText);
+}
 
 void VbLabel::setUnderline(bool on) {
     QFont f = font();
@@ -71,7 +75,9 @@ void VbLabel::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
 }
 
-void VbLabel::mousePressEvent(QMouseEvent* event) { event->accept(); }
+void VbLabel::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
 
 void VbLabel::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();

@@ -15,8 +15,8 @@ QString QSettingsStore::GetSetting(const QString& appName, const QString& sectio
     return value.toString();
 }
 
-void QSettingsStore::SaveSetting(const QString& appName, const QString& section,
-                                 const QString& key, const QString& text) {
+void QSettingsStore::SaveSetting(const QString& appName, const QString& section, const QString& key,
+                                 const QString& text) {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, appName);
     settings.beginGroup(section);
     settings.setValue(key, text);

@@ -7,7 +7,9 @@
 
 namespace {
 
-char32_t foldAscii(char32_t c) { return (c >= U'A' && c <= U'Z') ? c + (U'a' - U'A') : c; }
+char32_t foldAscii(char32_t c) {
+    return (c >= U'A' && c <= U'Z') ? c + (U'a' - U'A') : c;
+}
 
 // 0-based index of the first occurrence of an ASCII lower-case needle, in any letter case.
 std::size_t findFolded(const std::u32string& haystack, std::u32string_view needle) {
@@ -32,7 +34,9 @@ constexpr std::u32string_view EndMarker = U"(endet ";
 
 } // namespace
 
-bool IsVisibleBordered(std::uint32_t style, std::uint32_t mask) { return (style & mask) == mask; }
+bool IsVisibleBordered(std::uint32_t style, std::uint32_t mask) {
+    return (style & mask) == mask;
+}
 
 bool holdsOwnName(const std::u32string& title) {
     return title.find(U"Zeitfang") != std::u32string::npos;
@@ -49,7 +53,8 @@ ScanResult scanWindows(const std::vector<DesktopWindow>& windows, std::uint32_t 
     for (const DesktopWindow& w : windows) {
         if (w.handle == ownHandle || !IsVisibleBordered(w.style, styleMask) || w.title.empty())
             continue;
-        if (holdsOwnName(w.title) && result.instanceCount < std::numeric_limits<std::int16_t>::max())
+        if (holdsOwnName(w.title) &&
+            result.instanceCount < std::numeric_limits<std::int16_t>::max())
             ++result.instanceCount;
         if (isAuctionTitle(w.title)) {
             result.accepted = w.title;

@@ -8,9 +8,8 @@ using namespace std::chrono;
 constexpr sys_days Epoch = sys_days{year{1899} / December / 30};
 
 int daysInMonth(int y, int m) {
-    return static_cast<int>(
-        static_cast<unsigned>(year_month_day_last{year{y} / month{static_cast<unsigned>(m)} / last}
-                                  .day()));
+    return static_cast<int>(static_cast<unsigned>(
+        year_month_day_last{year{y} / month{static_cast<unsigned>(m)} / last}.day()));
 }
 } // namespace
 
@@ -21,8 +20,8 @@ bool isValidCivil(const CivilTime& t) {
 }
 
 DateTime fromCivil(const CivilTime& t) {
-    const sys_days d = year{t.year} / month{static_cast<unsigned>(t.month)} /
-                       day{static_cast<unsigned>(t.day)};
+    const sys_days d =
+        year{t.year} / month{static_cast<unsigned>(t.month)} / day{static_cast<unsigned>(t.day)};
     return DateTime{(d - Epoch).count() * SecondsPerDay + t.hour * 3600LL + t.minute * 60LL +
                     t.second};
 }

@@ -18,6 +18,6 @@ export DISPLAY=":$(cat "$tmp/display")"
 if [ "$wm" = 1 ]; then
     openbox --sm-disable >/dev/null 2>&1 &
     wm_pid=$!
-    for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
+    for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.05; done
 fi
 dbus-run-session -- "$@"

@@ -12,14 +12,34 @@ struct NumberCase {
 
 TEST(GermanNumber, ConvertsLikeAGermanUserWritesIt) {
     const NumberCase cases[] = {
-        {"12", 12},       {" 12 ", 12},    {"-5", -5},          {"+7", 7},
-        {"2,5", 2},       {"3,5", 4},      {"0,4", 0},          {"-2,5", -2},
-        {" 2,5 ", 2},     {"1.000", 1000}, {"32.767", 32767},   {"1,5e1", 15},
-        {"32767,4", 32767}, {"32767,5", std::nullopt}, {"-32768", -32768},
-        {"-32769", std::nullopt}, {"40000", std::nullopt},  {"abc", std::nullopt},
-        {"", std::nullopt},  {"   ", std::nullopt}, {"1.5", 15}, {"1,2,3", std::nullopt},
-        {"12abc", std::nullopt}, {"e5", std::nullopt}, {"1e", std::nullopt}, {",5", 0},
-        {"1e400", std::nullopt}, {".5", std::nullopt},
+        {"12", 12},
+        {" 12 ", 12},
+        {"-5", -5},
+        {"+7", 7},
+        {"2,5", 2},
+        {"3,5", 4},
+        {"0,4", 0},
+        {"-2,5", -2},
+        {" 2,5 ", 2},
+        {"1.000", 1000},
+        {"32.767", 32767},
+        {"1,5e1", 15},
+        {"32767,4", 32767},
+        {"32767,5", std::nullopt},
+        {"-32768", -32768},
+        {"-32769", std::nullopt},
+        {"40000", std::nullopt},
+        {"abc", std::nullopt},
+        {"", std::nullopt},
+        {"   ", std::nullopt},
+        {"1.5", 15},
+        {"1,2,3", std::nullopt},
+        {"12abc", std::nullopt},
+        {"e5", std::nullopt},
+        {"1e", std::nullopt},
+        {",5", 0},
+        {"1e400", std::nullopt},
+        {".5", std::nullopt},
     };
     for (const auto& c : cases)
         EXPECT_EQ(parseGermanInt16(c.text), c.expected) << '"' << c.text << '"';
@@ -68,8 +88,9 @@ TEST(GermanDateTime, ParsesAndWritesTheGeneralForm) {
 }
 
 TEST(DateTimeValue, RoundTripsThroughCivilTime) {
-    for (const CivilTime c : {CivilTime{1930, 1, 1, 0, 0, 0}, CivilTime{2003, 8, 5, 18, 42, 7},
-                              CivilTime{2029, 12, 31, 23, 59, 59}, CivilTime{1899, 12, 30, 0, 0, 1}})
+    for (const CivilTime c :
+         {CivilTime{1930, 1, 1, 0, 0, 0}, CivilTime{2003, 8, 5, 18, 42, 7},
+          CivilTime{2029, 12, 31, 23, 59, 59}, CivilTime{1899, 12, 30, 0, 0, 1}})
         EXPECT_EQ(toCivil(fromCivil(c)), c);
     EXPECT_TRUE(fromCivil(CivilTime{}).isZero());
 }
@@ -78,9 +99,12 @@ TEST(Utf8, CountsCharactersAndReplacesInvalidBytes) {
     bool valid = true;
     EXPECT_EQ(decodeUtf8("Öl \xF0\x9F\x98\x80", &valid), U"Öl 😀");
     EXPECT_TRUE(valid);
-    EXPECT_EQ(decodeUtf8("a\xFF" "b\xC3", &valid), U"a\uFFFDb\uFFFD");
+    EXPECT_EQ(decodeUtf8("a\xFF"
+                         "b\xC3",
+                         &valid),
+              U"a\uFFFDb\uFFFD");
     EXPECT_FALSE(valid);
-    EXPECT_EQ(decodeUtf8("\xED\xA0\x80", &valid).size(), 3u); // a lone surrogate is no character
+    EXPECT_EQ(decodeUtf8("\xED\xA0\x80", &valid).size(), 3u);   // a lone surrogate is no character
     EXPECT_EQ(decodeUtf8("\xC0\xAF", &valid), U"\uFFFD\uFFFD"); // overlong
     EXPECT_EQ(encodeUtf8(U"Öl 😀"), "Öl \xF0\x9F\x98\x80");
     EXPECT_EQ(decodeLatin1("\xE4"), U"ä");

@@ -6,7 +6,9 @@
 
 namespace {
 
-std::u32string u(const char* s) { return decodeUtf8(s); }
+std::u32string u(const char* s) {
+    return decodeUtf8(s);
+}
 
 struct TitleCase {
     const char* title;
@@ -35,12 +37,13 @@ TEST(TitleTakeOver, CutsNumberTitleAndEnd) {
         {"eBay (endet 01.02.04 20:00:00", "1.02.04 20", "", "01.02.2004 20:00:00"},
         {"eBay Angebot 12345 (endet 01.02.04 20:0", "12345 (end", "", "01.02.2004 20:00:00"},
         // Characters, not bytes: umlauts before the number do not shift it.
-        {"eBäy Ängebot 1234567890 (endet 05.08.03 18:42:07 MESZ) - Öl für Lämpchen",
-         "1234567890", "Öl für Lämpchen", "05.08.2003 18:42:07"},
+        {"eBäy Ängebot 1234567890 (endet 05.08.03 18:42:07 MESZ) - Öl für Lämpchen", "1234567890",
+         "Öl für Lämpchen", "05.08.2003 18:42:07"},
         // A past end is taken over like any other.
         {"eBay Angebot 1234567890 (endet 01.01.30 00:00:01 MESZ) - Alt", "1234567890", "Alt",
          "01.01.1930 00:00:01"},
-        {"eBay Angebot 1234567890 (endet morgen früh um acht) - Tasse", "1234567890", "se", nullptr},
+        {"eBay Angebot 1234567890 (endet morgen früh um acht) - Tasse", "1234567890", "se",
+         nullptr},
         {"eBay Angebot 1234567890 (endet 31.02.04 10:00:00 MEZ) - Tasse", "1234567890", "asse",
          nullptr},
     };
@@ -69,10 +72,14 @@ TEST(TitleTakeOver, SurvivesHugeAndStrangeTitles) {
 
 TEST(TitleMarkers, AcceptOnlyBothMarkersInAnyCase) {
     const std::pair<const char*, bool> cases[] = {
-        {"eBay (endet 01.01.04 10:00:00)", true}, {"EBAY (ENDET x", true},
-        {"ebay (Endet x", true},                  {"eBay Angebot ohne Ende", false},
-        {"Angebot (endet 01.01.04)", false},      {"eBay (endet", false},
-        {"eBay(endet)", false},                   {"", false},
+        {"eBay (endet 01.01.04 10:00:00)", true},
+        {"EBAY (ENDET x", true},
+        {"ebay (Endet x", true},
+        {"eBay Angebot ohne Ende", false},
+        {"Angebot (endet 01.01.04)", false},
+        {"eBay (endet", false},
+        {"eBay(endet)", false},
+        {"", false},
     };
     for (const auto& [title, expected] : cases)
         EXPECT_EQ(isAuctionTitle(u(title)), expected) << title;
@@ -95,16 +102,24 @@ TEST(WindowScan, TakesTheTopmostVisibleBorderedAuction) {
     const Case cases[] = {
         {"empty desktop", {}, 0, std::nullopt},
         {"upper of two auctions", {{5, Both, auction}, {6, Both, other}}, 0, auction},
-        {"own window never examined", {{1, Both, other + U" Zeitfang"}, {5, Both, auction}}, 0,
+        {"own window never examined",
+         {{1, Both, other + U" Zeitfang"}, {5, Both, auction}},
+         0,
          auction},
         {"hidden and borderless passed over",
-         {{5, WS_BORDER, other}, {6, WS_VISIBLE, other}, {7, 0, other}, {8, Both, auction}}, 0,
+         {{5, WS_BORDER, other}, {6, WS_VISIBLE, other}, {7, 0, other}, {8, Both, auction}},
+         0,
          auction},
         {"copies above counted, below not",
-         {{5, Both, U" Zeitfang 1.4.17"}, {6, Both, U"x Zeitfang"}, {7, Both, auction},
+         {{5, Both, U" Zeitfang 1.4.17"},
+          {6, Both, U"x Zeitfang"},
+          {7, Both, auction},
           {8, Both, U" Zeitfang 1.4.17"}},
-         2, auction},
-        {"accepted window with the name counted", {{5, Both, auction + U" Zeitfang"}}, 1,
+         2,
+         auction},
+        {"accepted window with the name counted",
+         {{5, Both, auction + U" Zeitfang"}},
+         1,
          auction + U" Zeitfang"},
         {"empty title skipped", {{5, Both, U""}, {6, Both, U"zeitfang"}}, 0, std::nullopt},
         {"hidden copy not counted", {{5, WS_BORDER, U"Zeitfang"}}, 0, std::nullopt},

@@ -33,9 +33,10 @@ TEST_F(Form1Test, DesignLayoutMatchesTheTwips) {
     EXPECT_EQ(form->size(), QSize(280, 183));
     // Front to back: each control lies in front of the ones listed after it.
     const QObjectList& children = form->children();
-    const QWidget* order[] = {form->Lbl_GetTime, form->LabelZeit, form->Lbl_GetArtikel,
-                              form->Lbl_Optionen, form->Lbl_GoItem, form->Label2, form->Label1,
-                              form->Shape1, form->Shape3, form->Lbl_NoAuction, form->Shape2};
+    const QWidget* order[] = {form->Lbl_GetTime,   form->LabelZeit,  form->Lbl_GetArtikel,
+                              form->Lbl_Optionen,  form->Lbl_GoItem, form->Label2,
+                              form->Label1,        form->Shape1,     form->Shape3,
+                              form->Lbl_NoAuction, form->Shape2};
     for (std::size_t i = 1; i < std::size(order); ++i)
         EXPECT_GT(children.indexOf(order[i - 1]), children.indexOf(order[i])) << i;
     EXPECT_EQ(form->Lbl_GoItem->toolTip(), " Öffnet die Artikelbeschreibung bei eBay ");
@@ -58,7 +59,7 @@ TEST_F(Form1Test, EmptyStoreLoadsDefaultsAndStartUpWritesNothing) {
 TEST_F(Form1Test, HandEditedSettingsConvertOrFallBack) {
     const std::pair<const char*, std::int16_t> cases[] = {
         {" 2,5 ", 2}, {"3,5", 4}, {"1.000", 1000}, {"-32768", -32768}, {"2", 2},
-        {"abc", 60},  {"", 60},   {"40000", 60},   {"32767,5", 60},   {"1e3", 1000},
+        {"abc", 60},  {"", 60},   {"40000", 60},   {"32767,5", 60},    {"1e3", 1000},
     };
     for (const auto& [text, expected] : cases) {
         fake.store.values[MemoryStore::path("warntonsek")] = text;

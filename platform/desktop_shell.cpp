@@ -1,0 +1,7 @@
+#include "platform/desktop_shell.h"
+
+#include <QDesktopServices>
+
+void DesktopShell::open(const QUrl& url) {
+    QDesktopServices::openUrl(url);
+}

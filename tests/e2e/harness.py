@@ -1,0 +1,241 @@
+"""A private desktop for end-to-end tests: Xvfb, openbox, a session bus, a temporary home.
+
+Every process started here is ended by its PID when the session closes.
+"""
+import html
+import os
+import re
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+from datetime import datetime
+from zoneinfo import ZoneInfo
+
+TZ = "Europe/Berlin"
+BIN = os.environ.get("ZEITFANG_BIN", os.path.join(os.path.dirname(__file__), "../../build/zeitfang"))
+BUILD_DIR = os.environ.get("ZEITFANG_BUILD_DIR", os.path.dirname(BIN))
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def local_now():
+    """The present time as the program under test reads it."""
+    return datetime.now(ZoneInfo(TZ)).replace(tzinfo=None, microsecond=0)
+
+
+def auction_title(end, item="Espressokanne aus Aluminium, 6 Tassen"):
+    return f"eBay Angebot 1234567890 (endet {end:%d.%m.%y %H:%M:%S} MESZ) - {item}"
+
+
+def wait_for(predicate, timeout=20.0, interval=0.05, what="condition"):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        value = predicate()
+        if value:
+            return value
+        time.sleep(interval)
+    raise TimeoutError(f"timed out waiting for {what}")
+
+
+class Desktop:
+    """Xvfb + openbox + dbus session, with HOME and XDG folders of its own."""
+
+    def __init__(self, window_manager=True, size="1280x1024"):
+        self.tmp = tempfile.mkdtemp(prefix="zeitfang-e2e-")
+        self.home = os.path.join(self.tmp, "home")
+        self.config = os.path.join(self.home, ".config")
+        self.runtime = os.path.join(self.tmp, "runtime")
+        for d in (self.home, self.config, self.runtime):
+            os.makedirs(d, mode=0o700)
+        self.procs = []
+        self.env = {
+            k: v for k, v in os.environ.items()
+            if not k.startswith(("DBUS_", "XDG_", "QT_", "WAYLAND"))
+        }
+        self.env.update(HOME=self.home, XDG_CONFIG_HOME=self.config,
+                        XDG_RUNTIME_DIR=self.runtime, LC_ALL="C.UTF-8", TZ=TZ)
+        self.env.pop("DISPLAY", None)
+        try:
+            self._start_x(size)
+            self._start_bus()
+            if window_manager:
+                self.start_window_manager()
+        except BaseException:
+            self.close()
+            raise
+
+    # --- processes -------------------------------------------------------------------------
+    def spawn(self, args, env=None, **kw):
+        full_env = dict(self.env)
+        full_env.update(env or {})
+        kw.setdefault("stdout", subprocess.DEVNULL)
+        kw.setdefault("stderr", subprocess.DEVNULL)
+        proc = subprocess.Popen(args, env=full_env, start_new_session=True, **kw)
+        self.procs.append(proc)
+        return proc
+
+    def run(self, args, env=None, timeout=30, check=True):
+        full_env = dict(self.env)
+        full_env.update(env or {})
+        return subprocess.run(args, env=full_env, timeout=timeout, check=check,
+                              capture_output=True, text=True)
+
+    def stop(self, proc, sig=signal.SIGTERM, timeout=10):
+        if proc.poll() is None:
+            try:
+                os.killpg(proc.pid, sig)
+            except ProcessLookupError:
+                pass
+            try:
+                proc.wait(timeout)
+            except subprocess.TimeoutExpired:
+                os.killpg(proc.pid, signal.SIGKILL)
+                proc.wait(timeout)
+
+    def close(self):
+        for proc in reversed(self.procs):
+            try:
+                self.stop(proc)
+                for pipe in (getattr(proc, "stdin", None), getattr(proc, "stdout", None)):
+                    if pipe:
+                        pipe.close()
+            except Exception:
+                pass
+        shutil.rmtree(self.tmp, ignore_errors=True)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+
+    def _start_x(self, size):
+        read_fd, write_fd = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", size + "x24", "-nolisten", "tcp"],
+            pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            start_new_session=True)
+        self.procs.append(self.xvfb)
+        os.close(write_fd)
+        with os.fdopen(read_fd) as f:
+            number = f.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not start")
+        self.display = ":" + number
+        self.env["DISPLAY"] = self.display
+
+    def _start_bus(self):
+        out = subprocess.run(
+            ["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"],
+            env=self.env, capture_output=True, text=True, check=True, timeout=20).stdout.split()
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = out[0]
+        self.bus_pid = int(out[1])
+        self.procs.append(_Pid(self.bus_pid))
+
+    def start_window_manager(self):
+        self.wm = self.spawn(["openbox", "--sm-disable"])
+        wait_for(lambda: "window id" in self.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
+                                                 check=False).stdout, what="openbox")
+
+    # --- windows ---------------------------------------------------------------------------
+    def windows_of(self, pid):
+        r = self.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)], check=False)
+        return [int(w) for w in r.stdout.split()]
+
+    def window_named(self, pattern):
+        r = self.run(["xdotool", "search", "--onlyvisible", "--name", pattern], check=False)
+        ids = r.stdout.split()
+        return int(ids[0]) if ids else None
+
+    def title(self, wid):
+        r = self.run(["xprop", "-id", str(wid), "-notype", "_NET_WM_NAME"], check=False)
+        m = re.search(r'= "(.*)"\s*$', r.stdout, re.S)
+        if not m:
+            return None
+        return re.sub(r'\\(.)', r'\1', m.group(1))
+
+    def wm_state(self, wid):
+        return self.run(["xprop", "-id", str(wid), "_NET_WM_STATE"], check=False).stdout
+
+    def screenshot(self, path, wid=None):
+        args = ["import", "-window", str(wid) if wid else "root", path]
+        self.run(args, timeout=30)
+
+    # --- programs --------------------------------------------------------------------------
+    def start_chromium(self, title, extra_html=""):
+        page = os.path.join(self.tmp, f"page{len(self.procs)}.html")
+        with open(page, "w", encoding="utf-8") as f:
+            f.write(f"<!doctype html><html><head><meta charset='utf-8'>"
+                    f"<title>{html.escape(title)}</title></head>"
+                    f"<body><h1>{html.escape(title)}</h1>{extra_html}</body></html>")
+        profile = tempfile.mkdtemp(dir=self.tmp, prefix="chromium-")
+        proc = self.spawn([
+            "chromium", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+            "--disable-background-networking", "--disable-component-update", "--disable-sync",
+            "--no-default-browser-check", "--password-store=basic",
+            f"--user-data-dir={profile}", "--window-size=900,600", "file://" + page])
+        expected = title + " - Chromium"
+        wid = wait_for(lambda: self._window_titled(expected), timeout=60, interval=0.2,
+                       what="the Chromium window")
+        return proc, wid
+
+    def _window_titled(self, title):
+        for wid in self.run(["xdotool", "search", "--onlyvisible", "--class", "chromium"],
+                            check=False).stdout.split():
+            if self.title(int(wid)) == title:
+                return int(wid)
+        return None
+
+    def make_windows(self, specs):
+        """Maps plain X windows (see xwindows.py) in order, the last on top; returns their ids."""
+        import json
+        proc = self.spawn(["/usr/bin/python3", os.path.join(HERE, "xwindows.py")],
+                          stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+        proc.stdin.write(json.dumps(specs) + "\n")
+        proc.stdin.flush()
+        ids = json.loads(proc.stdout.readline())
+        for wid, spec in zip(ids, specs):
+            if not spec.get("hidden"):
+                wait_for(lambda: "IsViewable" in self.run(["xwininfo", "-id", str(wid)],
+                                                          check=False).stdout,
+                         what="a test window")
+        return proc, ids
+
+    def start_zeitfang(self, args=(), env=None):
+        e = {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_QPA_PLATFORM": "xcb"}
+        e.update(env or {})
+        proc = self.spawn([BIN, *args], env=e)
+        wid = wait_for(lambda: (self.windows_of(proc.pid) or [None])[0] or proc.poll() is not None,
+                       timeout=30, what="the Zeitfang window")
+        if proc.poll() is not None:
+            raise RuntimeError(f"zeitfang ended with {proc.returncode}")
+        return proc, wid
+
+    def labels(self, pid):
+        """The texts of the program's labels, as assistive technology reads them."""
+        r = self.run(["/usr/bin/python3", os.path.join(HERE, "atspi_labels.py"), str(pid)],
+                     timeout=60, check=False)
+        if r.returncode != 0:
+            raise RuntimeError("AT-SPI read failed: " + r.stderr[-2000:])
+        return [line.replace("\\n", "\n") for line in r.stdout.splitlines()]
+
+    def settings_path(self):
+        return os.path.join(self.config, "Orvikwerk.conf")
+
+
+class _Pid:
+    """A process we did not start with Popen (the forked bus daemon)."""
+
+    def __init__(self, pid):
+        self.pid = pid
+
+    def poll(self):
+        try:
+            os.kill(self.pid, 0)
+            return None
+        except ProcessLookupError:
+            return 0
+
+    def wait(self, timeout=None):
+        wait_for(lambda: self.poll() is not None, timeout=timeout or 10, what="process end")
