@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include <QCloseEvent>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <cmath>
 
@@ -14,7 +15,9 @@ constexpr double ClientHeight = 2745;
 } // namespace
 
 Form1::Form1(Platform& platformServices, SharedState& sharedState)
-    : platform(platformServices), shared(sharedState) {
+    : platform(platformServices), shared(sharedState),
+      clockSync(platform.transfer, platform.clock, shared.AppSettings,
+                [this](const QString& text) { showSyncMessage(text); }) {
     m_twipsPerPixelX = 1440.0 / logicalDpiX();
     m_twipsPerPixelY = 1440.0 / logicalDpiY();
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -74,6 +77,7 @@ Form1::Form1(Platform& platformServices, SharedState& sharedState)
     connect(Lbl_Optionen, &VbLabel::mouseMoved, this, &Form1::Lbl_Optionen_MouseMove);
     connect(Lbl_GoItem, &VbLabel::mouseMoved, this, &Form1::Lbl_GoItem_MouseMove);
     connect(Lbl_GetArtikel, &VbLabel::clicked, this, &Form1::Lbl_GetArtikel_Click);
+    connect(Lbl_GetTime, &VbLabel::clicked, this, &Form1::Lbl_GetTime_Click);
 }
 
 VbLabel* Form1::commandLabel(const QString& text, double left, double top, double width,
@@ -169,4 +173,13 @@ void Form1::Form_MouseMove() {
 
 void Form1::Lbl_GetArtikel_Click() {
     Refresh();
+}
+
+void Form1::Lbl_GetTime_Click() {
+    clockSync.SyncClock();
+}
+
+void Form1::showSyncMessage(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Zeitfang"), text, QMessageBox::Ok, this);
+    box.exec();
 }

@@ -7,6 +7,7 @@
 #include "app/shared_state.h"
 #include "app/vb_label.h"
 #include "app/vb_timer.h"
+#include "clock/clock_sync.h"
 #include "platform/platform.h"
 
 // The main window: a small fixed panel with the countdown, a status line and four commands.
@@ -35,6 +36,8 @@ class Form1 : public QWidget {
 
     Platform& platform;
     SharedState& shared;
+    // SyncClock and Inet1_StateChanged with the state they share.
+    ClockSync clockSync;
 
     // Front to back.
     VbLabel* Lbl_GetTime;
@@ -54,6 +57,7 @@ class Form1 : public QWidget {
     void Form_Unload();
     void Form_MouseMove();
     void Lbl_GetArtikel_Click();
+    void Lbl_GetTime_Click();
     void Lbl_GetTime_MouseMove() { hover(Lbl_GetTime); }
     void Lbl_GetArtikel_MouseMove() { hover(Lbl_GetArtikel); }
     void Lbl_Optionen_MouseMove() { hover(Lbl_Optionen); }
@@ -68,6 +72,7 @@ class Form1 : public QWidget {
                           const QString& toolTip);
     static void hover(VbLabel* label);
     static void normalLook(VbLabel* label);
+    void showSyncMessage(const QString& text);
 
     double m_twipsPerPixelX = 15;
     double m_twipsPerPixelY = 15;

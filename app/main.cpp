@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "app/form1.h"
+#include "clock/clock_modes.h"
 #include "platform/linux_platform.h"
 
 namespace {
@@ -46,6 +47,7 @@ int runWindow(int argc, char** argv) {
     });
 
     form.show();
+    SyncClockAtStart(form);
     return app.exec();
 }
 
@@ -53,6 +55,6 @@ int runWindow(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     if (isClockOnly(argc, argv))
-        return 1; // the clock-only mode comes with the clock synchronisation
+        return RunClockOnly(argc, argv);
     return runWindow(argc, argv);
 }

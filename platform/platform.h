@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/http_transfer.h"
 #include "platform/settings_store.h"
 #include "platform/shell.h"
 #include "platform/speaker.h"
@@ -15,4 +16,5 @@ struct Platform {
     Speaker& speaker;
     WindowAttention& attention;
     Shell& shell;
+    HttpTransfer& transfer;
 };

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "tests/fakes/scripted_transfer.h"
 
 class FakeWindowList : public WindowList {
   public:
@@ -74,5 +75,6 @@ struct FakePlatform {
     RecordingSpeaker speaker;
     RecordingAttention attention;
     RecordingShell shell;
-    Platform platform{windows, clock, store, speaker, attention, shell};
+    ScriptedTransfer transfer;
+    Platform platform{windows, clock, store, speaker, attention, shell, transfer};
 };
