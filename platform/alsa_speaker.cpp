@@ -3,6 +3,7 @@
 #include <alsa/asoundlib.h>
 
 #include <QAbstractEventDispatcher>
+#include <thread>
 
 #include "platform/logic/tone_samples.h"
 
@@ -41,20 +42,24 @@ AlsaSpeaker::~AlsaSpeaker() = default;
 void AlsaSpeaker::Beep(int frequencyHz, int durationMs) {
     if (frequencyHz <= 0 || durationMs <= 0)
         return;
-    const Clock::time_point started = Clock::now();
     if (!m_pcm) {
-        if (started < m_retryAfter)
+        const Clock::time_point now = Clock::now();
+        if (now < m_retryAfter)
             return;
         if (!openDevice()) {
-            giveUp(started);
+            giveUp(now);
             return;
         }
     }
-    if (!play(toneSamples(frequencyHz, durationMs, m_rate)) ||
-        Clock::now() - started > std::chrono::milliseconds(durationMs) + StallAllowance) {
+    const std::vector<std::int16_t> samples = toneSamples(frequencyHz, durationMs, m_rate);
+    const Clock::time_point toneEnd = Clock::now() + std::chrono::milliseconds(durationMs);
+    if (!play(samples) || Clock::now() > toneEnd + StallAllowance) {
         giveUp(Clock::now());
         return;
     }
+    // A sink that takes samples faster than it plays them (a file, say) drains early; the tone
+    // still lasts its duration, as the countdown relies on.
+    std::this_thread::sleep_until(toneEnd);
     // Without an event loop nothing would close the device later, so close it now.
     if (QAbstractEventDispatcher::instance())
         m_idleClose.start();
