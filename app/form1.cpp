@@ -8,6 +8,7 @@
 #include "app/app_icon.h"
 #include "app/settings_loading.h"
 #include "capture/capture_auction.h"
+#include "platform/x11_window_title.h"
 
 namespace {
 constexpr double ClientWidth = 4200;
@@ -116,6 +117,15 @@ void Form1::setCaption(const QString& caption) {
     QString shown = caption;
     shown.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     setWindowTitle(shown);
+    if (caption.isEmpty())
+        showEmptyTitle(*this);
+}
+
+bool Form1::event(QEvent* event) {
+    // The native window takes its title when it is created, with the same fallback.
+    if (event->type() == QEvent::WinIdChange && m_caption.isEmpty())
+        showEmptyTitle(*this);
+    return QWidget::event(event);
 }
 
 void Form1::Form1init() {

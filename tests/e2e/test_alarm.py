@@ -89,16 +89,41 @@ class AlarmTest(unittest.TestCase):
         self.addCleanup(self.desktop.close)
         self.output = os.path.join(self.desktop.tmp, "zeitfang.out")
 
+    def caption(self, wid):
+        """The window's caption as xprop reads it, and whether it demands attention."""
+        out = self.desktop.run(["xprop", "-id", str(wid), "_NET_WM_NAME", "_NET_WM_STATE"],
+                               check=False).stdout
+        m = re.search(r'^_NET_WM_NAME\(UTF8_STRING\) = (?:"(.*)")?$', out, re.M)
+        caption = re.sub(r'\\(.)', r'\1', m.group(1) or "") if m else None
+        return caption, "_NET_WM_STATE_DEMANDS_ATTENTION" in out
+
+    def write_settings(self, asoundrc, warntonsek):
+        with open(os.path.join(self.desktop.home, ".asoundrc"), "w") as f:
+            f.write(asoundrc)
+        with open(self.desktop.settings_path(), "w") as f:
+            f.write(f"[Kairola]\nmsgonsync=0\nsynconstart=0\nwarnton=1\nwarntonsek={warntonsek}\n")
+
+    def start_zeitfang(self, clock_offset=0.0):
+        """The program under the tests' clock, unable to set the machine's, its output kept."""
+        env = {"QT_QPA_PLATFORM": "xcb",
+               "DBUS_SYSTEM_BUS_ADDRESS": "unix:path=" + os.path.join(self.desktop.tmp, "none"),
+               "LD_PRELOAD": INTERCEPT,
+               "CLOCK_INTERCEPT_LOG": os.path.join(self.desktop.tmp, "clock.log"),
+               "CLOCK_INTERCEPT_OFFSET": repr(clock_offset)}
+        with open(self.output, "w") as out:
+            proc = self.desktop.spawn([*NO_SYS_TIME, BIN], env=env, stdout=out,
+                                      stderr=subprocess.STDOUT)
+        wid = wait_for(lambda: (self.desktop.windows_of(proc.pid) or [None])[0], timeout=30,
+                       what="the Zeitfang window")
+        return proc, wid
+
     def run_auction(self, asoundrc, warntonsek, lead, browser=True):
         """Runs the program on an auction `lead` seconds ahead of its clock until the end.
 
         The auction's window is Chromium's, or a plain titled window when `browser` is false.
         Returns what xprop saw: (seconds since start, caption, demands attention) samples.
         """
-        with open(os.path.join(self.desktop.home, ".asoundrc"), "w") as f:
-            f.write(asoundrc)
-        with open(self.desktop.settings_path(), "w") as f:
-            f.write(f"[Kairola]\nmsgonsync=0\nsynconstart=0\nwarnton=1\nwarntonsek={warntonsek}\n")
+        self.write_settings(asoundrc, warntonsek)
         # The browser's title names an end far enough ahead for Chromium to start; the program's
         # clock is then set back so that it starts with `lead` seconds to go.
         end = local_now() + timedelta(seconds=lead + 60)
@@ -109,36 +134,23 @@ class AlarmTest(unittest.TestCase):
             _, (window,) = self.desktop.make_windows([{"title": auction_title(end, ITEM)}])
             item_title = ITEM
         seen_start = end.replace(tzinfo=ZoneInfo(TZ)).timestamp() - lead
-        env = {"QT_QPA_PLATFORM": "xcb",
-               "DBUS_SYSTEM_BUS_ADDRESS": "unix:path=" + os.path.join(self.desktop.tmp, "none"),
-               "LD_PRELOAD": INTERCEPT,
-               "CLOCK_INTERCEPT_LOG": os.path.join(self.desktop.tmp, "clock.log"),
-               "CLOCK_INTERCEPT_OFFSET": repr(seen_start - datetime.now().timestamp())}
-        with open(self.output, "w") as out:
-            proc = self.desktop.spawn([*NO_SYS_TIME, BIN], env=env, stdout=out,
-                                      stderr=subprocess.STDOUT)
+        proc, wid = self.start_zeitfang(seen_start - datetime.now().timestamp())
         started = time.monotonic()
-        wid = wait_for(lambda: (self.desktop.windows_of(proc.pid) or [None])[0], timeout=30,
-                       what="the Zeitfang window")
         # The window manager leaves the attention state of the focused window alone.
         self.desktop.run(["xdotool", "windowactivate", "--sync", str(window)], timeout=20)
 
         samples = []
         deadline = started + lead + 20
         while time.monotonic() < deadline:
-            r = self.desktop.run(["xprop", "-id", str(wid), "_NET_WM_NAME", "_NET_WM_STATE"],
-                                 check=False)
-            m = re.search(r'_NET_WM_NAME\(UTF8_STRING\) = "(.*)"', r.stdout)
-            caption = re.sub(r'\\(.)', r'\1', m.group(1)) if m else None
-            samples.append((time.monotonic() - started, caption,
-                            "_NET_WM_STATE_DEMANDS_ATTENTION" in r.stdout))
+            caption, attention = self.caption(wid)
+            samples.append((time.monotonic() - started, caption, attention))
             if caption == item_title:
                 break
             time.sleep(0.05)
         self.assertEqual(samples[-1][1], item_title, "the end was not shown in time")
         self.assertIsNone(proc.poll())
         time.sleep(1.5)  # the timer is off: nothing changes any more
-        self.assertEqual(self.desktop.title(wid), item_title)
+        self.assertEqual(self.caption(wid)[0], item_title)
         self.desktop.stop(proc)
         return samples
 
@@ -194,6 +206,21 @@ class AlarmTest(unittest.TestCase):
         self.assertIn(30, [n for n, _, _ in ticks])
         with open(self.output) as f:
             self.assertEqual(f.read(), "")
+
+    def test_an_empty_item_title_leaves_the_caption_empty(self):
+        self.write_settings(NO_CARD_ASOUNDRC, 70)
+        # Ended before the start: the native window takes its title when it is created.
+        self.desktop.make_windows([{"title": auction_title(local_now() - timedelta(seconds=5), "")}])
+        proc, wid = self.start_zeitfang()
+        wait_for(lambda: self.caption(wid)[0] == "", timeout=5, what="an empty caption")
+        # A capture of an auction that ends while the window is shown.
+        self.desktop.make_windows([{"title": auction_title(local_now() + timedelta(seconds=3), "")}])
+        # "Artikel übernehmen" lies at 2400/2160 twips, 15 twips a pixel.
+        self.desktop.run(["xdotool", "mousemove", "--window", str(wid), "170", "150", "click", "1"])
+        wait_for(lambda: FINAL.match(self.caption(wid)[0] or ""), timeout=5,
+                 what="the final minute")
+        wait_for(lambda: self.caption(wid)[0] == "", timeout=10, what="an empty caption")
+        self.assertIsNone(proc.poll())
 
 
 if __name__ == "__main__":
