@@ -1,41 +1,21 @@
 #include "platform/x11_window_attention.h"
 
-#include <QGuiApplication>
-#include <xcb/xcb.h>
-
-#include <cstdlib>
 #include <memory>
-#include <string_view>
+
+#include "platform/qt_xcb_connection.h"
 
 namespace {
-
 constexpr std::uint32_t NetWmStateToggle = 2;
 constexpr std::uint32_t SourceApplication = 1;
-
-struct FreeDeleter {
-    void operator()(void* p) const { std::free(p); }
-};
-template <typename T> using XcbReply = std::unique_ptr<T, FreeDeleter>;
-
-xcb_atom_t internAtom(xcb_connection_t* c, std::string_view name) {
-    const xcb_intern_atom_cookie_t cookie =
-        xcb_intern_atom(c, 0, static_cast<std::uint16_t>(name.size()), name.data());
-    xcb_generic_error_t* error = nullptr;
-    XcbReply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(c, cookie, &error));
-    std::free(error);
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-}
-
 } // namespace
 
 void X11WindowAttention::FlashWindow(QWidget& window) {
-    // The attention state is asked of an X11 window manager; on any other platform (Wayland,
-    // offscreen) there is nobody to ask and the call does nothing.
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    // The attention state is asked of an X11 window manager; on any other platform there is
+    // nobody to ask and the call does nothing.
+    xcb_connection_t* c = qtXcbConnection();
     QWidget* top = window.window();
-    if (!x11 || !top->testAttribute(Qt::WA_WState_Created))
+    if (!c || !top->testAttribute(Qt::WA_WState_Created))
         return;
-    xcb_connection_t* c = x11->connection();
     if (!m_wmState || !m_demandsAttention) {
         m_wmState = internAtom(c, "_NET_WM_STATE");
         m_demandsAttention = internAtom(c, "_NET_WM_STATE_DEMANDS_ATTENTION");
@@ -44,9 +24,9 @@ void X11WindowAttention::FlashWindow(QWidget& window) {
     }
     const auto id = static_cast<xcb_window_t>(top->winId());
     xcb_generic_error_t* error = nullptr;
-    XcbReply<xcb_get_geometry_reply_t> geometry(
+    const XcbReply<xcb_get_geometry_reply_t> geometry(
         xcb_get_geometry_reply(c, xcb_get_geometry(c, id), &error));
-    std::free(error);
+    const XcbReply<xcb_generic_error_t> failed(error);
     if (!geometry)
         return;
 
