@@ -134,9 +134,17 @@ class Desktop:
         self.procs.append(_Pid(self.bus_pid))
 
     def start_window_manager(self):
-        self.wm = self.spawn(["openbox", "--sm-disable"])
-        wait_for(lambda: "window id" in self.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
-                                                 check=False).stdout, what="openbox")
+        # Now and then openbox cannot open a display that has just come up and ends at once;
+        # it is started again then.
+        for _ in range(3):
+            self.wm = self.spawn(["openbox", "--sm-disable"])
+            running = wait_for(lambda: self.wm.poll() is not None and "ended" or (
+                "window id" in self.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
+                                        check=False).stdout and "running"), what="openbox")
+            if running == "running":
+                return
+            time.sleep(0.2)
+        raise RuntimeError("openbox did not start")
 
     # --- windows ---------------------------------------------------------------------------
     def windows_of(self, pid):
