@@ -17,13 +17,13 @@ QPixmap stopwatch(int size) {
     p.drawRect(QRectF(15, 4, 2, 3));
     p.setPen(QPen(QColor(60, 60, 70), 2.5));
     p.setBrush(QColor(255, 255, 232));
-    p.drawEllipse(QRectF(3.5, 6.5, 25, 25));
+    p.drawEllipse(QRectF(4, 6.5, 24, 24)); // the whole ring inside the 32 units
     p.setPen(QPen(QColor(220, 0, 0), 2.5, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(16, 19), QPointF(16, 10)); // hand at the last seconds
-    p.drawLine(QPointF(16, 19), QPointF(21, 22));
+    p.drawLine(QPointF(16, 18.5), QPointF(16, 10)); // hand at the last seconds
+    p.drawLine(QPointF(16, 18.5), QPointF(21, 21.5));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(220, 0, 0));
-    p.drawEllipse(QPointF(16, 19), 2, 2);
+    p.drawEllipse(QPointF(16, 18.5), 2, 2);
     return pixmap;
 }
 

@@ -6,8 +6,11 @@
 #include <cmath>
 
 #include "app/app_icon.h"
+#include "app/item_page.h"
 #include "app/settings_loading.h"
+#include "app/window_placement.h"
 #include "capture/capture_auction.h"
+#include "options/frm_options.h"
 #include "platform/x11_window_title.h"
 
 namespace {
@@ -79,6 +82,10 @@ Form1::Form1(Platform& platformServices, SharedState& sharedState)
     connect(Lbl_GoItem, &VbLabel::mouseMoved, this, &Form1::Lbl_GoItem_MouseMove);
     connect(Lbl_GetArtikel, &VbLabel::clicked, this, &Form1::Lbl_GetArtikel_Click);
     connect(Lbl_GetTime, &VbLabel::clicked, this, &Form1::Lbl_GetTime_Click);
+    connect(Lbl_Optionen, &VbLabel::clicked, this, &Form1::Lbl_Optionen_Click);
+    connect(Lbl_GoItem, &VbLabel::clicked, this, &Form1::Lbl_GoItem_Click);
+
+    normalGeometry = new NormalGeometry(*this);
 }
 
 VbLabel* Form1::commandLabel(const QString& text, double left, double top, double width,
@@ -137,6 +144,7 @@ void Form1::Form1init() {
         QStringLiteral(" Zeitfang %1.%2").arg(ZEITFANG_VERSION_MAJOR).arg(ZEITFANG_VERSION_MINOR));
     shared.AppSettings = LoadAppSettings(platform.settings);
     CaptureAuction(*this);
+    RestoreWindowPlacement(*this, SettingsAppName, SettingsSection, true);
     Update_Label();
 }
 
@@ -149,7 +157,9 @@ void Form1::Timer1_Timer() {
     Update_Label();
 }
 
-void Form1::Form_Unload() {}
+void Form1::Form_Unload() {
+    SaveWindowPlacement(*this, SettingsAppName, SettingsSection);
+}
 
 void Form1::closeEvent(QCloseEvent* event) {
     Form_Unload();
@@ -192,4 +202,16 @@ void Form1::Lbl_GetTime_Click() {
 void Form1::showSyncMessage(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Zeitfang"), text, QMessageBox::Ok, this);
     box.exec();
+}
+
+void Form1::Lbl_Optionen_Click() {
+    normalLook(Lbl_Optionen); // no movements reach the window while the dialog is open
+    frmOptions dialog(*this);
+    dialog.exec();
+}
+
+void Form1::Lbl_GoItem_Click() {
+    if (shared.ItemNumber.isEmpty())
+        return;
+    platform.shell.open(ItemPageUrl(QStringLiteral(ZEITFANG_ITEM_HOST), shared.ItemNumber));
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "app/normal_geometry.h"
 #include "app/shape.h"
 #include "app/shared_state.h"
 #include "app/vb_label.h"
@@ -23,7 +24,9 @@ class Form1 : public QWidget {
 
     void setCaption(const QString& caption);
     const QString& caption() const { return m_caption; }
-    std::uint32_t handle() { return static_cast<std::uint32_t>(winId()); }
+    // Zero until the window exists: asking must not create it before the placement is restored,
+    // since Qt's X11 backend then opens a window set to minimised as a normal one.
+    std::uint32_t handle() const { return static_cast<std::uint32_t>(internalWinId()); }
 
     // Positions in twips, converted with the screen's logical resolution.
     int toPixelsX(double twips) const;
@@ -52,12 +55,15 @@ class Form1 : public QWidget {
     VbLabel* Lbl_NoAuction;
     Shape* Shape2;
     VbTimer* Timer1;
+    NormalGeometry* normalGeometry;
 
     void Timer1_Timer();
     void Form_Unload();
     void Form_MouseMove();
     void Lbl_GetArtikel_Click();
     void Lbl_GetTime_Click();
+    void Lbl_Optionen_Click();
+    void Lbl_GoItem_Click();
     void Lbl_GetTime_MouseMove() { hover(Lbl_GetTime); }
     void Lbl_GetArtikel_MouseMove() { hover(Lbl_GetArtikel); }
     void Lbl_Optionen_MouseMove() { hover(Lbl_Optionen); }

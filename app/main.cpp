@@ -32,7 +32,8 @@ int runWindow(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
+                             QStringLiteral("Liberation Sans Narrow"));
     LinuxPlatform platform;
     SharedState shared;
     Form1 form(platform.services(), shared);

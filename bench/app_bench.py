@@ -56,9 +56,9 @@ def main():
     args = parser.parse_args()
     with harness.Desktop() as desktop:
         end = harness.local_now() + timedelta(minutes=45)  # the last-hour state: 200 ms ticks
-        specs = [{"title": f"Fenster {i}"} for i in range(199)]
-        specs.append({"title": harness.auction_title(end)})
-        desktop.make_windows(specs)
+        layouts = [{"title": f"Fenster {i}"} for i in range(199)]
+        layouts.append({"title": harness.auction_title(end)})
+        desktop.make_windows(layouts)
         scan = desktop.run([os.path.join(harness.BUILD_DIR, "bench", "scan_bench"), "0"],
                            timeout=300)
         print(scan.stdout, end="")

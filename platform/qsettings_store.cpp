@@ -18,6 +18,9 @@ QString QSettingsStore::GetSetting(const QString& appName, const QString& sectio
 void QSettingsStore::SaveSetting(const QString& appName, const QString& section, const QString& key,
                                  const QString& text) {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, appName);
+    // Temporary file and rename only: writing in place where the folder refuses new files could
+    // leave a half-written file behind after a crash.
+    settings.setAtomicSyncRequired(true);
     settings.beginGroup(section);
     settings.setValue(key, text);
     settings.sync();

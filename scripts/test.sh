@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test: unit, widget and end-to-end.
+# Installs what is missing, builds and runs every test: unit, widget and end-to-end, and from
+# CTest the sanitizer build of the unit and widget tests and a short pass of every fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh

@@ -6,13 +6,11 @@ The system bus is pointed at a socket that does not exist, so no fallback can le
 """
 import os
 import subprocess
-import tempfile
 from datetime import datetime
 from zoneinfo import ZoneInfo
 
-from harness import BIN, BUILD_DIR
+from harness import BIN, BUILD_DIR, TZ, make_home
 
-TZ = "Europe/Berlin"
 INTERCEPT = os.path.join(BUILD_DIR, "tests", "libclock_intercept.so")
 NO_SYS_TIME = ["setpriv", "--inh-caps=-sys_time", "--bounding-set=-sys_time"]
 
@@ -35,12 +33,7 @@ class ClockSandbox:
     def __init__(self, seen_now=None):
         if not os.path.exists(INTERCEPT):
             raise RuntimeError("the clock interception library is missing: " + INTERCEPT)
-        self.tmp = tempfile.mkdtemp(prefix="zeitfang-clock-")
-        self.home = os.path.join(self.tmp, "home")
-        self.config = os.path.join(self.home, ".config")
-        self.runtime = os.path.join(self.tmp, "runtime")
-        for d in (self.home, self.config, self.runtime):
-            os.makedirs(d, mode=0o700)
+        self.tmp, self.home, self.config, self.runtime = make_home("zeitfang-clock-")
         self.log = os.path.join(self.tmp, "clock.log")
         self.seen_now = seen_now
 

@@ -38,16 +38,22 @@ def wait_for(predicate, timeout=20.0, interval=0.05, what="condition"):
     raise TimeoutError(f"timed out waiting for {what}")
 
 
+def make_home(prefix):
+    """A temporary folder with HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR inside."""
+    tmp = tempfile.mkdtemp(prefix=prefix)
+    home = os.path.join(tmp, "home")
+    config = os.path.join(home, ".config")
+    runtime = os.path.join(tmp, "runtime")
+    for d in (home, config, runtime):
+        os.makedirs(d, mode=0o700)
+    return tmp, home, config, runtime
+
+
 class Desktop:
     """Xvfb + openbox + dbus session, with HOME and XDG folders of its own."""
 
     def __init__(self, window_manager=True, size="1280x1024"):
-        self.tmp = tempfile.mkdtemp(prefix="zeitfang-e2e-")
-        self.home = os.path.join(self.tmp, "home")
-        self.config = os.path.join(self.home, ".config")
-        self.runtime = os.path.join(self.tmp, "runtime")
-        for d in (self.home, self.config, self.runtime):
-            os.makedirs(d, mode=0o700)
+        self.tmp, self.home, self.config, self.runtime = make_home("zeitfang-e2e-")
         self.procs = []
         self.env = {
             k: v for k, v in os.environ.items()
@@ -136,12 +142,15 @@ class Desktop:
     def start_window_manager(self):
         # Now and then openbox cannot open a display that has just come up and ends at once;
         # it is started again then.
+        def state():
+            if self.wm.poll() is not None:
+                return "ended"
+            check = self.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], check=False)
+            return "window id" in check.stdout and "running"
+
         for _ in range(3):
             self.wm = self.spawn(["openbox", "--sm-disable"])
-            running = wait_for(lambda: self.wm.poll() is not None and "ended" or (
-                "window id" in self.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
-                                        check=False).stdout and "running"), what="openbox")
-            if running == "running":
+            if wait_for(state, timeout=60, what="openbox") == "running":
                 return
             time.sleep(0.2)
         raise RuntimeError("openbox did not start")
@@ -166,9 +175,25 @@ class Desktop:
     def wm_state(self, wid):
         return self.run(["xprop", "-id", str(wid), "_NET_WM_STATE"], check=False).stdout
 
-    def screenshot(self, path, wid=None):
-        args = ["import", "-window", str(wid) if wid else "root", path]
-        self.run(args, timeout=30)
+    def frame_origin(self, wid):
+        """The top-left corner of the window manager's frame around a client window."""
+        info = self.run(["xwininfo", "-id", str(wid)]).stdout
+        x, y = (int(re.search(rf"Absolute upper-left {a}:\s+(-?\d+)", info).group(1))
+                for a in "XY")
+        extents = self.run(["xprop", "-id", str(wid), "_NET_FRAME_EXTENTS"]).stdout
+        left, _, top, _ = map(int, re.findall(r"\d+", extents.split("=")[1]))
+        return x - left, y - top
+
+    def screenshot(self, path, wid):
+        """The window with its frame and title bar, as a PNG."""
+        info = self.run(["xwininfo", "-id", str(wid)]).stdout
+        width, height = (int(re.search(rf"{a}:\s+(\d+)", info).group(1))
+                         for a in ("Width", "Height"))
+        extents = self.run(["xprop", "-id", str(wid), "_NET_FRAME_EXTENTS"]).stdout
+        left, right, top, bottom = map(int, re.findall(r"\d+", extents.split("=")[1]))
+        x, y = self.frame_origin(wid)
+        geometry = f"{width + left + right}x{height + top + bottom}+{x}+{y}"
+        self.run(["import", "-window", "root", "-crop", geometry, "+repage", path], timeout=30)
 
     # --- programs --------------------------------------------------------------------------
     def start_chromium(self, title, extra_html=""):
@@ -195,16 +220,16 @@ class Desktop:
                 return int(wid)
         return None
 
-    def make_windows(self, specs):
+    def make_windows(self, layouts):
         """Maps plain X windows (see xwindows.py) in order, the last on top; returns their ids."""
         import json
         proc = self.spawn(["/usr/bin/python3", os.path.join(HERE, "xwindows.py")],
                           stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
-        proc.stdin.write(json.dumps(specs) + "\n")
+        proc.stdin.write(json.dumps(layouts) + "\n")
         proc.stdin.flush()
         ids = json.loads(proc.stdout.readline())
-        for wid, spec in zip(ids, specs):
-            if not spec.get("hidden"):
+        for wid, layout in zip(ids, layouts):
+            if not layout.get("hidden"):
                 wait_for(lambda: "IsViewable" in self.run(["xwininfo", "-id", str(wid)],
                                                           check=False).stdout,
                          what="a test window")

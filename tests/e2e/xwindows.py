@@ -18,20 +18,20 @@ def main():
     net_name = d.intern_atom("_NET_WM_NAME")
     motif = d.intern_atom("_MOTIF_WM_HINTS")
     ids = []
-    for i, spec in enumerate(json.loads(sys.stdin.readline())):
+    for i, layout in enumerate(json.loads(sys.stdin.readline())):
         w = screen.root.create_window(40 + 20 * i, 40 + 20 * i, 300, 120, 0, screen.root_depth,
                                       X.InputOutput, X.CopyFromParent,
                                       background_pixel=screen.white_pixel)
-        if spec.get("raw_title") is not None:
-            w.change_property(net_name, utf8, 8, bytes.fromhex(spec["raw_title"]))
-        elif spec.get("title") is not None:
-            title = spec["title"].encode("utf-8")
+        if layout.get("raw_title") is not None:
+            w.change_property(net_name, utf8, 8, bytes.fromhex(layout["raw_title"]))
+        elif layout.get("title") is not None:
+            title = layout["title"].encode("utf-8")
             w.change_property(net_name, utf8, 8, title)
             w.change_property(Xatom.WM_NAME, Xatom.STRING, 8,
-                              spec["title"].encode("latin-1", "replace"))
-        if spec.get("borderless"):
+                              layout["title"].encode("latin-1", "replace"))
+        if layout.get("borderless"):
             w.change_property(motif, motif, 32, [2, 0, 0, 0, 0])
-        if not spec.get("hidden"):
+        if not layout.get("hidden"):
             w.map()
         d.sync()
         ids.append(w.id)

@@ -1,0 +1,52 @@
+# Desktop integration files and the Debian package. Included from the top-level CMakeLists.txt.
+
+set(ZEITFANG_APP_ID "de.orvikwerk.zeitfang")
+set(ZEITFANG_MAINTAINER "Orvikwerk <zeitfang@orvikwerk.invalid>"
+    CACHE STRING "Maintainer named in the Debian package")
+set(packaging_dir ${CMAKE_CURRENT_LIST_DIR})
+set(packaging_out ${CMAKE_BINARY_DIR}/packaging)
+
+configure_file(${packaging_dir}/${ZEITFANG_APP_ID}.metainfo.xml.in
+  ${packaging_out}/${ZEITFANG_APP_ID}.metainfo.xml @ONLY)
+configure_file(${packaging_dir}/zeitfang.1.in ${packaging_out}/zeitfang.1 @ONLY)
+
+# Debian ships manual pages compressed; -n keeps the archive free of a time stamp.
+add_custom_command(OUTPUT ${packaging_out}/zeitfang.1.gz
+  COMMAND gzip -9n -c ${packaging_out}/zeitfang.1 > ${packaging_out}/zeitfang.1.gz
+  DEPENDS ${packaging_out}/zeitfang.1 VERBATIM)
+add_custom_target(zeitfang_manpage ALL DEPENDS ${packaging_out}/zeitfang.1.gz)
+
+install(FILES ${packaging_dir}/${ZEITFANG_APP_ID}.desktop
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${packaging_out}/${ZEITFANG_APP_ID}.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${packaging_out}/zeitfang.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${packaging_dir}/zeitfang.svg
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+foreach(size 16 32 48)
+  install(FILES ${packaging_dir}/icons/${size}x${size}/zeitfang.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME zeitfang)
+set(CPACK_PACKAGE_VENDOR Orvikwerk)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Stoppuhr für eine eBay-Auktion")
+set(CPACK_PACKAGE_CONTACT ${ZEITFANG_MAINTAINER})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Zeitfang übernimmt die Auktion, deren Seite im Webbrowser offen ist, aus dem
+Titel des Browserfensters und zählt die Restzeit bis zum Ende herunter, mit
+Warnton und einem Fenster, das in der letzten Minute um Aufmerksamkeit bittet.
+Die Systemuhr lässt sich nach dem Auktionsserver stellen, auch ohne Fenster
+mit „zeitfang -time“. Braucht eine X11-Sitzung.")
+# The libraries come from dpkg-shlibdeps (the X11 platform plugin ships with libqt6gui6); what
+# is used without being linked is named here: the fonts standing in for Arial, and xdg-open for
+# the item link.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, xdg-utils")
+include(CPack)

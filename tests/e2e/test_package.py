@@ -1,0 +1,169 @@
+"""The Debian package: built with CPack, installed by dpkg into a throwaway root, started there.
+
+The live system is never touched: dpkg works on a database of its own that holds only the
+package's dependencies as this machine has them installed.
+"""
+import configparser
+import os
+import re
+import shlex
+import shutil
+import struct
+import subprocess
+import tempfile
+import unittest
+
+from harness import BUILD_DIR, Desktop, wait_for
+
+
+def run(args, **kw):
+    return subprocess.run(args, check=True, capture_output=True, text=True, timeout=120, **kw).stdout
+
+
+def owning_package(path):
+    """The installed package that holds the file, following symbolic links."""
+    for candidate in (path, os.path.realpath(path)):
+        r = subprocess.run(["dpkg-query", "-S", candidate], capture_output=True, text=True)
+        if r.returncode == 0:
+            return r.stdout.split(":")[0].strip()
+    raise AssertionError(f"no installed package holds {path}")
+
+
+def depends_names(field):
+    """Package names of a Depends field, alternatives included."""
+    names = set()
+    for clause in field.split(","):
+        for alt in clause.split("|"):
+            names.add(re.sub(r"\(.*?\)|:\S+", "", alt).strip())
+    return names - {""}
+
+
+class PackageTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.tmp = tempfile.mkdtemp(prefix="zeitfang-deb-")
+        out = os.path.join(cls.tmp, "out")
+        run(["cpack", "--config", os.path.join(BUILD_DIR, "CPackConfig.cmake"), "-B", out])
+        debs = [f for f in os.listdir(out) if f.endswith(".deb")]
+        assert len(debs) == 1, debs
+        cls.deb = os.path.join(out, debs[0])
+        cls.fields = dict(re.findall(r"^ ?([A-Za-z-]+): (.*)$", run(["dpkg-deb", "-I", cls.deb]), re.M))
+        cls.listing = [line.split()[-1] for line in run(["dpkg-deb", "-c", cls.deb]).splitlines()]
+        cls.root = os.path.join(cls.tmp, "root")
+        cls.install_log = cls.install_into_throwaway_root()
+
+    @classmethod
+    def tearDownClass(cls):
+        shutil.rmtree(cls.tmp, ignore_errors=True)
+
+    @classmethod
+    def install_into_throwaway_root(cls):
+        db = os.path.join(cls.root, "var/lib/dpkg")
+        for d in ("info", "updates", "triggers"):
+            os.makedirs(os.path.join(db, d))
+        deps = sorted(n for n in depends_names(cls.fields["Depends"])
+                      if subprocess.run(["dpkg-query", "-W", n], capture_output=True).returncode == 0)
+        with open(os.path.join(db, "status"), "w") as f:
+            f.write(run(["dpkg-query", "-s", *deps]) if deps else "")
+        for name in run(["dpkg-query", "-W", "-f", "${binary:Package}\n", *deps]).split():
+            open(os.path.join(db, "info", name + ".list"), "w").close()
+        open(os.path.join(db, "available"), "w").close()
+        return run(["dpkg", "--root", cls.root, "--log", "/dev/null", "--force-not-root",
+                    "--force-script-chrootless", "-i", cls.deb])
+
+    def path_in_root(self, listed):
+        return os.path.join(self.root, listed.lstrip("./"))
+
+    def test_control_fields_carry_the_project_version(self):
+        with open(os.path.join(BUILD_DIR, "CMakeCache.txt")) as f:
+            version = re.search(r"^CMAKE_PROJECT_VERSION:\w+=(.*)$", f.read(), re.M).group(1)
+        self.assertEqual(self.fields["Package"], "zeitfang")
+        self.assertEqual(self.fields["Version"], version)
+        self.assertEqual(self.fields["Architecture"], run(["dpkg", "--print-architecture"]).strip())
+
+    def test_depends_cover_what_the_program_loads(self):
+        binary = self.path_in_root("usr/bin/zeitfang")
+        ldd = run(["ldd", binary])
+        self.assertNotIn("not found", ldd)
+        needed = set(re.findall(r"NEEDED\s+(\S+)", run(["objdump", "-p", binary])))
+        loaded = [path for name, path in re.findall(r"^\s*(\S+) => (/\S+)", ldd, re.M)
+                  if name in needed]
+        self.assertEqual(len(loaded), len(needed))
+        # Loaded at run time, not linked: the X11 platform plugin, the Arial stand-in, xdg-open.
+        qt_plugins = run(["qtpaths6", "--query", "QT_INSTALL_PLUGINS"]).strip()
+        loaded.append(os.path.join(qt_plugins, "platforms/libqxcb.so"))
+        loaded.append(run(["fc-match", "-f", "%{file}", "Liberation Sans"]))
+        loaded.append(shutil.which("xdg-open"))
+        declared = depends_names(self.fields["Depends"])
+        for path in loaded:
+            with self.subTest(path=path):
+                self.assertIn(owning_package(path), declared)
+
+    def test_installs_every_listed_file(self):
+        self.assertIn("Setting up zeitfang", self.install_log)
+        status = run(["dpkg-query", "--admindir", os.path.join(self.root, "var/lib/dpkg"),
+                      "-W", "-f", "${Status}", "zeitfang"])
+        self.assertEqual(status, "install ok installed")
+        for listed in self.listing:
+            self.assertTrue(os.path.lexists(self.path_in_root(listed)), listed)
+
+    def test_desktop_entry_names_the_installed_program_and_icon(self):
+        [entry] = [p for p in self.listing if p.endswith(".desktop")]
+        entry = self.path_in_root(entry)
+        self.assertEqual(run(["desktop-file-validate", entry]), "")
+        ini = configparser.ConfigParser(interpolation=None)
+        ini.optionxform = str
+        ini.read(entry, encoding="utf-8")
+        desktop = ini["Desktop Entry"]
+        self.assertIn("Utility", desktop["Categories"].split(";"))
+        program = shlex.split(desktop["Exec"])[0]
+        self.assertTrue(os.access(self.path_in_root("usr/bin/" + program), os.X_OK))
+        icons = [p for p in self.listing if re.search(rf"/hicolor/.*/{desktop['Icon']}\.\w+$", p)]
+        sizes = set()
+        for icon in icons:
+            folder = icon.split("/")[-3]
+            if folder == "scalable":
+                sizes.add(folder)
+                continue
+            with open(self.path_in_root(icon), "rb") as f:
+                width, height = struct.unpack(">II", f.read(24)[16:24])
+            self.assertEqual(folder, f"{width}x{height}", icon)
+            sizes.add(width)
+        self.assertEqual(sizes, {16, 32, 48, "scalable"})
+
+    def test_metainfo_is_valid_and_launches_the_desktop_entry(self):
+        [meta] = [p for p in self.listing if p.endswith(".metainfo.xml")]
+        meta = self.path_in_root(meta)
+        run(["appstreamcli", "validate", "--no-net", "--pedantic", meta])
+        with open(meta, encoding="utf-8") as f:
+            text = f.read()
+        launchable = re.search(r'<launchable type="desktop-id">(.*?)</launchable>', text).group(1)
+        self.assertIn(f"./usr/share/applications/{launchable}", self.listing)
+        self.assertIn(f'<release version="{self.fields["Version"]}"', text)
+
+    def test_manual_page_renders(self):
+        [page] = [p for p in self.listing if p.endswith(".1.gz")]
+        text = run(["man", "-l", self.path_in_root(page)], env={**os.environ, "MANWIDTH": "200"})
+        for topic in ("-time", "Orvikwerk.conf", "[Kairola]", "CAP_SYS_TIME", "systemd-timedated"):
+            self.assertIn(topic, text)
+
+    def test_starts_from_the_menu_entry(self):
+        ini = configparser.ConfigParser(interpolation=None)
+        [entry] = [p for p in self.listing if p.endswith(".desktop")]
+        ini.read(self.path_in_root(entry), encoding="utf-8")
+        with Desktop() as desktop:
+            path = self.path_in_root("usr/bin") + os.pathsep + desktop.env["PATH"]
+            proc = desktop.spawn(shlex.split(ini["Desktop Entry"]["Exec"]), env={"PATH": path})
+            wid = wait_for(lambda: (desktop.windows_of(proc.pid) or [None])[0]
+                           or proc.poll() is not None, timeout=30, what="the window")
+            self.assertIsNone(proc.poll(), "the installed program ended")
+            self.assertIn("IsViewable", desktop.run(["xwininfo", "-id", str(wid)]).stdout)
+            self.assertIn("Zeitfang", desktop.title(wid))
+            # Task bars match the window to its menu entry by the window's class.
+            wm_class = desktop.run(["xprop", "-id", str(wid), "WM_CLASS"]).stdout
+            self.assertEqual(re.findall(r'"([^"]*)"', wm_class)[-1],
+                             ini["Desktop Entry"]["StartupWMClass"])
+
+
+if __name__ == "__main__":
+    unittest.main()
