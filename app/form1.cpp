@@ -11,6 +11,7 @@
 #include "app/window_placement.h"
 #include "capture/capture_auction.h"
 #include "options/frm_options.h"
+#include "platform/x11_window_title.h"
 
 namespace {
 constexpr double ClientWidth = 4200;
@@ -123,6 +124,15 @@ void Form1::setCaption(const QString& caption) {
     QString shown = caption;
     shown.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     setWindowTitle(shown);
+    if (caption.isEmpty())
+        showEmptyTitle(*this);
+}
+
+bool Form1::event(QEvent* event) {
+    // The native window takes its title when it is created, with the same fallback.
+    if (event->type() == QEvent::WinIdChange && m_caption.isEmpty())
+        showEmptyTitle(*this);
+    return QWidget::event(event);
 }
 
 void Form1::Form1init() {

@@ -70,6 +70,7 @@ class Form1 : public QWidget {
     void Lbl_GoItem_MouseMove();
 
   protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 

@@ -14,8 +14,12 @@ void AlarmCheck(Form1& form, std::int32_t remaining) {
     const AppSettingsRecord& settings = form.shared.AppSettings;
     if (settings.warnton != 1 || remaining != settings.warntonsek)
         return;
+    SoundAlarm(form.platform.speaker);
+}
+
+void SoundAlarm(Speaker& speaker) {
     for (const Tone& tone : AlarmTones)
-        form.platform.speaker.Beep(tone.frequencyHz, tone.durationMs);
+        speaker.Beep(tone.frequencyHz, tone.durationMs);
 }
 
 void FinalMinuteSignal(Form1& form, const QString& secondText) {

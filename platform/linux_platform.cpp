@@ -1,28 +1,12 @@
 #include "platform/linux_platform.h"
 
+#include "platform/alsa_speaker.h"
 #include "platform/desktop_shell.h"
 #include "platform/inet_transfer.h"
 #include "platform/local_clock.h"
 #include "platform/qsettings_store.h"
+#include "platform/x11_window_attention.h"
 #include "platform/x11_window_list.h"
-
-namespace {
-// Placeholders until the ALSA speaker and the attention toggle land.
-class SilentSpeaker : public Speaker {
-  public:
-    void Beep(int, int) override {}
-};
-class NoAttention : public WindowAttention {
-  public:
-    void FlashWindow(QWidget&) override {}
-};
-std::unique_ptr<Speaker> makeSpeaker() {
-    return std::make_unique<SilentSpeaker>();
-}
-std::unique_ptr<WindowAttention> makeWindowAttention() {
-    return std::make_unique<NoAttention>();
-}
-} // namespace
 
 LinuxPlatform::LinuxPlatform()
     : m_windows(std::make_unique<X11WindowList>()), m_clock(std::make_unique<LocalClock>()),

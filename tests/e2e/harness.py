@@ -140,9 +140,20 @@ class Desktop:
         self.procs.append(_Pid(self.bus_pid))
 
     def start_window_manager(self):
-        self.wm = self.spawn(["openbox", "--sm-disable"])
-        wait_for(lambda: "window id" in self.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
-                                                 check=False).stdout, timeout=60, what="openbox")
+        # Now and then openbox cannot open a display that has just come up and ends at once;
+        # it is started again then.
+        def state():
+            if self.wm.poll() is not None:
+                return "ended"
+            check = self.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], check=False)
+            return "window id" in check.stdout and "running"
+
+        for _ in range(3):
+            self.wm = self.spawn(["openbox", "--sm-disable"])
+            if wait_for(state, timeout=60, what="openbox") == "running":
+                return
+            time.sleep(0.2)
+        raise RuntimeError("openbox did not start")
 
     # --- windows ---------------------------------------------------------------------------
     def windows_of(self, pid):

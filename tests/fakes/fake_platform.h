@@ -54,7 +54,12 @@ class RecordingSpeaker : public Speaker {
 class RecordingAttention : public WindowAttention {
   public:
     int flashes = 0;
-    void FlashWindow(QWidget&) override { ++flashes; }
+    std::function<void()> onFlash; // runs inside each call, to see what was shown by then
+    void FlashWindow(QWidget&) override {
+        ++flashes;
+        if (onFlash)
+            onFlash();
+    }
 };
 
 class RecordingShell : public Shell {

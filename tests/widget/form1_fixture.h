@@ -32,14 +32,15 @@ class Form1Test : public ::testing::Test {
              decodeUtf8(title)});
     }
     // An auction window whose end lies `seconds` after the fake clock's present time.
-    void addAuction(std::int64_t seconds, const std::string& item = "Espressokanne aus Aluminium, "
-                                                                    "6 Tassen") {
+    void addAuction(std::int64_t seconds,
+                    const std::string& item = "Espressokanne aus Aluminium, 6 Tassen",
+                    const std::string& suffix = " - Chromium") {
         const CivilTime e = toCivil(DateTime{now().seconds + seconds});
         char end[32];
         std::snprintf(end, sizeof end, "%02d.%02d.%02d %02d:%02d:%02d", e.day, e.month,
                       e.year % 100, e.hour, e.minute, e.second);
         addWindow(std::string("eBay Angebot 1234567890 (endet ") + end + " MESZ) - " + item +
-                  " - Chromium");
+                  suffix);
     }
     // The label's top as the window centres it on Shape2.
     int centredTop(const QWidget* label) const {

@@ -1,0 +1,51 @@
+#include "platform/x11_window_attention.h"
+
+#include <memory>
+
+#include "platform/qt_xcb_connection.h"
+
+namespace {
+constexpr std::uint32_t NetWmStateToggle = 2;
+constexpr std::uint32_t SourceApplication = 1;
+} // namespace
+
+void X11WindowAttention::FlashWindow(QWidget& window) {
+    // The attention state is asked of an X11 window manager; on any other platform there is
+    // nobody to ask and the call does nothing.
+    xcb_connection_t* c = qtXcbConnection();
+    QWidget* top = window.window();
+    if (!c || !top->testAttribute(Qt::WA_WState_Created))
+        return;
+    if (!m_wmState || !m_demandsAttention) {
+        m_wmState = internAtom(c, "_NET_WM_STATE");
+        m_demandsAttention = internAtom(c, "_NET_WM_STATE_DEMANDS_ATTENTION");
+        if (!m_wmState || !m_demandsAttention)
+            return;
+    }
+    const auto id = static_cast<xcb_window_t>(top->winId());
+    xcb_generic_error_t* error = nullptr;
+    const XcbReply<xcb_get_geometry_reply_t> geometry(
+        xcb_get_geometry_reply(c, xcb_get_geometry(c, id), &error));
+    const XcbReply<xcb_generic_error_t> failed(error);
+    if (!geometry)
+        return;
+
+    // The window manager owns _NET_WM_STATE of a mapped window; a client asks for a change with
+    // a client message to the root window.
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = id;
+    event.type = m_wmState;
+    event.data.data32[0] = NetWmStateToggle;
+    event.data.data32[1] = m_demandsAttention;
+    event.data.data32[3] = SourceApplication;
+    xcb_send_event(c, 0, geometry->root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&event));
+    xcb_flush(c);
+}
+
+std::unique_ptr<WindowAttention> makeWindowAttention() {
+    return std::make_unique<X11WindowAttention>();
+}
