@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Every benchmark figure, each beside its reference from the same run. Prints; never fails a
+# build. Usage: bench/run_all.sh [BUILD_DIR]   (build first: bash scripts/build.sh)
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "${1:-$here/../build}" && pwd)
+export ZEITFANG_BIN=$build/zeitfang ZEITFANG_BUILD_DIR=$build
+py=/usr/bin/python3
+
+echo "== Desktop of 200 windows: scan vs wmctrl -l, start-up, peak RSS, CPU in the last hour"
+$py "$here/app_bench.py" --cpu-seconds 60 --starts 10
+echo
+echo "== Clock synchronisation: zeitfang -time vs curl through the same local proxy"
+$py "$here/clock_bench.py" --runs 20
+echo
+echo "== Alarm: time the five tones (nominal 1020 ms) block on a real-time sink"
+bash "$here/alarm_tones_pulse.sh" "$build" 10
