@@ -1,14 +1,10 @@
 """The normal mode synchronises at start when asked to, and on "Uhr synchronisieren"."""
-import os
 import unittest
 from datetime import datetime
-from zoneinfo import ZoneInfo
 
-from clock_run import INTERCEPT, NO_SYS_TIME, TZ
-from harness import BIN, Desktop, wait_for
+from clock_run import logged_sets
+from harness import Desktop, wait_for
 from time_server import TimeServer
-
-PAGE = b"<p>Offizielle eBay-Zeit:   08.11.2004 14:05:33 MEZ</p>"
 
 
 class SyncInWindowTest(unittest.TestCase):
@@ -17,55 +13,35 @@ class SyncInWindowTest(unittest.TestCase):
         self.addCleanup(self.desktop.close)
         self.server = TimeServer()
         self.addCleanup(self.server.close)
-        self.server.body = PAGE
-        self.log = os.path.join(self.desktop.tmp, "clock.log")
+        self.server.body = b"<p>Offizielle eBay-Zeit:   08.11.2004 14:05:33 MEZ</p>"
 
-    def start(self, settings):
-        with open(self.desktop.settings_path(), "w") as f:
-            f.write("[Kairola]\n" + "".join(f"{k}={v}\n" for k, v in settings.items()))
-        self.assertTrue(os.path.exists(INTERCEPT))
-        target = datetime(2026, 3, 10, 9, 0, 0, tzinfo=ZoneInfo(TZ)).timestamp()
-        env = {"QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
-               "http_proxy": self.server.proxy, "no_proxy": "", "NO_PROXY": "",
-               "DBUS_SYSTEM_BUS_ADDRESS": "unix:path=" + os.path.join(self.desktop.tmp, "none"),
-               "LD_PRELOAD": INTERCEPT, "CLOCK_INTERCEPT_LOG": self.log,
-               "CLOCK_INTERCEPT_OFFSET": repr(target - datetime.now().timestamp())}
-        proc = self.desktop.spawn([*NO_SYS_TIME, BIN], env=env)
-        wid = wait_for(lambda: (self.desktop.windows_of(proc.pid) or [None])[0], timeout=30,
-                       what="the Zeitfang window")
-        return proc, wid
-
-    def sets(self):
-        if not os.path.exists(self.log):
-            return []
-        with open(self.log) as f:
-            return [" ".join(line.split()[2:4]) for line in f]
-
-    def assert_synced(self):
+    def confirm(self, proc, syncs):
+        """Waits for the confirmation of the given sync and closes it."""
+        d = self.desktop
+        box = wait_for(lambda: d.window_named("^Zeitfang$"), what="the message box")
+        self.assertIn("Die Systemuhr wurde aktualisiert.", d.labels(proc.pid))
+        self.assertEqual(len(self.server.requests), syncs)
         # Time of day first, then the date; a second boundary may fall inside the response.
-        sets = self.sets()
-        self.assertIn(sets, (["2026-03-10 14:05:33", "2004-11-08 14:05:33"],
-                             ["2026-03-10 14:05:34", "2004-11-08 14:05:34"]))
+        time_set, date_set = logged_sets(d.clock_log)[2 * syncs - 2:]
+        self.assertEqual(time_set.date(), datetime(2026, 3, 10).date() if syncs == 1
+                         else datetime(2004, 11, 8).date())
+        self.assertIn(time_set.time().isoformat(), ("14:05:33", "14:05:34"))
+        self.assertEqual(date_set, datetime.combine(datetime(2004, 11, 8), time_set.time()))
+        d.run(["xdotool", "windowactivate", "--sync", str(box)], check=False)
+        d.run(["xdotool", "key", "Return"])
+        wait_for(lambda: d.window_named("^Zeitfang$") is None, what="the box closing")
 
-    def test_synconstart_1_syncs_after_the_window_is_shown(self):
-        proc, _ = self.start({"synconstart": 1, "msgonsync": 0})
-        wait_for(lambda: len(self.sets()) == 2, what="the clock being set")
-        self.assert_synced()
-        self.assertEqual(len(self.server.requests), 1)
-        self.assertIsNone(proc.poll())
-
-    def test_click_syncs_and_confirms_when_synconstart_is_0(self):
-        proc, wid = self.start({"synconstart": 0, "msgonsync": 1})
-        self.assertEqual(self.server.requests, [])
+    def test_synconstart_1_syncs_at_start_and_a_click_syncs_again(self):
+        with open(self.desktop.settings_path(), "w") as f:
+            f.write("[Kairola]\nsynconstart=1\nmsgonsync=1\n")
+        proc, wid = self.desktop.start_zeitfang(
+            seen_now=datetime(2026, 3, 10, 9, 0, 0),
+            env={"http_proxy": self.server.proxy, "no_proxy": "", "NO_PROXY": ""})
+        self.confirm(proc, 1)
         # "Uhr synchronisieren" lies at 2340/1360 twips, 15 twips a pixel.
-        self.desktop.run(["xdotool", "mousemove", "--window", str(wid), "165", "97", "click", "1"])
-        box = wait_for(lambda: self.desktop.window_named("^Zeitfang$"), what="the message box")
-        self.assert_synced()
-        self.assertIn("Die Systemuhr wurde aktualisiert.", self.desktop.labels(proc.pid))
-        self.desktop.run(["xdotool", "windowactivate", "--sync", str(box)], check=False)
-        self.desktop.run(["xdotool", "key", "Return"])
-        wait_for(lambda: self.desktop.window_named("^Zeitfang$") is None, what="the box closing")
-        self.assertEqual(len(self.server.requests), 1)
+        self.desktop.click(wid, 165, 97)
+        self.confirm(proc, 2)
+        self.assertIsNone(proc.poll())
 
 
 if __name__ == "__main__":
