@@ -1,11 +1,8 @@
 """The main window reopens where and as it was closed, shifted for each other running copy."""
-import configparser
 import re
 import unittest
 
 from harness import BIN, Desktop, wait_for
-
-KEYS = ["Left", "Top", "Width", "Height", "WindowState"]
 
 
 class PlacementTest(unittest.TestCase):
@@ -13,21 +10,13 @@ class PlacementTest(unittest.TestCase):
         self.desktop = Desktop()
         self.addCleanup(self.desktop.close)
 
-    def store(self):
-        parser = configparser.ConfigParser(interpolation=None)
-        parser.optionxform = str
-        parser.read(self.desktop.settings_path(), encoding="utf-8")
-        return {k: parser["Kairola"].get(k) for k in KEYS}
-
     def put_store(self, left, top, state=0):
         with open(self.desktop.settings_path(), "w", encoding="utf-8") as f:
             f.write(f"[Kairola]\nLeft={left}\nTop={top}\nWidth=4200\nHeight=2745\n"
                     f"WindowState={state}\n")
 
-    def client_rect(self, wid):
-        info = self.desktop.run(["xwininfo", "-id", str(wid)]).stdout
-        return tuple(int(re.search(rf"{name}:\s+(-?\d+)", info).group(1)) for name in
-                     ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+    def placement(self, *keys):
+        return tuple(self.desktop.store()[k] for k in keys or ("Left", "Top"))
 
     def wm_state(self, wid):
         out = self.desktop.run(["xprop", "-id", str(wid), "WM_STATE"], check=False).stdout
@@ -54,35 +43,33 @@ class PlacementTest(unittest.TestCase):
 
     def test_closing_saves_the_normal_rectangle_and_reopening_does_not_creep(self):
         proc, wid = self.start()
-        x, y, w, h = self.client_rect(wid)
+        rect = self.desktop.client_rect(wid)
         self.close(proc, wid)
-        first = {"Left": str(x * 15), "Top": str(y * 15), "Width": str(w * 15),
-                 "Height": str(h * 15), "WindowState": "0"}
-        self.assertEqual(self.store(), first)
-        self.assertEqual((w, h), (280, 183))
-        for _ in range(3):
+        self.assertEqual(rect[2:], (280, 183))
+        first = (*(str(v * 15) for v in rect), "0")
+        for _ in range(2):
+            self.assertEqual(self.placement("Left", "Top", "Width", "Height", "WindowState"),
+                             first)
             proc, wid = self.start()
-            self.assertEqual(self.client_rect(wid), (x, y, w, h))
+            self.assertEqual(self.desktop.client_rect(wid), rect)
             self.close(proc, wid)
-            self.assertEqual(self.store(), first)
         # A window moved by the user is saved where it was left.
         proc, wid = self.start()
         self.desktop.run(["xdotool", "windowmove", str(wid), "300", "200"])
-        wait_for(lambda: self.client_rect(wid)[:2] == (300, 200), what="the move")
+        wait_for(lambda: self.desktop.client_rect(wid)[:2] == (300, 200), what="the move")
         self.close(proc, wid)
-        self.assertEqual(self.store()["Left"], "4500")
-        self.assertEqual(self.store()["Top"], "3000")
+        self.assertEqual(self.placement(), ("4500", "3000"))
 
     def test_a_second_copy_opens_300_twips_further_right_and_down(self):
         self.put_store(1500, 1200)
         first, first_wid = self.start()
-        self.assertEqual(self.client_rect(first_wid)[:2], (100, 80))
+        self.assertEqual(self.desktop.client_rect(first_wid)[:2], (100, 80))
         second, second_wid = self.start()
-        self.assertEqual(self.client_rect(second_wid)[:2], (120, 100))
+        self.assertEqual(self.desktop.client_rect(second_wid)[:2], (120, 100))
         self.close(second, second_wid)
-        self.assertEqual((self.store()["Left"], self.store()["Top"]), ("1800", "1500"))
+        self.assertEqual(self.placement(), ("1800", "1500"))
         self.close(first, first_wid)
-        self.assertEqual((self.store()["Left"], self.store()["Top"]), ("1500", "1200"))
+        self.assertEqual(self.placement(), ("1500", "1200"))
 
     def test_a_window_closed_minimised_reopens_minimised_with_its_normal_rectangle(self):
         self.put_store(1500, 1200)
@@ -90,17 +77,17 @@ class PlacementTest(unittest.TestCase):
         self.desktop.run(["xdotool", "windowminimize", str(wid)])
         wait_for(lambda: self.wm_state(wid) == "Iconic", what="the window to be minimised")
         self.close(proc, wid)
-        self.assertEqual(self.store(), {"Left": "1500", "Top": "1200", "Width": "4200",
-                                        "Height": "2745", "WindowState": "1"})
+        self.assertEqual(self.placement("Left", "Top", "Width", "Height", "WindowState"),
+                         ("1500", "1200", "4200", "2745", "1"))
         proc, wid = self.start("Iconic")
         self.assertIn("_NET_WM_STATE_HIDDEN", self.desktop.wm_state(wid))
         self.desktop.run(["wmctrl", "-ia", hex(wid)])
         # Openbox animates the restore; the window ends at its normal rectangle.
-        wait_for(lambda: self.client_rect(wid) == (100, 80, 280, 183), timeout=5,
+        wait_for(lambda: self.desktop.client_rect(wid) == (100, 80, 280, 183), timeout=5,
                  what="the window restored to its normal rectangle")
         self.assertEqual(self.wm_state(wid), "Normal")
         self.close(proc, wid)
-        self.assertEqual(self.store()["WindowState"], "0")
+        self.assertEqual(self.placement("WindowState"), ("0",))
 
 
 if __name__ == "__main__":
