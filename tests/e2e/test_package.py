@@ -13,7 +13,7 @@ import subprocess
 import tempfile
 import unittest
 
-from harness import BUILD_DIR, Desktop, wait_for
+from harness import BUILD_DIR, Desktop, cache_value, wait_for
 
 
 def run(args, **kw):
@@ -31,11 +31,7 @@ def owning_package(path):
 
 def depends_names(field):
     """Package names of a Depends field, alternatives included."""
-    names = set()
-    for clause in field.split(","):
-        for alt in clause.split("|"):
-            names.add(re.sub(r"\(.*?\)|:\S+", "", alt).strip())
-    return names - {""}
+    return {re.sub(r"\(.*?\)|:\S+", "", alt).strip() for alt in re.split(r"[,|]", field)} - {""}
 
 
 class PackageTest(unittest.TestCase):
@@ -44,20 +40,11 @@ class PackageTest(unittest.TestCase):
         cls.tmp = tempfile.mkdtemp(prefix="zeitfang-deb-")
         out = os.path.join(cls.tmp, "out")
         run(["cpack", "--config", os.path.join(BUILD_DIR, "CPackConfig.cmake"), "-B", out])
-        debs = [f for f in os.listdir(out) if f.endswith(".deb")]
-        assert len(debs) == 1, debs
-        cls.deb = os.path.join(out, debs[0])
-        cls.fields = dict(re.findall(r"^ ?([A-Za-z-]+): (.*)$", run(["dpkg-deb", "-I", cls.deb]), re.M))
-        cls.listing = [line.split()[-1] for line in run(["dpkg-deb", "-c", cls.deb]).splitlines()]
+        [deb] = [os.path.join(out, f) for f in os.listdir(out) if f.endswith(".deb")]
+        cls.fields = dict(re.findall(r"^ ?([A-Za-z-]+): (.*)$", run(["dpkg-deb", "-I", deb]), re.M))
+        cls.listing = [line.split()[-1] for line in run(["dpkg-deb", "-c", deb]).splitlines()]
+        # A dpkg database that holds only the dependencies this machine has installed.
         cls.root = os.path.join(cls.tmp, "root")
-        cls.install_log = cls.install_into_throwaway_root()
-
-    @classmethod
-    def tearDownClass(cls):
-        shutil.rmtree(cls.tmp, ignore_errors=True)
-
-    @classmethod
-    def install_into_throwaway_root(cls):
         db = os.path.join(cls.root, "var/lib/dpkg")
         for d in ("info", "updates", "triggers"):
             os.makedirs(os.path.join(db, d))
@@ -68,17 +55,23 @@ class PackageTest(unittest.TestCase):
         for name in run(["dpkg-query", "-W", "-f", "${binary:Package}\n", *deps]).split():
             open(os.path.join(db, "info", name + ".list"), "w").close()
         open(os.path.join(db, "available"), "w").close()
-        return run(["dpkg", "--root", cls.root, "--log", "/dev/null", "--force-not-root",
-                    "--force-script-chrootless", "-i", cls.deb])
+        cls.install_log = run(["dpkg", "--root", cls.root, "--log", "/dev/null",
+                               "--force-not-root", "--force-script-chrootless", "-i", deb])
+
+    @classmethod
+    def tearDownClass(cls):
+        shutil.rmtree(cls.tmp, ignore_errors=True)
 
     def path_in_root(self, listed):
         return os.path.join(self.root, listed.lstrip("./"))
 
+    def listed(self, suffix):
+        [path] = [p for p in self.listing if p.endswith(suffix)]
+        return self.path_in_root(path)
+
     def test_control_fields_carry_the_project_version(self):
-        with open(os.path.join(BUILD_DIR, "CMakeCache.txt")) as f:
-            version = re.search(r"^CMAKE_PROJECT_VERSION:\w+=(.*)$", f.read(), re.M).group(1)
         self.assertEqual(self.fields["Package"], "zeitfang")
-        self.assertEqual(self.fields["Version"], version)
+        self.assertEqual(self.fields["Version"], cache_value("CMAKE_PROJECT_VERSION"))
         self.assertEqual(self.fields["Architecture"], run(["dpkg", "--print-architecture"]).strip())
 
     def test_depends_cover_what_the_program_loads(self):
@@ -91,13 +84,11 @@ class PackageTest(unittest.TestCase):
         self.assertEqual(len(loaded), len(needed))
         # Loaded at run time, not linked: the X11 platform plugin, the Arial stand-in, xdg-open.
         qt_plugins = run(["qtpaths6", "--query", "QT_INSTALL_PLUGINS"]).strip()
-        loaded.append(os.path.join(qt_plugins, "platforms/libqxcb.so"))
-        loaded.append(run(["fc-match", "-f", "%{file}", "Liberation Sans"]))
-        loaded.append(shutil.which("xdg-open"))
-        declared = depends_names(self.fields["Depends"])
+        loaded += [os.path.join(qt_plugins, "platforms/libqxcb.so"), shutil.which("xdg-open"),
+                   run(["fc-match", "-f", "%{file}", "Liberation Sans"])]
         for path in loaded:
             with self.subTest(path=path):
-                self.assertIn(owning_package(path), declared)
+                self.assertIn(owning_package(path), depends_names(self.fields["Depends"]))
 
     def test_installs_every_listed_file(self):
         self.assertIn("Setting up zeitfang", self.install_log)
@@ -107,62 +98,46 @@ class PackageTest(unittest.TestCase):
         for listed in self.listing:
             self.assertTrue(os.path.lexists(self.path_in_root(listed)), listed)
 
-    def test_desktop_entry_names_the_installed_program_and_icon(self):
-        [entry] = [p for p in self.listing if p.endswith(".desktop")]
-        entry = self.path_in_root(entry)
-        self.assertEqual(run(["desktop-file-validate", entry]), "")
-        ini = configparser.ConfigParser(interpolation=None)
-        ini.optionxform = str
-        ini.read(entry, encoding="utf-8")
-        desktop = ini["Desktop Entry"]
-        self.assertIn("Utility", desktop["Categories"].split(";"))
-        program = shlex.split(desktop["Exec"])[0]
-        self.assertTrue(os.access(self.path_in_root("usr/bin/" + program), os.X_OK))
-        icons = [p for p in self.listing if re.search(rf"/hicolor/.*/{desktop['Icon']}\.\w+$", p)]
-        sizes = set()
-        for icon in icons:
-            folder = icon.split("/")[-3]
-            if folder == "scalable":
-                sizes.add(folder)
-                continue
-            with open(self.path_in_root(icon), "rb") as f:
-                width, height = struct.unpack(">II", f.read(24)[16:24])
-            self.assertEqual(folder, f"{width}x{height}", icon)
-            sizes.add(width)
-        self.assertEqual(sizes, {16, 32, 48, "scalable"})
-
-    def test_metainfo_is_valid_and_launches_the_desktop_entry(self):
-        [meta] = [p for p in self.listing if p.endswith(".metainfo.xml")]
-        meta = self.path_in_root(meta)
+    def test_metainfo_and_manual_page(self):
+        meta = self.listed(".metainfo.xml")
         run(["appstreamcli", "validate", "--no-net", "--pedantic", meta])
         with open(meta, encoding="utf-8") as f:
             text = f.read()
         launchable = re.search(r'<launchable type="desktop-id">(.*?)</launchable>', text).group(1)
         self.assertIn(f"./usr/share/applications/{launchable}", self.listing)
         self.assertIn(f'<release version="{self.fields["Version"]}"', text)
-
-    def test_manual_page_renders(self):
-        [page] = [p for p in self.listing if p.endswith(".1.gz")]
-        text = run(["man", "-l", self.path_in_root(page)], env={**os.environ, "MANWIDTH": "200"})
+        text = run(["man", "-l", self.listed(".1.gz")], env={**os.environ, "MANWIDTH": "200"})
         for topic in ("-time", "Orvikwerk.conf", "[Kairola]", "CAP_SYS_TIME", "systemd-timedated"):
             self.assertIn(topic, text)
 
-    def test_starts_from_the_menu_entry(self):
+    def test_menu_entry_starts_the_installed_program_with_its_icons(self):
+        entry = self.listed(".desktop")
+        self.assertEqual(run(["desktop-file-validate", entry]), "")
         ini = configparser.ConfigParser(interpolation=None)
-        [entry] = [p for p in self.listing if p.endswith(".desktop")]
-        ini.read(self.path_in_root(entry), encoding="utf-8")
-        with Desktop() as desktop:
-            path = self.path_in_root("usr/bin") + os.pathsep + desktop.env["PATH"]
-            proc = desktop.spawn(shlex.split(ini["Desktop Entry"]["Exec"]), env={"PATH": path})
-            wid = wait_for(lambda: (desktop.windows_of(proc.pid) or [None])[0]
+        ini.optionxform = str
+        ini.read(entry, encoding="utf-8")
+        desktop = ini["Desktop Entry"]
+        self.assertIn("Utility", desktop["Categories"].split(";"))
+        sizes = set()
+        for icon in (p for p in self.listing
+                     if re.search(rf"/hicolor/.*/{desktop['Icon']}\.\w+$", p)):
+            folder = icon.split("/")[-3]
+            if folder != "scalable":
+                with open(self.path_in_root(icon), "rb") as f:
+                    width, height = struct.unpack(">II", f.read(24)[16:24])
+                self.assertEqual(folder, f"{width}x{height}", icon)
+            sizes.add(folder)
+        self.assertEqual(sizes, {"16x16", "32x32", "48x48", "scalable"})
+        with Desktop() as d:
+            path = self.path_in_root("usr/bin") + os.pathsep + d.env["PATH"]
+            proc = d.spawn(shlex.split(desktop["Exec"]), env={"PATH": path})
+            wid = wait_for(lambda: (d.windows_of(proc.pid) or [None])[0]
                            or proc.poll() is not None, timeout=30, what="the window")
             self.assertIsNone(proc.poll(), "the installed program ended")
-            self.assertIn("IsViewable", desktop.run(["xwininfo", "-id", str(wid)]).stdout)
-            self.assertIn("Zeitfang", desktop.title(wid))
+            self.assertIn("Zeitfang", d.title(wid))
             # Task bars match the window to its menu entry by the window's class.
-            wm_class = desktop.run(["xprop", "-id", str(wid), "WM_CLASS"]).stdout
-            self.assertEqual(re.findall(r'"([^"]*)"', wm_class)[-1],
-                             ini["Desktop Entry"]["StartupWMClass"])
+            wm_class = d.run(["xprop", "-id", str(wid), "WM_CLASS"]).stdout
+            self.assertEqual(re.findall(r'"([^"]*)"', wm_class)[-1], desktop["StartupWMClass"])
 
 
 if __name__ == "__main__":
