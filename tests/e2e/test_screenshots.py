@@ -9,51 +9,30 @@ from datetime import timedelta
 
 from harness import Desktop, auction_title, local_now, wait_for
 
-OPTIONS_LABEL = (184, 124)
-
 
 class ScreenshotTest(unittest.TestCase):
-    def setUp(self):
-        self.desktop = Desktop()
-        self.addCleanup(self.desktop.close)
-        self.folder = os.environ.get("ZEITFANG_SCREENSHOT_DIR") or tempfile.mkdtemp(
-            dir=self.desktop.tmp)
-
-    def shoot(self, name, wid):
-        path = os.path.join(self.folder, name + ".png")
-        self.desktop.screenshot(path, wid)
-        colours = int(self.desktop.run(["identify", "-format", "%k", path]).stdout)
+    def shoot(self, desktop, name, wid):
+        folder = os.environ.get("ZEITFANG_SCREENSHOT_DIR") or tempfile.mkdtemp(dir=desktop.tmp)
+        path = os.path.join(folder, name + ".png")
+        desktop.screenshot(path, wid)
+        colours = int(desktop.run(["identify", "-format", "%k", path]).stdout)
         self.assertGreater(colours, 8, f"{name}: an empty picture")
 
-    def start_with_auction(self, seconds_left):
-        end = local_now() + timedelta(seconds=seconds_left)
-        self.desktop.make_windows([{"title": auction_title(end)}])
-        return self.desktop.start_zeitfang()
-
-    def test_no_item(self):
-        _, wid = self.desktop.start_zeitfang()
-        self.shoot("no-item", wid)
-
-    def test_watching(self):
-        _, wid = self.start_with_auction(2 * 86400 + 3 * 3600 + 600)
-        self.shoot("watching", wid)
-
-    def test_final_minute(self):
-        _, wid = self.start_with_auction(47)
-        wait_for(lambda: self.desktop.title(wid) == " >>42<<", timeout=15, what="42 seconds")
-        self.shoot("final-minute", wid)
-
-    def test_ended(self):
-        _, wid = self.start_with_auction(-3600)
-        self.shoot("ended", wid)
-
-    def test_options(self):
-        _, wid = self.desktop.start_zeitfang()
-        self.desktop.run(["xdotool", "mousemove", "--window", str(wid), *map(str, OPTIONS_LABEL),
-                          "click", "1"])
-        dialog = wait_for(lambda: self.desktop.window_named("Zeitfang Optionen"),
-                          what="the options")
-        self.shoot("options", dialog)
+    def test_each_state(self):
+        for name, seconds_left in (("no-item", None), ("watching", 2 * 86400 + 3 * 3600 + 600),
+                                   ("final-minute", 47), ("ended", -3600)):
+            with self.subTest(name), Desktop() as d:
+                if seconds_left is not None:
+                    end = local_now() + timedelta(seconds=seconds_left)
+                    d.make_windows([{"title": auction_title(end)}])
+                _, wid = d.start_zeitfang()
+                if name == "final-minute":
+                    wait_for(lambda: d.title(wid) == " >>42<<", timeout=15, what="42 seconds")
+                self.shoot(d, name, wid)
+                if name == "no-item":
+                    d.click(wid, 184, 124)  # "zu den Optionen"
+                    self.shoot(d, "options", wait_for(lambda: d.window_named("Zeitfang Optionen"),
+                                                      what="the options"))
 
 
 if __name__ == "__main__":
