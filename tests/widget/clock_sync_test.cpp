@@ -69,31 +69,26 @@ class ClockSyncTest : public ::testing::Test {
 };
 
 TEST_F(ClockSyncTest, SetsTheCorrectedTimeOfDayThenTheServersDate) {
+    const DateTime response = at(2026, 12, 5, 14, 5, 30), done = at(2026, 12, 5, 14, 5, 32);
+    const std::vector<std::string> example = {"time 50735", "date 2004-11-8"};
     struct Case {
         const char* name;
         QByteArray page;
-        DateTime response, done;
         std::vector<std::string> sets;
+        DateTime response, done;
     };
-    const std::vector<std::string> example = {"time 50735", "date 2004-11-8"};
     const Case cases[] = {
-        {"MEZ", examplePage("MEZ"), at(2026, 12, 5, 14, 5, 30), at(2026, 12, 5, 14, 5, 32),
-         example},
-        {"MESZ", examplePage("MESZ"), at(2026, 12, 5, 14, 5, 30), at(2026, 12, 5, 14, 5, 32),
-         example},
-        {"midnight during the wait", examplePage(), at(2026, 12, 5, 23, 59, 59),
-         at(2026, 12, 6, 0, 0, 1), example},
+        {"MEZ", examplePage("MEZ"), example, response, done},
+        {"MESZ", examplePage("MESZ"), example, response, done},
+        {"midnight during the wait", examplePage(), example, at(2026, 12, 5, 23, 59, 59),
+         at(2026, 12, 6, 0, 0, 1)},
         {"server just before midnight",
          examplePage("MEZ", "23:59:59"),
-         at(2026, 12, 5, 14, 5, 30),
-         at(2026, 12, 5, 14, 5, 32),
-         {"time 1", "date 2004-11-8"}},
-        {"field after the first chunk",
-         QByteArray(8192, 'x') + examplePage(),
-         at(2026, 12, 5, 14, 5, 30),
-         at(2026, 12, 5, 14, 5, 32),
-         {}},
-        {"no text", QByteArray(), at(2026, 12, 5, 14, 5, 30), at(2026, 12, 5, 14, 5, 32), {}},
+         {"time 1", "date 2004-11-8"},
+         response,
+         done},
+        {"field after the first chunk", QByteArray(8192, 'x') + examplePage(), {}, response, done},
+        {"no text", QByteArray(), {}, response, done},
     };
     for (const Case& c : cases) {
         clock.sets.clear();

@@ -1,12 +1,11 @@
-#include <QApplication>
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QTimer>
 
 #include "clock/clock_modes.h"
 #include "tests/widget/form1_fixture.h"
+#include "tests/widget/modal_catcher.h"
 
 namespace {
 
@@ -96,30 +95,13 @@ TEST_F(Form1SyncTest, StartUpSyncOnlyForSynconstartOneWithTheTimerOffMeanwhile) 
 TEST_F(Form1SyncTest, MessageBoxHasTheTitleAnOkButtonAndNoIcon) {
     form->Form1init(); // msgonsync defaults to on
     fake.transfer.onExecute = [&] { answerAfter(0, ExamplePage); };
-    QString title, text;
-    QMessageBox::Icon icon = QMessageBox::Critical;
-    QList<QAbstractButton*> buttons;
-    QMessageBox::StandardButtons standard;
-    std::function<void()> closeBox = [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) {
-            QTimer::singleShot(10, form.get(), closeBox);
-            return;
-        }
-        title = box->windowTitle();
-        text = box->text();
-        icon = box->icon();
-        standard = box->standardButtons();
-        buttons = box->buttons();
-        box->accept();
-    };
-    QTimer::singleShot(0, form.get(), closeBox);
+    MessageCatcher messages;
     form->Lbl_GetTime_Click();
-    EXPECT_EQ(title, "Zeitfang");
-    EXPECT_EQ(text, "Die Systemuhr wurde aktualisiert.");
-    EXPECT_EQ(icon, QMessageBox::NoIcon);
-    EXPECT_EQ(standard, QMessageBox::Ok);
-    EXPECT_EQ(buttons.size(), 1);
+    ASSERT_EQ(messages.seen.size(), 1u);
+    const SeenMessage& m = messages.seen.front();
+    EXPECT_EQ(std::tuple(m.title, m.text, m.icon, m.buttons),
+              std::tuple("Zeitfang", "Die Systemuhr wurde aktualisiert.", QMessageBox::NoIcon,
+                         QMessageBox::StandardButtons(QMessageBox::Ok)));
 }
 
 } // namespace
