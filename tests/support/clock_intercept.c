@@ -6,9 +6,6 @@
  * Environment, read once when the first call arrives:
  *   CLOCK_INTERCEPT_OFFSET  seconds added to every real-time read from the start (may be
  *                           negative or fractional; default 0).
- *   CLOCK_INTERCEPT_RATE    how fast the seen clock runs against the real one (default 1):
- *                           with 60 a real second shows as a minute, so a test can let minutes
- *                           pass quickly. It counts from the start and from every set.
  *   CLOCK_INTERCEPT_LOG     file to which every set appends one line
  *                           "set <epoch seconds> <local YYYY-MM-DD HH:MM:SS>".
  *   CLOCK_INTERCEPT_REFUSE  "1": every set fails with EPERM as for a user without the right,
@@ -34,16 +31,11 @@ typedef int (*ClockGettimeFn)(clockid_t, struct timespec*);
 static pthread_once_t once = PTHREAD_ONCE_INIT;
 static pthread_mutex_t lock = PTHREAD_MUTEX_INITIALIZER;
 static ClockGettimeFn realGettime;
-static double rate = 1.0;
 static int refuse;
 static const char* logPath;
 /* The seen clock: at real time anchorReal it showed anchorSeen; both in nanoseconds. */
 static int64_t anchorReal;
 static int64_t anchorSeen;
-
-static void* nextSymbol(const char* name) {
-    return dlsym(RTLD_NEXT, name);
-}
 
 static int64_t realNowNs(void) {
     struct timespec ts = {0, 0};
@@ -53,13 +45,10 @@ static int64_t realNowNs(void) {
 
 static void init(void) {
     /* memcpy, because ISO C has no conversion from an object to a function pointer. */
-    void* p = nextSymbol("clock_gettime");
+    void* p = dlsym(RTLD_NEXT, "clock_gettime");
     memcpy(&realGettime, &p, sizeof p);
 
-    const char* text = getenv("CLOCK_INTERCEPT_RATE");
-    if (text && *text)
-        rate = strtod(text, NULL);
-    text = getenv("CLOCK_INTERCEPT_REFUSE");
+    const char* text = getenv("CLOCK_INTERCEPT_REFUSE");
     refuse = text && strcmp(text, "1") == 0;
     logPath = getenv("CLOCK_INTERCEPT_LOG");
     double offset = 0;
@@ -77,7 +66,7 @@ static int isRealtime(clockid_t id) {
 static int64_t seenNowNs(void) {
     pthread_once(&once, init);
     pthread_mutex_lock(&lock);
-    const int64_t now = anchorSeen + (int64_t)((double)(realNowNs() - anchorReal) * rate);
+    const int64_t now = anchorSeen + (realNowNs() - anchorReal);
     pthread_mutex_unlock(&lock);
     return now;
 }
@@ -154,11 +143,7 @@ time_t time(time_t* out) {
 
 int clock_settime(clockid_t id, const struct timespec* ts) {
     /* Nothing is passed on: only the real-time clock can be set, and that one is ours. */
-    if (id != CLOCK_REALTIME) {
-        errno = EINVAL;
-        return -1;
-    }
-    if (ts->tv_nsec < 0 || ts->tv_nsec >= 1000000000) {
+    if (id != CLOCK_REALTIME || ts->tv_nsec < 0 || ts->tv_nsec >= 1000000000) {
         errno = EINVAL;
         return -1;
     }
