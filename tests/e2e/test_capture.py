@@ -19,9 +19,7 @@ class CaptureTest(unittest.TestCase):
         self.addCleanup(self.desktop.close)
 
     def click_take_over(self, wid):
-        # "Artikel übernehmen" lies at 2400/2160 twips, 15 twips a pixel.
-        self.desktop.run(["xdotool", "mousemove", "--window", str(wid), "170", "150",
-                          "click", "1"])
+        self.desktop.click(wid, 170, 150)  # "Artikel übernehmen" at 2400/2160 twips
 
     def test_watches_the_auction_in_chromium(self):
         end = local_now() + timedelta(days=2, minutes=30)

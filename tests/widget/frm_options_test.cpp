@@ -50,10 +50,10 @@ TEST_F(OptionsTest, RefusedSecondsShowTheMessageAndWriteNothing) {
         dialog->cmdOK_Click();
         ASSERT_EQ(messages.seen.size(), 1u) << '"' << text << '"';
         const SeenMessage& m = messages.seen.front();
-        EXPECT_EQ(m.text, "Es sind nur Zahlen grösser 0 zulässig!");
-        EXPECT_EQ(m.title, "Zeitfang");
-        EXPECT_EQ(m.icon, QMessageBox::Information);
-        EXPECT_EQ(m.buttons, QMessageBox::Ok);
+        EXPECT_EQ(std::tuple(m.text, m.title, m.icon, m.buttons),
+                  std::tuple("Es sind nur Zahlen grösser 0 zulässig!", "Zeitfang",
+                             QMessageBox::Information,
+                             QMessageBox::StandardButtons(QMessageBox::Ok)));
         EXPECT_TRUE(dialog->isVisible()) << text;
         EXPECT_EQ(dialog->Txt_WarnTonSek->text(), QString::fromUtf8(text));
         EXPECT_TRUE(fake.store.writes.isEmpty()) << text;
