@@ -96,16 +96,6 @@ TEST_F(AlarmTest, CapturedAtItsSecondsSoundsBeforeTheFirstDisplay) {
     EXPECT_EQ(form->LabelZeit->caption(), Ended);
 }
 
-TEST_F(AlarmTest, NoAuctionChecksNothing) {
-    fake.store.values[MemoryStore::path("warntonsek")] = "0";
-    form->Form1init();
-    ASSERT_TRUE(shared.AuctionEnd.isZero());
-    form->Update_Label();
-    form->Timer1_Timer();
-    EXPECT_TRUE(fake.speaker.tones.empty());
-    EXPECT_EQ(fake.attention.flashes, 0);
-}
-
 TEST_F(AlarmTest, FinalMinuteWritesTheSecondsIntoTheCaptionThenFlashes) {
     watch(75, 0, 0);
     const QString watching = form->caption();

@@ -162,6 +162,7 @@ TEST_F(Form1Test, UnchangedTextTouchesNothingButTheTimer) {
 }
 
 TEST_F(Form1Test, NoAuctionRefreshOnlyStopsTheTimer) {
+    fake.store.values[MemoryStore::path("warntonsek")] = "0"; // an alarm at R = 0 stays silent
     form->Form1init();
     form->LabelZeit->setCaption("alt");
     form->setCaption("Titel");
@@ -170,6 +171,8 @@ TEST_F(Form1Test, NoAuctionRefreshOnlyStopsTheTimer) {
     EXPECT_FALSE(form->Timer1->isActive());
     EXPECT_EQ(form->LabelZeit->caption(), "alt");
     EXPECT_EQ(form->caption(), "Titel");
+    EXPECT_TRUE(fake.speaker.tones.empty());
+    EXPECT_EQ(fake.attention.flashes, 0);
 }
 
 TEST_F(Form1Test, UnreadableEndKeepsTheItemAndSaysSo) {

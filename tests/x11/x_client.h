@@ -57,28 +57,8 @@ class XClient {
             values.push_back(atom(a));
         set(w, name, "ATOM", values);
     }
-    std::vector<std::uint32_t> get(xcb_window_t w, const std::string& name) const {
-        const auto cookie = xcb_get_property(c(), 0, w, atom(name), 0, 0, 1024);
-        const Reply<xcb_get_property_reply_t> r(xcb_get_property_reply(c(), cookie, nullptr));
-        if (!r || r->format != 32)
-            return {};
-        const auto* data = static_cast<const std::uint32_t*>(xcb_get_property_value(r.get()));
-        return {data, data + xcb_get_property_value_length(r.get()) / 4};
-    }
     void map(xcb_window_t w) {
         xcb_map_window(c(), w);
-        sync();
-    }
-    // A request to the window manager, sent to the root as EWMH and ICCCM ask.
-    void tellWm(xcb_window_t w, const std::string& type, const std::vector<std::uint32_t>& data) {
-        xcb_client_message_event_t event{};
-        event.response_type = XCB_CLIENT_MESSAGE;
-        event.format = 32;
-        event.window = w;
-        event.type = atom(type);
-        std::copy(data.begin(), data.end(), event.data.data32);
-        xcb_send_event(c(), 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
-                       reinterpret_cast<const char*>(&event));
         sync();
     }
     void sync() const { Reply<void>(xcb_get_input_focus_reply(c(), xcb_get_input_focus(c()), 0)); }
