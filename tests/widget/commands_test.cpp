@@ -1,126 +1,120 @@
-#include <QMouseEvent>
-#include <QUrlQuery>
-#include <QWindow>
+#include <QTimer>
 
-#include "options/frm_options.h"
+#include "clock/clock_modes.h"
 #include "tests/widget/form1_fixture.h"
 #include "tests/widget/modal_catcher.h"
 
 namespace {
 
-class CommandsTest : public Form1Test {
+TEST_F(Form1Test, CommandLabelsLookLikeLinks) {
+    form->Form1init();
+    VbLabel* labels[] = {form->Lbl_GetTime, form->Lbl_GetArtikel, form->Lbl_Optionen};
+    form->Lbl_GetTime_MouseMove();
+    form->Lbl_GetArtikel_MouseMove();
+    form->Lbl_Optionen_MouseMove();
+    form->Lbl_GoItem_MouseMove(); // no item yet: stays as it is
+    for (VbLabel* label : labels) {
+        EXPECT_EQ(label->foreColor(), QColor(255, 0, 0));
+        EXPECT_TRUE(label->font().underline());
+    }
+    EXPECT_EQ(form->Lbl_GoItem->foreColor(), QColor(0, 0, 255));
+    EXPECT_FALSE(form->Lbl_GoItem->font().underline());
+    form->Lbl_GoItem_Click();
+    EXPECT_TRUE(fake.shell.opened.empty());
+    form->Form_MouseMove();
+    for (VbLabel* label : labels) {
+        EXPECT_EQ(label->foreColor(), QColor(0, 0, 255));
+        EXPECT_FALSE(label->font().underline());
+    }
+
+    addAuction(3600);
+    form->Lbl_GetArtikel_Click();
+    form->Lbl_GoItem_MouseMove();
+    EXPECT_TRUE(form->Lbl_GoItem->font().underline());
+    form->Lbl_GoItem_Click();
+    ASSERT_EQ(fake.shell.opened.size(), 1u);
+    EXPECT_EQ(fake.shell.opened[0].toString(QUrl::FullyEncoded),
+              "http://cgi.ebay.de/ws/eBayISAPI.dll?ViewItem&item=1234567890");
+
+    QString dialogTitle;
+    ModalCatcher closer([&](QWidget* modal) {
+        dialogTitle = modal->windowTitle();
+        EXPECT_EQ(form->Lbl_Optionen->foreColor(), QColor(0, 0, 255));
+        modal->close();
+    });
+    form->Lbl_Optionen_MouseMove();
+    form->Lbl_Optionen_Click();
+    EXPECT_EQ(dialogTitle, " Zeitfang Optionen");
+}
+
+class SyncTest : public Form1Test {
   protected:
-    void SetUp() override {
-        Form1Test::SetUp();
-        form->show();
+    // The server answers the next request: the response begins at 14:05:30 local time and the
+    // page is read at 14:05:32. `during` runs while the program waits.
+    void serve(const QByteArray& page, std::function<void()> during = {}) {
+        fake.transfer.onExecute = [this, page, during] {
+            QTimer::singleShot(0, [this, page, during] {
+                fake.clock.current = fromCivil({2026, 12, 5, 14, 5, 30});
+                fake.transfer.report(HttpTransfer::icReceivingResponse);
+                fake.clock.current = fromCivil({2026, 12, 5, 14, 5, 32});
+                fake.transfer.report(HttpTransfer::icReceivingResponse); // only the first counts
+                if (during)
+                    during();
+                fake.transfer.finish(page);
+            });
+        };
     }
-    // A movement delivered to the window as the window system delivers it, so the window picks
-    // the control under the point itself.
-    void moveOver(const QWidget* control, QPoint at = {2, 2}) {
-        const QPointF local = control->mapTo(form.get(), at);
-        QMouseEvent move(QEvent::MouseMove, local, form->mapToGlobal(local), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(form->windowHandle(), &move);
-    }
-    void click(QWidget* control) {
-        for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-            QMouseEvent e(type, QPointF(2, 2), control->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
-                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                          Qt::NoModifier);
-            QCoreApplication::sendEvent(control, &e);
+    std::vector<QString> texts(const MessageCatcher& m) const {
+        std::vector<QString> t;
+        for (const SeenMessage& s : m.seen) {
+            EXPECT_EQ(std::tuple(s.title, s.icon, s.buttons),
+                      std::tuple("Zeitfang", QMessageBox::NoIcon,
+                                 QMessageBox::StandardButtons(QMessageBox::Ok)));
+            t.push_back(s.text);
         }
-    }
-    static bool hovering(const VbLabel* label) {
-        return label->foreColor() == QColor(255, 0, 0) && label->font().underline();
-    }
-    static bool normal(const VbLabel* label) {
-        return label->foreColor() == QColor(0, 0, 255) && !label->font().underline();
-    }
-    std::vector<VbLabel*> commands() const {
-        return {form->Lbl_GoItem, form->Lbl_GetTime, form->Lbl_Optionen, form->Lbl_GetArtikel};
+        return t;
     }
 };
 
-TEST_F(CommandsTest, HoverStaysUntilTheMouseMovesOverTheSurface) {
-    shared.ItemNumber = "1234567890";
-    for (VbLabel* label : commands()) {
-        moveOver(label);
-        EXPECT_TRUE(hovering(label)) << label->caption().toStdString();
-    }
-    // Other labels take the movement without resetting anything.
-    for (const VbLabel* other : {form->Label1, form->LabelZeit})
-        moveOver(other);
-    for (VbLabel* label : commands())
-        EXPECT_TRUE(hovering(label)) << label->caption().toStdString();
-    // A box passes the movement to the window's surface.
-    moveOver(form->Shape1, {form->Shape1->width() - 3, form->Shape1->height() - 3});
-    for (VbLabel* label : commands())
-        EXPECT_TRUE(normal(label)) << label->caption().toStdString();
-    moveOver(form->Lbl_GetTime);
-    moveOver(form.get(), {1, 1});
-    EXPECT_TRUE(normal(form->Lbl_GetTime));
-}
-
-TEST_F(CommandsTest, LinkToTheItemNeedsAnItemNumber) {
-    moveOver(form->Lbl_GoItem);
-    click(form->Lbl_GoItem);
-    EXPECT_TRUE(normal(form->Lbl_GoItem));
-    EXPECT_TRUE(fake.shell.opened.empty());
-
-    shared.ItemNumber = "1234567890";
-    moveOver(form->Lbl_GoItem);
-    click(form->Lbl_GoItem);
-    EXPECT_TRUE(hovering(form->Lbl_GoItem));
-    ASSERT_EQ(fake.shell.opened.size(), 1u);
-    EXPECT_EQ(
-        fake.shell.opened[0].toEncoded(),
-        QByteArray("http://" ZEITFANG_ITEM_HOST "/ws/eBayISAPI.dll?ViewItem&item=1234567890"));
-}
-
-TEST_F(CommandsTest, OddItemNumbersStayOneQueryValue) {
-    for (const QString& item :
-         {QString("12&x=3 #4"), QString("et \uFFFD\uFFFD - [*"), QString("%41+b")}) {
-        fake.shell.opened.clear();
-        shared.ItemNumber = item;
-        form->Lbl_GoItem_Click();
-        ASSERT_EQ(fake.shell.opened.size(), 1u);
-        const QUrl& url = fake.shell.opened[0];
-        EXPECT_TRUE(url.isValid());
-        EXPECT_FALSE(url.hasFragment()) << item.toStdString();
-        EXPECT_EQ(url.path(), "/ws/eBayISAPI.dll");
-        const QUrlQuery query(url);
-        EXPECT_EQ(query.queryItems(QUrl::FullyDecoded).size(), 2) << item.toStdString();
-        EXPECT_EQ(query.queryItemValue("item", QUrl::FullyDecoded), item);
-    }
-}
-
-TEST_F(CommandsTest, OptionsOpenModalOverTheWindowInTheNormalLook) {
-    addAuction(30);
+TEST_F(SyncTest, SetsTimeOfDayThenDateAndSaysSo) {
+    const QByteArray good = "Offizielle Zeit:   08.11.2004 14:05:33 MEZ<br>";
     form->Form1init();
-    moveOver(form->Lbl_Optionen);
-    ASSERT_TRUE(hovering(form->Lbl_Optionen));
-    bool seenNormal = false;
-    QWidget* owner = nullptr;
-    QString countdownMeanwhile;
-    int looks = 0;
-    ModalCatcher catcher([&](QWidget* modal) {
-        auto* dialog = qobject_cast<frmOptions*>(modal);
-        if (!dialog)
-            return;
-        seenNormal = normal(form->Lbl_Optionen);
-        owner = dialog->parentWidget();
-        // The main window's timer keeps ticking under the dialog; give up after many looks
-        // rather than hang.
-        at(20);
-        countdownMeanwhile = form->LabelZeit->caption();
-        if (countdownMeanwhile == "20" || ++looks > 2000)
-            dialog->cmdCancel_Click();
-    });
-    click(form->Lbl_Optionen);
-    EXPECT_TRUE(seenNormal);
-    EXPECT_EQ(owner, form.get());
-    EXPECT_EQ(countdownMeanwhile, "20");
-    EXPECT_TRUE(fake.store.writes.isEmpty());
+    MessageCatcher messages;
+    serve("<html>kaputt</html>");
+    form->Lbl_GetTime_Click();
+    EXPECT_EQ(fake.transfer.lastUrl, "http://cgi1.ebay.de/aw-cgi/eBayISAPI.dll?TimeShow");
+    EXPECT_EQ(fake.transfer.lastHeaders,
+              "User-Agent: Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)\r\n");
+    serve(good, [this] { form->Lbl_GetTime_Click(); }); // a second click while it waits
+    form->Lbl_GetTime_Click();
+    EXPECT_EQ(fake.transfer.executes, 2);
+    EXPECT_EQ(fake.clock.timesOfDaySet, std::vector<std::int64_t>{14 * 3600 + 5 * 60 + 35});
+    EXPECT_EQ(fake.clock.datesSet, std::vector<CivilTime>{CivilTime({2004, 11, 8, 0, 0, 0})});
+    EXPECT_EQ(toCivil(now()), CivilTime({2004, 11, 8, 14, 5, 35}));
+    serve("");
+    form->Lbl_GetTime_Click();
+    EXPECT_EQ(texts(messages), (std::vector<QString>{"", "Die Systemuhr wurde aktualisiert.",
+                                                     "Die Systemuhr wurde aktualisiert."}));
+    shared.AppSettings.msgonsync = 0;
+    form->Lbl_GetTime_Click();
+    EXPECT_EQ(messages.seen.size(), 3u);
+}
+
+TEST_F(SyncTest, StartUpSyncOnlyForSynconstartOneWithTheTimerOffMeanwhile) {
+    for (const char* synconstart : {"1", "0", "2", "-1"}) {
+        SetUp();
+        fake.transfer.executes = 0;
+        fake.store.values[MemoryStore::path("synconstart")] = synconstart;
+        fake.store.values[MemoryStore::path("msgonsync")] = "0";
+        addAuction(3 * 86400);
+        form->Form1init();
+        bool tickingMeanwhile = true;
+        serve("", [&] { tickingMeanwhile = form->Timer1->isActive(); });
+        SyncClockAtStart(*form);
+        EXPECT_EQ(fake.transfer.executes, synconstart == std::string("1")) << synconstart;
+        EXPECT_FALSE(synconstart == std::string("1") && tickingMeanwhile);
+        EXPECT_TRUE(form->Timer1->isActive()) << synconstart;
+    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/form1.h"
+#include "countdown/logic/countdown.h"
 #include "platform/logic/utf.h"
 #include "tests/fakes/fake_platform.h"
 
@@ -17,7 +18,15 @@ class Form1Test : public ::testing::Test {
     SharedState shared;
     std::unique_ptr<Form1> form;
 
+    // Also called again by table-driven tests: a fresh window over empty fakes.
     void SetUp() override {
+        form.reset();
+        fake.windows.windows.clear();
+        fake.store.values.clear();
+        fake.store.writes.clear();
+        fake.speaker.tones.clear();
+        fake.attention.flashes = 0;
+        shared = SharedState{};
         fake.clock.current = fromCivil(CivilTime{2026, 12, 5, 12, 0, 0});
         form = std::make_unique<Form1>(fake.platform, shared);
     }
@@ -32,15 +41,13 @@ class Form1Test : public ::testing::Test {
              decodeUtf8(title)});
     }
     // An auction window whose end lies `seconds` after the fake clock's present time.
-    void addAuction(std::int64_t seconds,
-                    const std::string& item = "Espressokanne aus Aluminium, 6 Tassen",
-                    const std::string& suffix = " - Chromium") {
+    void addAuction(std::int64_t seconds) {
         const CivilTime e = toCivil(DateTime{now().seconds + seconds});
         char end[32];
         std::snprintf(end, sizeof end, "%02d.%02d.%02d %02d:%02d:%02d", e.day, e.month,
                       e.year % 100, e.hour, e.minute, e.second);
-        addWindow(std::string("eBay Angebot 1234567890 (endet ") + end + " MESZ) - " + item +
-                  suffix);
+        addWindow(std::string("eBay Angebot 1234567890 (endet ") + end +
+                  " MESZ) - Espressokanne aus Aluminium, 6 Tassen - Chromium");
     }
     // The label's top as the window centres it on Shape2.
     int centredTop(const QWidget* label) const {

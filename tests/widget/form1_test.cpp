@@ -1,106 +1,95 @@
 #include "tests/widget/form1_fixture.h"
 
+#include "app/app_icon.h"
 #include "platform/logic/german_format.h"
 
 namespace {
 
-TEST_F(Form1Test, DesignLayoutMatchesTheTwips) {
+TEST_F(Form1Test, DesignLayoutColoursAndFonts) {
     struct Rect {
-        const char* name;
         QWidget* control;
         int left, top, width, height;
     };
     const Rect rects[] = {
-        {"Shape1", form->Shape1, 2280, 720, 1815, 1935},
-        {"Shape2", form->Shape2, 120, 720, 2055, 1935},
-        {"Shape3", form->Shape3, 120, 120, 3975, 495},
-        {"Lbl_GetTime", form->Lbl_GetTime, 2340, 1360, 1665, 225},
-        {"Lbl_GetArtikel", form->Lbl_GetArtikel, 2400, 2160, 1605, 225},
-        {"Lbl_Optionen", form->Lbl_Optionen, 2670, 1760, 1335, 225},
-        {"Lbl_GoItem", form->Lbl_GoItem, 2730, 960, 1275, 225},
-        {"Label1", form->Label1, 405, 240, 3315, 255},
-        {"LabelZeit", form->LabelZeit, 960, 1560, 495, 495},
-        {"Label2", form->Label2, 360, 720, 840, 195},
-        {"Lbl_NoAuction", form->Lbl_NoAuction, 201, 960, 1845, 1440},
+        {form->Shape1, 2280, 720, 1815, 1935},         {form->Shape2, 120, 720, 2055, 1935},
+        {form->Shape3, 120, 120, 3975, 495},           {form->Lbl_GetTime, 2340, 1360, 1665, 225},
+        {form->Lbl_GetArtikel, 2400, 2160, 1605, 225}, {form->Lbl_Optionen, 2670, 1760, 1335, 225},
+        {form->Lbl_GoItem, 2730, 960, 1275, 225},      {form->Label1, 405, 240, 3315, 255},
+        {form->LabelZeit, 960, 1560, 495, 495},        {form->Label2, 360, 720, 840, 195},
+        {form->Lbl_NoAuction, 201, 960, 1845, 1440},
     };
-    for (const Rect& r : rects) {
-        const QRect g = r.control->geometry();
-        EXPECT_NEAR(g.x(), r.left / 15.0, 1) << r.name;
-        EXPECT_NEAR(g.y(), r.top / 15.0, 1) << r.name;
-        EXPECT_NEAR(g.width(), r.width / 15.0, 1) << r.name;
-        EXPECT_NEAR(g.height(), r.height / 15.0, 1) << r.name;
-    }
+    const auto px = [](int twips) { return static_cast<int>(std::lround(twips / 15.0)); };
+    for (const Rect& r : rects)
+        EXPECT_EQ(r.control->geometry(), QRect(px(r.left), px(r.top), px(r.width), px(r.height)))
+            << r.left << "," << r.top;
     EXPECT_EQ(form->size(), QSize(280, 183));
-    // Front to back: each control lies in front of the ones listed after it.
-    const QObjectList& children = form->children();
+    const QObjectList& children = form->children(); // front to back
     const QWidget* order[] = {form->Lbl_GetTime,   form->LabelZeit,  form->Lbl_GetArtikel,
                               form->Lbl_Optionen,  form->Lbl_GoItem, form->Label2,
                               form->Label1,        form->Shape1,     form->Shape3,
                               form->Lbl_NoAuction, form->Shape2};
     for (std::size_t i = 1; i < std::size(order); ++i)
         EXPECT_GT(children.indexOf(order[i - 1]), children.indexOf(order[i])) << i;
-    EXPECT_EQ(form->Lbl_GoItem->toolTip(), " Öffnet die Artikelbeschreibung bei eBay ");
-    EXPECT_EQ(form->Lbl_GetTime->cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(form->Lbl_GetTime->foreColor(), QColor(0, 0, 255));
+    EXPECT_EQ(form->Label2->foreColor(), QColor(247, 255, 244));
+    EXPECT_EQ(form->LabelZeit->foreColor(), QColor(255, 0, 0));
+    EXPECT_DOUBLE_EQ(form->LabelZeit->font().pointSizeF(), 21.75);
     EXPECT_DOUBLE_EQ(form->Label1->font().pointSizeF(), 11.25);
-    EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
-}
-
-TEST_F(Form1Test, EmptyStoreLoadsDefaultsAndStartUpWritesNothing) {
-    form->Form1init();
-    const AppSettingsRecord& s = shared.AppSettings;
-    EXPECT_EQ(std::tuple(s.msgonsync, s.synconstart, s.warnton, s.warntonsek),
-              std::tuple(1, 0, 1, 60));
-    EXPECT_TRUE(fake.store.writes.isEmpty());
-    EXPECT_EQ(shared.WindowStyleMask, 0x10800000u);
-    EXPECT_EQ(form->Shape2->fillColor(), QColor(255, 255, 232));
-}
-
-TEST_F(Form1Test, HandEditedSettingsConvertOrFallBack) {
-    const std::pair<const char*, std::int16_t> cases[] = {
-        {" 2,5 ", 2}, {"3,5", 4}, {"1.000", 1000}, {"-32768", -32768}, {"2", 2},
-        {"abc", 60},  {"", 60},   {"40000", 60},   {"32767,5", 60},    {"1e3", 1000},
-    };
-    for (const auto& [text, expected] : cases) {
-        fake.store.values[MemoryStore::path("warntonsek")] = text;
-        form->Form1init();
-        EXPECT_EQ(shared.AppSettings.warntonsek, expected) << '"' << text << '"';
+    EXPECT_DOUBLE_EQ(form->Lbl_GoItem->font().pointSizeF(), 9);
+    const std::pair<VbLabel*, const char*> tips[] = {
+        {form->Lbl_GetTime, " Synchronisiert die Systemuhr mit dem eBayserver "},
+        {form->Lbl_GetArtikel, " Übernimmt den Artikel aus dem Browser "},
+        {form->Lbl_Optionen, " Öffnet das Optionsformular "},
+        {form->Lbl_GoItem, " Öffnet die Artikelbeschreibung bei eBay "}};
+    for (const auto& [label, tip] : tips) {
+        EXPECT_EQ(label->toolTip(), tip);
+        EXPECT_EQ(label->cursor().shape(), Qt::PointingHandCursor);
+        EXPECT_EQ(label->foreColor(), QColor(0, 0, 255));
     }
+    EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(form->Timer1->isActive());
+    EXPECT_EQ(form->Timer1->interval(), 500);
+    form->Update_Label(); // no auction: the refresh only stops the timer
+    EXPECT_FALSE(form->Timer1->isActive());
+    EXPECT_EQ(form->LabelZeit->caption(), "34");
+
+    form->Form1init();
+    const QImage shown = form->grab().toImage();
+    const std::pair<QPoint, QColor> pixels[] = {{{2, 2}, QColor(235, 235, 235)},
+                                                {{270, 170}, QColor(244, 255, 247)},
+                                                {{9, 170}, QColor(255, 255, 232)},
+                                                {{270, 10}, QColor(255, 244, 244)}};
+    for (const auto& [at, colour] : pixels)
+        EXPECT_EQ(shown.pixelColor(at), colour) << at.x() << "," << at.y();
+    const QIcon icon = appIcon();
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(16, 16)));
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(32, 32)));
+    EXPECT_EQ(icon.pixmap(32).toImage().pixelColor(16, 2), QColor(60, 60, 70));
 }
 
 TEST_F(Form1Test, NoAuctionWindowGivesTheNoItemState) {
     addWindow("eBay Angebot ohne Ende");
     addWindow("Zeitfang 1.4.17", WS_VISIBLE); // no border: not counted
     form->Form1init();
+    const AppSettingsRecord& s = shared.AppSettings;
+    EXPECT_EQ(std::tuple(s.msgonsync, s.synconstart, s.warnton, s.warntonsek),
+              std::tuple(1, 0, 1, 60));
+    EXPECT_TRUE(fake.store.writes.isEmpty());
+    EXPECT_EQ(shared.WindowStyleMask, 0x10800000u);
     EXPECT_EQ(form->caption(), " Zeitfang 1.4.17");
     EXPECT_EQ(form->Label1->caption(), "Kein Artikel gewählt.");
-    EXPECT_TRUE(form->Lbl_NoAuction->isVisibleTo(form.get()));
-    EXPECT_TRUE(form->Lbl_NoAuction->caption().startsWith("Öffnen Sie den Artikel,\r\nauf den"));
+    EXPECT_EQ(form->Lbl_NoAuction->caption(),
+              "Öffnen Sie den Artikel,\r\nauf den Sie bieten\r\nmöchten, in Ihrem\r\nWeb-Browser "
+              "und\r\nklicken Sie auf\r\n'Artikel übernehmen'");
     EXPECT_EQ(form->Lbl_NoAuction->y(), centredTop(form->Lbl_NoAuction));
+    EXPECT_TRUE(form->Lbl_NoAuction->isVisibleTo(form.get()));
     EXPECT_FALSE(form->LabelZeit->isVisibleTo(form.get()));
     EXPECT_FALSE(form->Timer1->isActive());
     EXPECT_TRUE(shared.AuctionEnd.isZero());
     EXPECT_EQ(shared.InstanceCount, 0);
 }
 
-TEST_F(Form1Test, AuctionWindowIsWatched) {
-    addWindow("Zeitfang 1.4.17"); // another copy above the browser
-    addAuction(2 * 86400 + 7 * 3600 + 30);
-    addWindow("Zeitfang 1.4.17"); // below: not counted
-    form->Form1init();
-    EXPECT_EQ(form->caption(), "Espressokanne aus Aluminium, 6 Tassen  Zeitfang");
-    EXPECT_EQ(form->Label1->caption(),
-              "endet am " + QString::fromStdString(formatGeneralDateTime(shared.AuctionEnd)));
-    EXPECT_EQ(form->LabelZeit->caption(), "2 Tage\r\n7 Stunden");
-    EXPECT_TRUE(form->LabelZeit->isVisibleTo(form.get()));
-    EXPECT_FALSE(form->Lbl_NoAuction->isVisibleTo(form.get()));
-    EXPECT_TRUE(form->Timer1->isActive());
-    EXPECT_EQ(form->Timer1->interval(), 500);
-    EXPECT_EQ(shared.ItemNumber, "1234567890");
-    EXPECT_EQ(shared.InstanceCount, 1);
-}
-
-TEST_F(Form1Test, EachDisplayStateShowsItsTextSizeColourAndPeriod) {
+TEST_F(Form1Test, EachDisplayStateAfterTheTakeOver) {
+    const QString item = "Espressokanne aus Aluminium, 6 Tassen ";
     struct Row {
         std::int64_t r;
         const char* text;
@@ -108,23 +97,31 @@ TEST_F(Form1Test, EachDisplayStateShowsItsTextSizeColourAndPeriod) {
         QColor colour;
         int period;
         bool running;
+        QString caption;
+        int flashes;
     };
     const Row rows[] = {
-        {2 * 86400 + 7 * 3600, "2 Tage\r\n7 Stunden", 12, Qt::black, 500, true},
-        {86400 - 1, "23 Stunden\r\n59 Minuten", 12, Qt::black, 500, true},
-        {3600 - 1, "59 Minuten\r\n59 Sekunden", 12, Qt::black, 200, true},
-        {59, "59", 13, QColor(0, 0, 0), 1000, true},
-        {30, "30", 42, QColor(116, 0, 0), 1000, true},
-        {75, "1 Minute\r\n15 Sekunden", 12, Qt::black, 200, true}, // the clock set back
-        {1, "1", 71, QColor(232, 0, 0), 1000, true},
-        {0, "Auktion\r\nbeendet", 16, Qt::black, 1000, false},
-        {-86400, "Auktion\r\nbeendet", 16, Qt::black, 1000, false},
+        {2 * 86400 + 7 * 3600, "2 Tage\r\n7 Stunden", 12, Qt::black, 500, true, item + " Zeitfang",
+         0},
+        {86400 - 1, "23 Stunden\r\n59 Minuten", 12, Qt::black, 500, true, item + " Zeitfang", 0},
+        {3600 - 1, "59 Minuten\r\n59 Sekunden", 12, Qt::black, 200, true, item + " Zeitfang", 0},
+        {59, "59", 13, QColor(0, 0, 0), 1000, true, " >>59<<", 1},
+        {1, "1", 71, QColor(232, 0, 0), 1000, true, " >>1<<", 1},
+        {0, "Auktion\r\nbeendet", 16, Qt::black, 500, false, item, 0},
+        {-86400, "Auktion\r\nbeendet", 16, Qt::black, 500, false, item, 0},
     };
-    addAuction(3 * 86400);
-    form->Form1init();
     for (const Row& row : rows) {
-        at(row.r);
-        form->Timer1_Timer();
+        SetUp();
+        addWindow("Zeitfang 1.4.17"); // another copy above the browser
+        addAuction(row.r);
+        addWindow("Zeitfang 1.4.17"); // below: not counted
+        form->Form1init();
+        EXPECT_EQ(shared.InstanceCount, 1);
+        EXPECT_EQ(shared.ItemNumber, "1234567890");
+        EXPECT_EQ(form->Label1->caption(),
+                  "endet am " + QString::fromStdString(formatGeneralDateTime(shared.AuctionEnd)));
+        EXPECT_FALSE(form->Lbl_NoAuction->isVisibleTo(form.get()));
+        EXPECT_TRUE(form->Lbl_GoItem->isVisibleTo(form.get()));
         EXPECT_EQ(form->LabelZeit->caption(), row.text) << row.r;
         EXPECT_DOUBLE_EQ(form->LabelZeit->font().pointSizeF(), row.size) << row.r;
         EXPECT_EQ(form->LabelZeit->foreColor(), row.colour) << row.r;
@@ -132,73 +129,79 @@ TEST_F(Form1Test, EachDisplayStateShowsItsTextSizeColourAndPeriod) {
         EXPECT_EQ(form->Timer1->interval(), row.period) << row.r;
         EXPECT_EQ(form->LabelZeit->y(), centredTop(form->LabelZeit)) << row.r;
         EXPECT_TRUE(form->LabelZeit->isVisibleTo(form.get())) << row.r;
+        EXPECT_EQ(form->caption(), row.caption) << row.r;
+        EXPECT_EQ(fake.attention.flashes, row.flashes) << row.r;
+        EXPECT_EQ(form->Label2->caption(),
+                  row.r == 3599 ? QString::fromStdString(formatGeneralDateTime(now()))
+                                : "Label2gdfg ")
+            << row.r;
     }
 }
 
-TEST_F(Form1Test, LastHourShowsThePresentTimeInLabel2) {
-    addAuction(2 * 3600);
-    form->Form1init();
-    const QString design = form->Label2->caption();
-    form->Timer1_Timer();
-    EXPECT_EQ(form->Label2->caption(), design); // not before the last hour
-    at(3599);
-    form->Timer1_Timer();
-    EXPECT_EQ(form->Label2->caption(), QString::fromStdString(formatGeneralDateTime(now())));
-}
-
-TEST_F(Form1Test, UnchangedTextTouchesNothingButTheTimer) {
+TEST_F(Form1Test, RefreshesFollowTheClock) {
     addAuction(86400 - 1);
     form->Form1init();
     form->LabelZeit->setForeColor(Qt::green);
-    form->LabelZeit->move(3, 4);
-    form->Timer1->stop();
     form->Timer1->setInterval(77);
-    at(86400 - 2); // still 23 Stunden, 59 Minuten
+    at(86400 - 2); // the same text: nothing but the timer is touched
     form->Timer1_Timer();
     EXPECT_EQ(form->LabelZeit->foreColor(), QColor(Qt::green));
-    EXPECT_EQ(form->LabelZeit->pos(), QPoint(3, 4));
-    EXPECT_TRUE(form->Timer1->isActive());
     EXPECT_EQ(form->Timer1->interval(), 500);
-}
-
-TEST_F(Form1Test, NoAuctionRefreshOnlyStopsTheTimer) {
-    fake.store.values[MemoryStore::path("warntonsek")] = "0"; // an alarm at R = 0 stays silent
-    form->Form1init();
-    form->LabelZeit->setCaption("alt");
-    form->setCaption("Titel");
-    form->Timer1->start();
-    form->Update_Label();
-    EXPECT_FALSE(form->Timer1->isActive());
-    EXPECT_EQ(form->LabelZeit->caption(), "alt");
-    EXPECT_EQ(form->caption(), "Titel");
-    EXPECT_TRUE(fake.speaker.tones.empty());
-    EXPECT_EQ(fake.attention.flashes, 0);
+    at(30);
+    form->Timer1_Timer();
+    at(75); // the clock set back out of the final minute
+    form->Timer1_Timer();
+    EXPECT_EQ(form->LabelZeit->caption(), "1 Minute\r\n15 Sekunden");
+    EXPECT_DOUBLE_EQ(form->LabelZeit->font().pointSizeF(), 12);
+    EXPECT_EQ(form->LabelZeit->foreColor(), QColor(Qt::black));
+    EXPECT_EQ(form->caption(), " >>30<<");
+    form->Lbl_GetArtikel_Click(); // taken over again within the same second
+    EXPECT_TRUE(form->LabelZeit->isVisibleTo(form.get()));
+    fake.windows.windows.clear();
+    form->Lbl_GetArtikel_Click();
+    EXPECT_EQ(form->caption(), " Zeitfang 1.4.17");
+    EXPECT_EQ(shared.ItemNumber, "1234567890");
+    EXPECT_TRUE(form->Lbl_GoItem->isVisibleTo(form.get()));
+    EXPECT_FALSE(form->LabelZeit->isVisibleTo(form.get()));
 }
 
 TEST_F(Form1Test, UnreadableEndKeepsTheItemAndSaysSo) {
-    addWindow("eBay Angebot 1234567890 (endet bald, sehr bald MESZ) - Espressokanne aus "
-              "Aluminium");
+    addWindow("eBay Angebot 1234567890 (endet bald, sehr bald MESZ) - Espressokanne aus Alu");
     form->Form1init();
     EXPECT_TRUE(shared.AuctionEnd.isZero());
     EXPECT_EQ(form->Label1->caption(), "Auktionsende nicht lesbar.");
     EXPECT_EQ(shared.ItemNumber, "1234567890");
     EXPECT_TRUE(form->Lbl_NoAuction->isVisibleTo(form.get()));
-    EXPECT_FALSE(form->LabelZeit->isVisibleTo(form.get()));
     EXPECT_FALSE(form->Timer1->isActive());
-    form->Timer1_Timer(); // a stray tick changes nothing
-    EXPECT_EQ(form->Label1->caption(), "Auktionsende nicht lesbar.");
 }
 
-TEST_F(Form1Test, NewCaptureWithoutTheBrowserKeepsTheItemNumber) {
-    addAuction(3600 * 5);
-    form->Form1init();
-    fake.windows.windows.clear();
-    form->Lbl_GetArtikel_Click();
-    EXPECT_EQ(form->caption(), " Zeitfang 1.4.17");
-    EXPECT_TRUE(shared.AuctionEnd.isZero());
-    EXPECT_EQ(shared.ItemNumber, "1234567890");
-    EXPECT_TRUE(form->Lbl_GoItem->isVisibleTo(form.get()));
-    EXPECT_FALSE(form->Timer1->isActive());
+TEST_F(Form1Test, AlarmSoundsOnceAtTheChosenSecondBeforeTheDisplay) {
+    const std::vector<std::pair<int, int>> alarm = {
+        {900, 80}, {950, 80}, {900, 80}, {950, 80}, {900, 700}};
+    struct Row {
+        const char *warnton, *warntonsek;
+        std::int64_t r;
+        bool sounds;
+    };
+    for (const Row row :
+         {Row{"1", "30", 30, true}, Row{"1", "30", 31, false}, Row{"1", "30", 29, false},
+          Row{"2", "30", 30, false}, Row{"0", "30", 30, false}, Row{"1", "0", 0, true},
+          Row{"1", "90", 90, true}}) {
+        SetUp();
+        fake.store.values[MemoryStore::path("warnton")] = row.warnton;
+        fake.store.values[MemoryStore::path("warntonsek")] = row.warntonsek;
+        QString shownDuringTones;
+        fake.speaker.onBeep = [&] { shownDuringTones = form->LabelZeit->caption(); };
+        addAuction(row.r + 1);
+        form->Form1init();
+        fake.speaker.tones.clear();
+        at(row.r);
+        form->Timer1_Timer();
+        EXPECT_EQ(fake.speaker.tones, row.sounds ? alarm : decltype(alarm){}) << row.r;
+        if (row.sounds) {
+            EXPECT_EQ(shownDuringTones.toStdString(), countdownFor(row.r + 1).text) << row.r;
+        }
+    }
 }
 
 } // namespace
