@@ -32,8 +32,7 @@ TEST(Countdown, EachRemainingTimeShowsItsTextStateAndPeriod) {
         {42, "42", S::FinalMinute, 1000, 30, 68},
         {1, "1", S::FinalMinute, 1000, 71, 232},
         {0, "Auktion\r\nbeendet", S::Ended, 0, 16, 0},
-        {-90000, "Auktion\r\nbeendet", S::Ended, 0, 16, 0},
-    };
+        {-90000, "Auktion\r\nbeendet", S::Ended, 0, 16, 0}};
     for (const Row& row : rows) {
         const CountdownView v = countdownFor(row.r);
         EXPECT_EQ(v.text, row.text) << row.r;

@@ -20,8 +20,7 @@ TEST(TimePage, ReadsTheFieldBeforeTheZoneWord) {
         {"Offizielle Zeit:   08.11.2004 14:05    MEZ", "08.11.2004 14:05:00"},
         {"Offizielle Zeit:   08.11.2004          MEZ", nullptr},
         {"Offizielle Zeit:   31.11.2004 14:05:33 MEZ", nullptr},
-        {"no zone word at all", nullptr},
-    };
+        {"no zone word at all", nullptr}};
     for (const auto& [page, expected] : pages) {
         const auto t = readServerTime(page);
         ASSERT_EQ(t.has_value(), expected != nullptr) << page;

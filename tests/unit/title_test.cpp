@@ -37,8 +37,7 @@ TEST(TitleTakeOver, CutsNumberTitleAndEnd) {
         {"eBay Angebot 1234567890 (endet morgen früh um acht) - Tasse", "1234567890", "se",
          nullptr},
         {"eBay Angebot 1234567890 (endet 31.02.04 10:00:00 MEZ) - Tasse", "1234567890", "asse",
-         nullptr},
-    };
+         nullptr}};
     for (const Case& c : cases) {
         const TitleTakeOver t = takeOverTitle(u(c.title));
         EXPECT_EQ(encodeUtf8(t.itemNumber), c.itemNumber) << c.title;
@@ -85,8 +84,7 @@ TEST(WindowScan, TakesTheUppermostVisibleBorderedAuction) {
           {VB, auction("0000000007")},
           {VB, auction("0000000008")}},
          "0000000008",
-         0},
-    };
+         0}};
     for (std::size_t n = 0; n < std::size(cases); ++n) {
         std::vector<DesktopWindow> windows;
         for (const auto& [style, title] : cases[n].windows)
