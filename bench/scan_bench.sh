@@ -4,4 +4,4 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=${1:-$here/../build}
-exec "$here/../tests/e2e/with_xserver.sh" "$build/bench/scan_bench" "${2:-200}"
+exec "$here/with_xserver.sh" "$build/bench/scan_bench" "${2:-200}"
