@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/x11_window_list.h"
-#include "tests/x11/x_client.h"
+#include "platform/linux/x11_window_list.h"
+#include "bench/x_client.h"
 
 namespace {
 
