@@ -1,61 +1,22 @@
 #pragma once
 
-#include <QString>
-#include <QWidget>
+#include <string>
 
-#include "app/normal_geometry.h"
-#include "app/shape.h"
+#include "app/form1_view.h"
 #include "app/shared_state.h"
-#include "app/vb_label.h"
-#include "app/vb_timer.h"
 #include "clock/clock_sync.h"
 #include "platform/platform.h"
 
-// The main window: a small fixed panel with the countdown, a status line and four commands.
-class Form1 : public QWidget {
-    Q_OBJECT
+// The main window's behaviour: its initialisation, the countdown refresh, the timer tick, the
+// unload and the four commands, applied to whatever toolkit implements the view.
+class Form1 {
   public:
-    Form1(Platform& platform, SharedState& shared);
+    Form1(Form1View& view, Platform& platform, SharedState& shared);
 
     void Form1init();
     void Update_Label();
     // Captures the auction and refreshes the display, as "Artikel übernehmen" does.
     void Refresh();
-
-    void setCaption(const QString& caption);
-    const QString& caption() const { return m_caption; }
-    // Zero until the window exists: asking must not create it before the placement is restored,
-    // since Qt's X11 backend then opens a window set to minimised as a normal one.
-    std::uint32_t handle() const { return static_cast<std::uint32_t>(internalWinId()); }
-
-    // Positions in twips, converted with the screen's logical resolution.
-    int toPixelsX(double twips) const;
-    int toPixelsY(double twips) const;
-    double twipsPerPixelX() const { return m_twipsPerPixelX; }
-    double twipsPerPixelY() const { return m_twipsPerPixelY; }
-    void setTwipsGeometry(QWidget* control, double left, double top, double width, double height);
-    // Centres a label vertically on Shape2; its left edge stays.
-    void centreOnShape2(QWidget* label);
-
-    Platform& platform;
-    SharedState& shared;
-    // SyncClock and Inet1_StateChanged with the state they share.
-    ClockSync clockSync;
-
-    // Front to back.
-    VbLabel* Lbl_GetTime;
-    VbLabel* LabelZeit;
-    VbLabel* Lbl_GetArtikel;
-    VbLabel* Lbl_Optionen;
-    VbLabel* Lbl_GoItem;
-    VbLabel* Label2;
-    VbLabel* Label1;
-    Shape* Shape1;
-    Shape* Shape3;
-    VbLabel* Lbl_NoAuction;
-    Shape* Shape2;
-    VbTimer* Timer1;
-    NormalGeometry* normalGeometry;
 
     void Timer1_Timer();
     void Form_Unload();
@@ -64,27 +25,33 @@ class Form1 : public QWidget {
     void Lbl_GetTime_Click();
     void Lbl_Optionen_Click();
     void Lbl_GoItem_Click();
-    void Lbl_GetTime_MouseMove() { hover(Lbl_GetTime); }
-    void Lbl_GetArtikel_MouseMove() { hover(Lbl_GetArtikel); }
-    void Lbl_Optionen_MouseMove() { hover(Lbl_Optionen); }
+    void Lbl_GetTime_MouseMove() { hover(Control::Lbl_GetTime); }
+    void Lbl_GetArtikel_MouseMove() { hover(Control::Lbl_GetArtikel); }
+    void Lbl_Optionen_MouseMove() { hover(Control::Lbl_Optionen); }
     void Lbl_GoItem_MouseMove();
 
-  protected:
-    bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
+    // The window's title as last set, and the timer's state as last set.
+    const std::string& caption() const { return m_caption; }
+    void setCaption(const std::string& caption);
+    bool timerEnabled() const { return m_timerEnabled; }
+    void setTimerEnabled(bool enabled);
+    void setTimerInterval(int ms);
+    // Centres a label vertically on Shape2; its left edge stays.
+    void centreOnShape2(Control label);
+
+    Form1View& view;
+    Platform& platform;
+    SharedState& shared;
+    // SyncClock and Inet1_StateChanged with the state they share.
+    ClockSync clockSync;
 
   private:
-    VbLabel* commandLabel(const QString& text, double left, double top, double width,
-                          const QString& toolTip);
-    static void hover(VbLabel* label);
-    static void normalLook(VbLabel* label);
-    void showSyncMessage(const QString& text);
+    void hover(Control label);
+    void normalLook(Control label);
 
-    double m_twipsPerPixelX = 15;
-    double m_twipsPerPixelY = 15;
-    QString m_caption;
+    std::string m_caption;
+    bool m_timerEnabled = true;
 };
 
-inline const QColor CommandBlue(0, 0, 255);
-inline const QColor CommandRed(255, 0, 0);
+inline constexpr Colour CommandBlue = RGB(0, 0, 255);
+inline constexpr Colour CommandRed = RGB(255, 0, 0);

@@ -1,7 +1,24 @@
 #include "app/item_page.h"
 
-QUrl ItemPageUrl(const QString& host, const QString& itemNumber) {
-    const QByteArray address = "http://" + host.toUtf8() + "/ws/eBayISAPI.dll?ViewItem&item=" +
-                               QUrl::toPercentEncoding(itemNumber);
-    return QUrl::fromEncoded(address, QUrl::StrictMode);
+namespace {
+bool unreserved(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
+           c == '.' || c == '_' || c == '~';
+}
+} // namespace
+
+std::string ItemPageUrl(const std::string& host, const std::string& itemNumber) {
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    std::string url = "http://" + host + "/ws/eBayISAPI.dll?ViewItem&item=";
+    for (const char ch : itemNumber) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (unreserved(c)) {
+            url += ch;
+        } else {
+            url += '%';
+            url += Hex[c >> 4];
+            url += Hex[c & 15];
+        }
+    }
+    return url;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
-#include <QUrl>
+#include <string>
 
-// "http://" + host + "/ws/eBayISAPI.dll?ViewItem&item=" + the item number, percent-encoded
-// where it holds anything but letters, digits and "-._~", so the number stays one query value.
-QUrl ItemPageUrl(const QString& host, const QString& itemNumber);
+// "http://" + host + "/ws/eBayISAPI.dll?ViewItem&item=" + the item number (UTF-8),
+// percent-encoded where it holds anything but letters, digits and "-._~", so the number stays
+// one query value.
+std::string ItemPageUrl(const std::string& host, const std::string& itemNumber);

@@ -5,9 +5,9 @@
 AppSettingsRecord LoadAppSettings(SettingsStore& store) {
     AppSettingsRecord record;
     for (const auto& key : PreferenceKeys) {
-        const QString text = store.GetSetting(SettingsAppName, SettingsSection, key.key,
-                                              QString::number(key.defaultValue));
-        record.*key.field = preferenceFromText(text.toStdString(), key.defaultValue);
+        const std::string text = store.GetSetting(SettingsAppName, SettingsSection, key.key,
+                                                  std::to_string(key.defaultValue));
+        record.*key.field = preferenceFromText(text, key.defaultValue);
     }
     return record;
 }

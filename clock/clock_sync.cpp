@@ -1,22 +1,19 @@
 #include "clock/clock_sync.h"
 
-#include <QEventLoop>
-#include <string>
-
 #include "clock/logic/time_page.h"
 
 namespace {
-const QString TimePageUrl =
-    QStringLiteral("http://" ZEITFANG_TIME_HOST "/aw-cgi/eBayISAPI.dll?TimeShow");
-const QString RequestHeaders =
-    QStringLiteral("User-Agent: Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)\r\n");
-const QString SuccessText = QStringLiteral("Die Systemuhr wurde aktualisiert.");
+const std::string TimePageUrl = "http://" ZEITFANG_TIME_HOST "/aw-cgi/eBayISAPI.dll?TimeShow";
+const std::string RequestHeaders =
+    "User-Agent: Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)\r\n";
+const std::string SuccessText = "Die Systemuhr wurde aktualisiert.";
 } // namespace
 
-ClockSync::ClockSync(HttpTransfer& inet, SystemClock& clock, const AppSettingsRecord& settings,
-                     MessageBox messageBox)
-    : Inet1(inet), m_clock(clock), m_settings(settings), m_messageBox(std::move(messageBox)) {
-    connect(&Inet1, &HttpTransfer::StateChanged, this, &ClockSync::Inet1_StateChanged);
+ClockSync::ClockSync(HttpTransfer& inet, SystemClock& clock, EventWait& events,
+                     const AppSettingsRecord& settings, MessageBox messageBox)
+    : Inet1(inet), m_clock(clock), m_events(events), m_settings(settings),
+      m_messageBox(std::move(messageBox)) {
+    Inet1.setStateChanged([this](std::int16_t State) { Inet1_StateChanged(State); });
 }
 
 bool ClockSync::SyncClock() {
@@ -26,12 +23,9 @@ bool ClockSync::SyncClock() {
     SyncPending = true;
     Inet1.setURL(TimePageUrl);
     Inet1.Execute(Inet1.URL(), RequestHeaders);
-    if (Inet1.StillExecuting()) {
-        QEventLoop wait;
-        connect(&Inet1, &HttpTransfer::finished, &wait, &QEventLoop::quit);
-        // Ends early only when the application quits; the unfinished transfer then gives no
-        // text and the clock stays as it is.
-        wait.exec();
+    // Ends early only when the application ends; the unfinished transfer then gives no text and
+    // the clock stays as it is.
+    while (Inet1.StillExecuting() && m_events.serveOnce()) {
     }
     const bool success = setFromPage();
     if (m_settings.msgonsync != 0 && m_messageBox)
@@ -40,7 +34,7 @@ bool ClockSync::SyncClock() {
 }
 
 bool ClockSync::setFromPage() {
-    const std::string page = Inet1.GetChunk(TimePageChunkSize).toLatin1().toStdString();
+    const std::string page = Inet1.GetChunk(TimePageChunkSize);
     const std::optional<DateTime> serverTime = readServerTime(page);
     if (!serverTime)
         return false;

@@ -22,9 +22,9 @@ void SoundAlarm(Speaker& speaker) {
         speaker.Beep(tone.frequencyHz, tone.durationMs);
 }
 
-void FinalMinuteSignal(Form1& form, const QString& secondText) {
-    form.setCaption(QStringLiteral(" >>") + secondText + QStringLiteral("<<"));
-    form.platform.attention.FlashWindow(form);
+void FinalMinuteSignal(Form1& form, const std::string& secondText) {
+    form.setCaption(" >>" + secondText + "<<");
+    form.platform.attention.FlashWindow(form.view.handle());
 }
 
 void EndOfAuctionSignal(Form1& form) {

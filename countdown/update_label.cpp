@@ -3,51 +3,49 @@
 #include "countdown/signalling.h"
 #include "platform/logic/german_format.h"
 
+namespace {
+void showCountdown(Form1& form, const CountdownView& shown, Colour colour) {
+    Form1View& view = form.view;
+    view.setFontSize(Control::LabelZeit, shown.fontSize);
+    view.setColour(Control::LabelZeit, colour);
+    view.setCaption(Control::LabelZeit, shown.text);
+    form.centreOnShape2(Control::LabelZeit);
+    view.setControlVisible(Control::LabelZeit, true);
+}
+} // namespace
+
 // One refresh of the countdown. Everything is computed afresh from the end and the clock.
 void Form1::Update_Label() {
     if (shared.AuctionEnd.isZero()) {
-        Timer1->setEnabled(false);
+        setTimerEnabled(false);
         return;
     }
     const std::int32_t remaining = remainingSeconds(shared.AuctionEnd, platform.clock.now());
     AlarmCheck(*this, remaining);
-    const CountdownView view = countdownFor(remaining);
-    const QString text = QString::fromStdString(view.text);
+    const CountdownView shown = countdownFor(remaining);
 
-    switch (view.state) {
+    switch (shown.state) {
     case CountdownState::MoreThanADay:
     case CountdownState::LastDay:
     case CountdownState::LastHour:
-        Timer1->setEnabled(true);
-        Timer1->setPeriod(view.periodMs);
-        if (text == LabelZeit->caption())
+        setTimerEnabled(true);
+        setTimerInterval(shown.periodMs);
+        if (shown.text == view.caption(Control::LabelZeit))
             return; // an unchanged text touches nothing but the timer
-        LabelZeit->setFontSize(12);
-        LabelZeit->setForeColor(Qt::black);
-        LabelZeit->setCaption(text);
-        centreOnShape2(LabelZeit);
-        LabelZeit->setVisible(true);
-        if (view.state == CountdownState::LastHour)
-            Label2->setCaption(QString::fromStdString(formatGeneralDateTime(platform.clock.now())));
+        showCountdown(*this, shown, RGB(0, 0, 0));
+        if (shown.state == CountdownState::LastHour)
+            view.setCaption(Control::Label2, formatGeneralDateTime(platform.clock.now()));
         return;
     case CountdownState::FinalMinute:
-        Timer1->setEnabled(true);
-        Timer1->setPeriod(view.periodMs);
-        LabelZeit->setFontSize(view.fontSize);
-        LabelZeit->setForeColor(QColor(view.red, 0, 0));
-        LabelZeit->setCaption(text);
-        centreOnShape2(LabelZeit);
-        LabelZeit->setVisible(true);
-        FinalMinuteSignal(*this, QString::fromStdString(view.secondText));
+        setTimerEnabled(true);
+        setTimerInterval(shown.periodMs);
+        showCountdown(*this, shown, RGB(shown.red, 0, 0));
+        FinalMinuteSignal(*this, shown.secondText);
         return;
     case CountdownState::Ended:
-        LabelZeit->setFontSize(view.fontSize);
-        LabelZeit->setForeColor(Qt::black);
-        LabelZeit->setCaption(text);
-        centreOnShape2(LabelZeit);
-        LabelZeit->setVisible(true);
+        showCountdown(*this, shown, RGB(0, 0, 0));
         EndOfAuctionSignal(*this);
-        Timer1->setEnabled(false);
+        setTimerEnabled(false);
         return;
     }
 }

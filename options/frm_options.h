@@ -1,39 +1,21 @@
 #pragma once
 
-#include <QDialog>
-
 #include "app/logic/app_settings.h"
+#include "options/options_view.h"
+#include "platform/settings_store.h"
 
-class Form1;
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-
-// The options dialog: the four preferences of AppSettings, created for each opening and shown
-// modally over the main window, whose timer keeps ticking meanwhile.
-class frmOptions : public QDialog {
-    Q_OBJECT
+// The options dialog's behaviour: the four preferences of AppSettings shown on each opening,
+// validated and written by OK. Lives for one opening.
+class frmOptions {
   public:
-    explicit frmOptions(Form1& owner);
+    frmOptions(AppSettingsRecord& settings, SettingsStore& store);
 
-    void Form_Load();
-    void cmdOK_Click();
-    void cmdCancel_Click();
-
-    QCheckBox* Check_msgonsync;
-    QCheckBox* Check_synconstart;
-    QCheckBox* Check_Warnton;
-    QLineEdit* Txt_WarnTonSek;
-    QLabel* Label1;
-    QPushButton* cmdOK;
-    QPushButton* cmdCancel;
+    void Form_Load(OptionsView& view);
+    void cmdOK_Click(OptionsView& view);
+    void cmdCancel_Click(OptionsView& view);
 
   private:
-    QCheckBox* checkBox(const QString& text, double left, double top, double width);
-    QPushButton* button(const QString& text, double left);
-    void setTwipsGeometry(QWidget* control, double left, double top, double width, double height);
-
-    Form1& m_owner;
+    AppSettingsRecord& m_settings;
+    SettingsStore& m_store;
     AppSettingsRecord m_shown; // the record as the dialog opened with it
 };

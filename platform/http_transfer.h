@@ -1,35 +1,43 @@
 #pragma once
 
-#include <QObject>
-#include <QString>
 #include <cstdint>
+#include <functional>
+#include <string>
 
 // The transfer control that fetches the time page: one request at a time, started with
-// Execute, watched through StillExecuting and StateChanged, read with GetChunk.
-class HttpTransfer : public QObject {
-    Q_OBJECT
+// Execute, watched through StillExecuting and the state callback, read with GetChunk.
+class HttpTransfer {
   public:
     // The state reported when the response begins to arrive.
     static constexpr std::int16_t icReceivingResponse = 7;
+    // The state reported when the request has ended, with or without a usable body;
+    // StillExecuting is false by then.
+    static constexpr std::int16_t icResponseCompleted = 12;
 
-    using QObject::QObject;
+    virtual ~HttpTransfer() = default;
 
-    void setURL(const QString& url) { m_url = url; }
-    const QString& URL() const { return m_url; }
+    void setURL(const std::string& url) { m_url = url; }
+    const std::string& URL() const { return m_url; }
+    // Called from the event loop with each state the request passes through.
+    void setStateChanged(std::function<void(std::int16_t State)> handler) {
+        m_stateChanged = std::move(handler);
+    }
 
     // Starts a GET of url with the given request-header lines ("Name: value" + CR LF each) and
     // returns at once. A transfer that is still executing refuses (false) and goes on as it was.
-    virtual bool Execute(const QString& url, const QString& requestHeaders) = 0;
+    virtual bool Execute(const std::string& url, const std::string& requestHeaders) = 0;
     virtual bool StillExecuting() const = 0;
-    // The next piece of the response body, at most size bytes, one character per byte. Empty
-    // while the request runs, and when it ended without usable text.
-    virtual QString GetChunk(int size) = 0;
+    // The next piece of the response body, at most size bytes, one character per byte
+    // (Latin-1). Empty while the request runs, and when it ended without usable text.
+    virtual std::string GetChunk(int size) = 0;
 
-  signals:
-    void StateChanged(std::int16_t State);
-    // StillExecuting has just become false, with or without success.
-    void finished();
+  protected:
+    void reportState(std::int16_t State) {
+        if (m_stateChanged)
+            m_stateChanged(State);
+    }
 
   private:
-    QString m_url;
+    std::string m_url;
+    std::function<void(std::int16_t)> m_stateChanged;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/event_wait.h"
 #include "platform/http_transfer.h"
 #include "platform/settings_store.h"
 #include "platform/shell.h"
@@ -17,4 +18,5 @@ struct Platform {
     WindowAttention& attention;
     Shell& shell;
     HttpTransfer& transfer;
+    EventWait& events;
 };

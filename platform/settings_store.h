@@ -1,14 +1,14 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
-// Per-user text values, addressed by application, section and key.
+// Per-user text values (UTF-8), addressed by application, section and key.
 class SettingsStore {
   public:
     virtual ~SettingsStore() = default;
     // The stored text, or the default when the key is absent.
-    virtual QString GetSetting(const QString& appName, const QString& section, const QString& key,
-                               const QString& defaultValue) = 0;
-    virtual void SaveSetting(const QString& appName, const QString& section, const QString& key,
-                             const QString& text) = 0;
+    virtual std::string GetSetting(const std::string& appName, const std::string& section,
+                                   const std::string& key, const std::string& defaultValue) = 0;
+    virtual void SaveSetting(const std::string& appName, const std::string& section,
+                             const std::string& key, const std::string& text) = 0;
 };

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QUrl>
+#include <string>
 
 class Shell {
   public:
     virtual ~Shell() = default;
-    // Opens the address in the user's web browser; failures are ignored.
-    virtual void open(const QUrl& url) = 0;
+    // Opens the address (already percent-encoded) in the user's web browser; failures are
+    // ignored.
+    virtual void open(const std::string& url) = 0;
 };

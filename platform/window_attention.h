@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QWidget>
+#include <cstdint>
 
 class WindowAttention {
   public:
     virtual ~WindowAttention() = default;
-    // Toggles the window's attention state once.
-    virtual void FlashWindow(QWidget& window) = 0;
+    // Toggles the attention state of the window with this id once; 0 (no window yet) does
+    // nothing.
+    virtual void FlashWindow(std::uint32_t window) = 0;
 };

@@ -1,15 +1,15 @@
 #pragma once
 
-#include <QMap>
-#include <QStringList>
-#include <QUrl>
 #include <functional>
+#include <map>
+#include <string>
 #include <vector>
 
+#include "app/form1_view.h"
 #include "platform/platform.h"
 
-// Fake platform services: a settable clock, a scripted window list and transfer, an in-memory
-// store, and recorders of tones, flashes and opened addresses.
+// Fake platform services: a settable clock, a scripted window list, transfer and event loop, an
+// in-memory store, and recorders of tones, flashes and opened addresses.
 struct FakeWindowList : WindowList {
     std::vector<DesktopWindow> windows; // top of the Z-order first
     std::vector<DesktopWindow> topLevelWindows() override { return windows; }
@@ -32,16 +32,17 @@ struct FakeClock : SystemClock {
 };
 
 struct MemoryStore : SettingsStore {
-    QMap<QString, QString> values; // "application/section/key" -> text
-    QStringList writes;            // keys in the order written
-    QString GetSetting(const QString& app, const QString& section, const QString& key,
-                       const QString& defaultValue) override {
-        return values.value(app + "/" + section + "/" + key, defaultValue);
+    std::map<std::string, std::string> values; // "application/section/key" -> text
+    std::vector<std::string> writes;           // keys in the order written
+    std::string GetSetting(const std::string& app, const std::string& section,
+                           const std::string& key, const std::string& defaultValue) override {
+        const auto found = values.find(app + "/" + section + "/" + key);
+        return found == values.end() ? defaultValue : found->second;
     }
-    void SaveSetting(const QString& app, const QString& section, const QString& key,
-                     const QString& text) override {
+    void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                     const std::string& text) override {
         values[app + "/" + section + "/" + key] = text;
-        writes << key;
+        writes.push_back(key);
     }
 };
 
@@ -56,24 +57,36 @@ struct RecordingSpeaker : Speaker {
 };
 
 struct RecordingAttention : WindowAttention {
-    int flashes = 0;
-    void FlashWindow(QWidget&) override { ++flashes; }
+    std::vector<std::uint32_t> flashed;
+    void FlashWindow(std::uint32_t window) override { flashed.push_back(window); }
 };
 
 struct RecordingShell : Shell {
-    std::vector<QUrl> opened;
-    void open(const QUrl& url) override { opened.push_back(url); }
+    std::vector<std::string> opened;
+    void open(const std::string& url) override { opened.push_back(url); }
 };
 
-// Answers as the test scripts it: after Execute nothing happens until the test reports states
-// and finishes it, typically from a timer it starts in onExecute.
+// Runs what the test scheduled, one step per pass; with nothing scheduled the application
+// counts as ending, so no wait can hang.
+struct ScriptedEvents : EventWait {
+    std::function<void()> next;
+    bool serveOnce() override {
+        if (!next)
+            return false;
+        auto step = std::move(next);
+        next = nullptr;
+        step();
+        return true;
+    }
+};
+
+// After Execute nothing happens until the test reports states and finishes it.
 struct ScriptedTransfer : HttpTransfer {
     int executes = 0;
-    QString lastUrl, lastHeaders;
+    std::string lastUrl, lastHeaders, body;
     std::function<void()> onExecute;
     bool running = false;
-    QByteArray body;
-    bool Execute(const QString& url, const QString& requestHeaders) override {
+    bool Execute(const std::string& url, const std::string& requestHeaders) override {
         if (running)
             return false;
         ++executes, lastUrl = url, lastHeaders = requestHeaders, running = true;
@@ -82,13 +95,11 @@ struct ScriptedTransfer : HttpTransfer {
         return true;
     }
     bool StillExecuting() const override { return running; }
-    QString GetChunk(int size) override {
-        return running ? "" : QString::fromLatin1(body.left(size));
-    }
-    void report(std::int16_t state) { emit StateChanged(state); }
-    void finish(const QByteArray& page) {
+    std::string GetChunk(int size) override { return running ? "" : body.substr(0, size); }
+    void report(std::int16_t state) { reportState(state); }
+    void finish(const std::string& page) {
         running = false, body = page;
-        emit finished();
+        reportState(icResponseCompleted);
     }
 };
 
@@ -100,5 +111,6 @@ struct FakePlatform {
     RecordingAttention attention;
     RecordingShell shell;
     ScriptedTransfer transfer;
-    Platform platform{windows, clock, store, speaker, attention, shell, transfer};
+    ScriptedEvents events;
+    Platform platform{windows, clock, store, speaker, attention, shell, transfer, events};
 };

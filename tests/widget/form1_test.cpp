@@ -1,228 +1,167 @@
-#include "app/app_icon.h"
-#include "tests/widget/form1_fixture.h"
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <memory>
+
+#include "shell/qt/app_icon.h"
+#include "shell/qt/form1_window.h"
+#include "shell/qt/options_dialog.h"
+#include "tests/fakes/fake_platform.h"
 
 namespace {
 
+// The Qt main window and dialog over fake services: what they draw, where, and the keys.
+class Form1Test : public ::testing::Test {
+  protected:
+    FakePlatform fake;
+    SharedState shared;
+    std::unique_ptr<Form1Window> form = std::make_unique<Form1Window>(fake.platform, shared);
+    VbLabel* label(Control c) { return form->label(c); }
+    std::string stored(const char* key) {
+        return fake.store.values["Orvikwerk/Kairola/" + std::string(key)];
+    }
+};
+
 TEST_F(Form1Test, DesignLayoutColoursAndFonts) {
-    const std::pair<QWidget*, QRect> rects[] = {// in twips
-                                                {form->Shape1, {2280, 720, 1815, 1935}},
-                                                {form->Shape2, {120, 720, 2055, 1935}},
-                                                {form->Shape3, {120, 120, 3975, 495}},
-                                                {form->Lbl_GetTime, {2340, 1360, 1665, 225}},
-                                                {form->Lbl_GetArtikel, {2400, 2160, 1605, 225}},
-                                                {form->Lbl_Optionen, {2670, 1760, 1335, 225}},
-                                                {form->Lbl_GoItem, {2730, 960, 1275, 225}},
-                                                {form->Label1, {405, 240, 3315, 255}},
-                                                {form->LabelZeit, {960, 1560, 495, 495}},
-                                                {form->Label2, {360, 720, 840, 195}},
-                                                {form->Lbl_NoAuction, {201, 960, 1845, 1440}}};
+    using C = Control;
+    const std::pair<C, QRect> rects[] = {
+        // in twips
+        {C::Shape1, {2280, 720, 1815, 1935}},         {C::Shape2, {120, 720, 2055, 1935}},
+        {C::Shape3, {120, 120, 3975, 495}},           {C::Lbl_GetTime, {2340, 1360, 1665, 225}},
+        {C::Lbl_GetArtikel, {2400, 2160, 1605, 225}}, {C::Lbl_Optionen, {2670, 1760, 1335, 225}},
+        {C::Lbl_GoItem, {2730, 960, 1275, 225}},      {C::Label1, {405, 240, 3315, 255}},
+        {C::LabelZeit, {960, 1560, 495, 495}},        {C::Label2, {360, 720, 840, 195}},
+        {C::Lbl_NoAuction, {201, 960, 1845, 1440}}};
     const auto px = [](int twips) { return static_cast<int>(std::lround(twips / 15.0)); };
     for (const auto& [control, r] : rects)
-        EXPECT_EQ(control->geometry(), QRect(px(r.x()), px(r.y()), px(r.width()), px(r.height())))
+        EXPECT_EQ(form->widget(control)->geometry(),
+                  QRect(px(r.x()), px(r.y()), px(r.width()), px(r.height())))
             << r.x() << "," << r.y();
     EXPECT_EQ(form->size(), QSize(280, 183));
     const QObjectList& children = form->children(); // front to back
-    const QWidget* order[] = {form->Lbl_GetTime,   form->LabelZeit,  form->Lbl_GetArtikel,
-                              form->Lbl_Optionen,  form->Lbl_GoItem, form->Label2,
-                              form->Label1,        form->Shape1,     form->Shape3,
-                              form->Lbl_NoAuction, form->Shape2};
+    const C order[] = {C::Lbl_GetTime, C::LabelZeit,     C::Lbl_GetArtikel, C::Lbl_Optionen,
+                       C::Lbl_GoItem,  C::Label2,        C::Label1,         C::Shape1,
+                       C::Shape3,      C::Lbl_NoAuction, C::Shape2};
     for (std::size_t i = 1; i < std::size(order); ++i)
-        EXPECT_GT(children.indexOf(order[i - 1]), children.indexOf(order[i])) << i;
-    EXPECT_EQ(form->Label2->foreColor(), QColor(247, 255, 244));
-    EXPECT_EQ(form->LabelZeit->foreColor(), QColor(255, 0, 0));
-    EXPECT_EQ(std::tuple(form->LabelZeit->font().pointSizeF(), form->Label1->font().pointSizeF(),
-                         form->Lbl_GoItem->font().pointSizeF()),
+        EXPECT_GT(children.indexOf(form->widget(order[i - 1])),
+                  children.indexOf(form->widget(order[i])))
+            << i;
+    EXPECT_EQ(label(C::Label2)->foreColor(), QColor(247, 255, 244));
+    EXPECT_EQ(label(C::LabelZeit)->foreColor(), QColor(255, 0, 0));
+    EXPECT_EQ(std::tuple(label(C::LabelZeit)->font().pointSizeF(),
+                         label(C::Label1)->font().pointSizeF(),
+                         label(C::Lbl_GoItem)->font().pointSizeF()),
               std::tuple(21.75, 11.25, 9.0));
-    for (const auto& [label, tip] :
-         {std::pair{form->Lbl_GetTime, " Synchronisiert die Systemuhr mit dem eBayserver "},
-          {form->Lbl_GetArtikel, " Übernimmt den Artikel aus dem Browser "},
-          {form->Lbl_Optionen, " Öffnet das Optionsformular "},
-          {form->Lbl_GoItem, " Öffnet die Artikelbeschreibung bei eBay "}}) {
-        EXPECT_EQ(label->toolTip(), tip);
-        EXPECT_EQ(label->cursor().shape(), Qt::PointingHandCursor);
-        EXPECT_EQ(label->foreColor(), QColor(0, 0, 255));
+    for (const auto& [c, tip] :
+         {std::pair{C::Lbl_GetTime, " Synchronisiert die Systemuhr mit dem eBayserver "},
+          {C::Lbl_GetArtikel, " Übernimmt den Artikel aus dem Browser "},
+          {C::Lbl_Optionen, " Öffnet das Optionsformular "},
+          {C::Lbl_GoItem, " Öffnet die Artikelbeschreibung bei eBay "}}) {
+        EXPECT_EQ(label(c)->toolTip(), tip);
+        EXPECT_EQ(label(c)->cursor().shape(), Qt::PointingHandCursor);
+        EXPECT_EQ(label(c)->foreColor(), QColor(0, 0, 255));
     }
     EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(std::pair(form->Timer1->isActive(), form->Timer1->interval()), std::pair(true, 500));
-    form->Update_Label(); // no auction: the refresh only stops the timer
-    EXPECT_FALSE(form->Timer1->isActive());
-    EXPECT_EQ(form->LabelZeit->caption(), "34");
 
-    form->Form1init();
+    form->form1.Form1init();
     const QImage shown = form->grab().toImage();
     for (const auto& [x, y, colour] : {std::tuple{2, 2, QColor(235, 235, 235)},
                                        {270, 170, QColor(244, 255, 247)},
                                        {9, 170, QColor(255, 255, 232)},
                                        {270, 10, QColor(255, 244, 244)}})
         EXPECT_EQ(shown.pixelColor(x, y), colour) << x << "," << y;
+    // The hint is centred on Shape2 in pixels, whatever its wrapped height.
+    const QWidget* hint = form->widget(C::Lbl_NoAuction);
+    EXPECT_EQ(hint->y(), std::lround(48 + 129 / 2.0 - hint->height() / 2.0));
+    form->form1.Lbl_GetTime_MouseMove();
+    EXPECT_EQ(
+        std::pair(label(C::Lbl_GetTime)->foreColor(), label(C::Lbl_GetTime)->font().underline()),
+        std::pair(QColor(255, 0, 0), true));
     const QIcon icon = appIcon();
     EXPECT_TRUE(icon.availableSizes().contains(QSize(16, 16)));
     EXPECT_EQ(icon.pixmap(32).toImage().pixelColor(16, 2), QColor(60, 60, 70)); // the crown
 }
 
-TEST_F(Form1Test, NoAuctionWindowGivesTheNoItemState) {
-    addWindow("eBay Angebot ohne Ende");
-    addWindow("Zeitfang 1.4.17", WS_VISIBLE); // no border: not counted
-    form->Form1init();
-    const AppSettingsRecord& s = shared.AppSettings;
-    EXPECT_EQ(std::tuple(s.msgonsync, s.synconstart, s.warnton, s.warntonsek),
-              std::tuple(1, 0, 1, 60));
-    EXPECT_TRUE(fake.store.writes.isEmpty());
-    EXPECT_EQ(shared.WindowStyleMask, 0x10800000u);
-    EXPECT_EQ(form->caption(), " Zeitfang 1.4.17");
-    EXPECT_EQ(form->Label1->caption(), "Kein Artikel gewählt.");
-    EXPECT_EQ(form->Lbl_NoAuction->caption(),
-              "Öffnen Sie den Artikel,\r\nauf den Sie bieten\r\nmöchten, in Ihrem\r\nWeb-Browser "
-              "und\r\nklicken Sie auf\r\n'Artikel übernehmen'");
-    EXPECT_EQ(form->Lbl_NoAuction->y(), centredTop(form->Lbl_NoAuction));
-    EXPECT_TRUE(form->Lbl_NoAuction->isVisibleTo(form.get()));
-    EXPECT_FALSE(form->LabelZeit->isVisibleTo(form.get()));
-    EXPECT_FALSE(form->Timer1->isActive());
-    EXPECT_EQ(shared.InstanceCount, 0);
-}
-
-TEST_F(Form1Test, EachDisplayStateAfterTheTakeOver) {
-    const QString item = "Espressokanne aus Aluminium, 6 Tassen ", watching = item + " Zeitfang";
-    struct Row {
-        std::int64_t r;
-        const char* text;
-        double size;
-        QColor colour;
-        int period;
-        bool running;
-        QString caption;
-    };
-    for (const Row& row :
-         {Row{2 * 86400 + 7 * 3600, "2 Tage\r\n7 Stunden", 12, Qt::black, 500, true, watching},
-          Row{86400 - 1, "23 Stunden\r\n59 Minuten", 12, Qt::black, 500, true, watching},
-          Row{3600 - 1, "59 Minuten\r\n59 Sekunden", 12, Qt::black, 200, true, watching},
-          Row{59, "59", 13, Qt::black, 1000, true, " >>59<<"},
-          Row{1, "1", 71, QColor(232, 0, 0), 1000, true, " >>1<<"},
-          Row{0, "Auktion\r\nbeendet", 16, Qt::black, 500, false, item},
-          Row{-86400, "Auktion\r\nbeendet", 16, Qt::black, 500, false, item}}) {
-        SetUp();
-        addWindow("Zeitfang 1.4.17"); // another copy above the browser
-        addAuction(row.r);
-        addWindow("Zeitfang 1.4.17"); // below: not counted
-        form->Form1init();
-        EXPECT_EQ(shared.InstanceCount, 1);
-        EXPECT_EQ(shared.ItemNumber, "1234567890");
-        EXPECT_EQ(form->Label1->caption(),
-                  "endet am " + QString::fromStdString(formatGeneralDateTime(shared.AuctionEnd)));
-        EXPECT_FALSE(form->Lbl_NoAuction->isVisibleTo(form.get()));
-        EXPECT_TRUE(form->Lbl_GoItem->isVisibleTo(form.get()));
-        EXPECT_EQ(form->LabelZeit->caption(), row.text) << row.r;
-        EXPECT_DOUBLE_EQ(form->LabelZeit->font().pointSizeF(), row.size) << row.r;
-        EXPECT_EQ(form->LabelZeit->foreColor(), row.colour) << row.r;
-        EXPECT_EQ(std::pair(form->Timer1->isActive(), form->Timer1->interval()),
-                  std::pair(row.running, row.period))
-            << row.r;
-        EXPECT_EQ(form->LabelZeit->y(), centredTop(form->LabelZeit)) << row.r;
-        EXPECT_TRUE(form->LabelZeit->isVisibleTo(form.get())) << row.r;
-        EXPECT_EQ(form->caption(), row.caption) << row.r;
-        EXPECT_EQ(fake.attention.flashes, row.r > 0 && row.r < 60) << row.r;
-        EXPECT_EQ(form->Label2->caption(),
-                  row.r == 3599 ? QString::fromStdString(formatGeneralDateTime(now()))
-                                : "Label2gdfg ")
-            << row.r;
+TEST_F(Form1Test, OptionsDialogLayoutFocusAndGreyedBoxes) {
+    shared.AppSettings = {1, 0, 2, -7};
+    QCursor::setPos(400, 300);
+    frmOptions handlers(shared.AppSettings, fake.platform.settings);
+    OptionsDialog dialog(*form, handlers);
+    dialog.show();
+    EXPECT_EQ(QRect(dialog.pos(), dialog.size()),
+              QRect(400 - 500 / 15, 300 - 1800 / 15, 3780 / 15, 2295 / 15));
+    EXPECT_EQ(dialog.Check_msgonsync->geometry(), QRect(8, 8, 241, 33));
+    EXPECT_EQ(dialog.Check_Warnton->geometry(), QRect(8, 72, 161, 33));
+    EXPECT_EQ(dialog.Txt_WarnTonSek->geometry(), QRect(160, 77, 27, 19));
+    EXPECT_EQ(dialog.cmdCancel->geometry(), QRect(128, 113, 73, 25));
+    EXPECT_EQ(dialog.Check_Warnton->palette().color(QPalette::Window), QColor(255, 255, 239));
+    EXPECT_EQ(dialog.cmdOK->palette().color(QPalette::Button), QColor(224, 224, 224));
+    QApplication::setActiveWindow(&dialog);
+    EXPECT_EQ(QApplication::focusWidget(), dialog.cmdOK);
+    for (QWidget* next :
+         std::vector<QWidget*>{dialog.cmdCancel, dialog.Check_msgonsync, dialog.Check_synconstart,
+                               dialog.Check_Warnton, dialog.Txt_WarnTonSek, dialog.cmdOK}) {
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QCoreApplication::sendEvent(dialog.focusWidget(), &tab);
+        EXPECT_EQ(dialog.focusWidget(), next);
     }
-}
-
-TEST_F(Form1Test, RefreshesFollowTheClockAndNewCapturesStartAfresh) {
-    addAuction(86400 - 1);
-    form->Form1init();
-    form->LabelZeit->setForeColor(Qt::green);
-    form->Timer1->setInterval(77);
-    at(86400 - 2); // the same text: nothing but the timer is touched
-    form->Timer1_Timer();
-    EXPECT_EQ(form->LabelZeit->foreColor(), QColor(Qt::green));
-    EXPECT_EQ(form->Timer1->interval(), 500);
-    at(30);
-    form->Timer1_Timer();
-    at(75); // the clock set back out of the final minute
-    form->Timer1_Timer();
-    EXPECT_EQ(form->LabelZeit->caption(), "1 Minute\r\n15 Sekunden");
-    EXPECT_DOUBLE_EQ(form->LabelZeit->font().pointSizeF(), 12);
-    EXPECT_EQ(form->LabelZeit->foreColor(), QColor(Qt::black));
-    EXPECT_EQ(form->caption(), " >>30<<");
-    form->Lbl_GetArtikel_Click(); // taken over again within the same second
-    EXPECT_TRUE(form->LabelZeit->isVisibleTo(form.get()));
-    fake.windows.windows.clear();
-    form->Lbl_GetArtikel_Click();
-    EXPECT_EQ(form->caption(), " Zeitfang 1.4.17");
-    EXPECT_EQ(shared.ItemNumber, "1234567890");
-    EXPECT_TRUE(form->Lbl_GoItem->isVisibleTo(form.get()));
-    EXPECT_FALSE(form->LabelZeit->isVisibleTo(form.get()));
-    addWindow("eBay Angebot 1234567890 (endet bald, sehr bald MESZ) - Espressokanne");
-    form->Lbl_GetArtikel_Click();
-    EXPECT_EQ(form->Label1->caption(), "Auktionsende nicht lesbar.");
-    EXPECT_TRUE(form->Lbl_NoAuction->isVisibleTo(form.get()));
-    EXPECT_FALSE(form->Timer1->isActive());
-}
-
-TEST_F(Form1Test, AlarmSoundsAtTheChosenSecondBeforeTheDisplay) {
-    const std::vector<std::pair<int, int>> alarm = {
-        {900, 80}, {950, 80}, {900, 80}, {950, 80}, {900, 700}};
-    for (const auto& [warnton, warntonsek, r, sounds] : {std::tuple{"1", "30", 30, true},
-                                                         {"1", "30", 31, false},
-                                                         {"1", "30", 29, false},
-                                                         {"2", "30", 30, false},
-                                                         {"0", "30", 30, false},
-                                                         {"1", "0", 0, true},
-                                                         {"1", "90", 90, true}}) {
-        SetUp();
-        store("warnton", warnton);
-        store("warntonsek", warntonsek);
-        QString shownDuringTones;
-        fake.speaker.onBeep = [&] { shownDuringTones = form->LabelZeit->caption(); };
-        addAuction(r + 1);
-        form->Form1init();
-        fake.speaker.tones.clear();
-        at(r);
-        form->Timer1_Timer();
-        EXPECT_EQ(fake.speaker.tones, sounds ? alarm : decltype(alarm){}) << r;
-        if (sounds) {
-            EXPECT_EQ(shownDuringTones.toStdString(), countdownFor(r + 1).text) << r;
+    EXPECT_EQ(std::tuple(dialog.Check_msgonsync->checkState(),
+                         dialog.Check_synconstart->checkState(), dialog.Check_Warnton->checkState(),
+                         dialog.Txt_WarnTonSek->text()),
+              std::tuple(Qt::Checked, Qt::Unchecked, Qt::PartiallyChecked, QString("-7")));
+    // Refused seconds: the message box, answered by OK, and the dialog stays.
+    std::vector<std::tuple<QString, QString, QMessageBox::Icon>> seen;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            seen.emplace_back(box->windowTitle(), box->text(), box->icon());
+            box->done(QMessageBox::Ok);
         }
-    }
+    });
+    answer.start(5);
+    dialog.Check_synconstart->click();
+    dialog.Check_Warnton->click(); // a greyed box ticked or cleared is an ordinary one
+    dialog.cmdOK->click();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0], std::tuple("Zeitfang", "Es sind nur Zahlen grösser 0 zulässig!",
+                                  QMessageBox::Information));
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(std::tuple(shared.AppSettings.synconstart, shared.AppSettings.warnton),
+              std::tuple(1, 1));
+    dialog.Txt_WarnTonSek->setText(" 2,5 ");
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(dialog.Txt_WarnTonSek, &enter);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(stored("warntonsek"), "2");
 }
 
-TEST_F(Form1Test, CommandLabelsLookAndActLikeLinks) {
-    form->Form1init();
-    VbLabel* labels[] = {form->Lbl_GetTime, form->Lbl_GetArtikel, form->Lbl_Optionen};
-    form->Lbl_GetTime_MouseMove();
-    form->Lbl_GetArtikel_MouseMove();
-    form->Lbl_Optionen_MouseMove();
-    form->Lbl_GoItem_MouseMove(); // no item yet: stays as it is
-    form->Lbl_GoItem_Click();
-    for (VbLabel* label : labels)
-        EXPECT_EQ(std::pair(label->foreColor(), label->font().underline()),
-                  std::pair(QColor(255, 0, 0), true));
-    EXPECT_EQ(std::pair(form->Lbl_GoItem->foreColor(), form->Lbl_GoItem->font().underline()),
-              std::pair(QColor(0, 0, 255), false));
-    EXPECT_TRUE(fake.shell.opened.empty());
-    form->Form_MouseMove();
-    for (VbLabel* label : labels)
-        EXPECT_EQ(std::pair(label->foreColor(), label->font().underline()),
-                  std::pair(QColor(0, 0, 255), false));
-
-    addAuction(3600);
-    form->Lbl_GetArtikel_Click();
-    form->Lbl_GoItem_MouseMove();
-    EXPECT_TRUE(form->Lbl_GoItem->font().underline());
-    form->Lbl_GoItem_Click();
-    ASSERT_EQ(fake.shell.opened.size(), 1u);
-    EXPECT_EQ(fake.shell.opened[0].toString(QUrl::FullyEncoded),
-              "http://cgi.ebay.de/ws/eBayISAPI.dll?ViewItem&item=1234567890");
-    MessageCatcher catcher;
-    QString dialog;
-    catcher.other = [&](QWidget* modal) {
-        dialog = modal->windowTitle() + (form->Lbl_Optionen->font().underline() ? " hover" : "");
-        modal->close();
-    };
-    form->Lbl_Optionen_MouseMove();
-    form->Lbl_Optionen_Click();
-    EXPECT_EQ(dialog, " Zeitfang Optionen");
+TEST_F(Form1Test, PlacementOfTheRealWindowInTwips) {
+    const char* keys[] = {"Left", "Top", "Width", "Height", "WindowState"};
+    for (const auto& [state, number] : {std::pair{Qt::WindowNoState, "0"},
+                                        {Qt::WindowMinimized, "1"},
+                                        {Qt::WindowMaximized, "2"}}) {
+        form = std::make_unique<Form1Window>(fake.platform, shared);
+        form->show();
+        form->normalGeometry->place(QRect(100, 80, 300, 200));
+        form->setWindowState(state);
+        form->close();
+        const std::vector<std::string> texts = {"1500", "1200", "4500", "3000", number};
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ(stored(keys[i]), texts[static_cast<std::size_t>(i)]);
+        form = std::make_unique<Form1Window>(fake.platform, shared);
+        fake.windows.windows = {{7, WS_VISIBLE | WS_BORDER, U"Zeitfang 1.4.17"}};
+        form->form1.Form1init();
+        EXPECT_EQ(form->normalGeometry->rect(), QRect(120, 100, 300, 200));
+        EXPECT_EQ(form->windowState(), state);
+    }
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/logic/utf.h"
-#include "platform/x11_window_list.h"
+#include "platform/linux/x11_window_list.h"
 
 int main() {
     X11WindowList list;

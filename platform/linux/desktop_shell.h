@@ -5,5 +5,5 @@
 // Opens addresses with the desktop's handler (xdg-open), never through a shell.
 class DesktopShell : public Shell {
   public:
-    void open(const QUrl& url) override;
+    void open(const std::string& url) override;
 };

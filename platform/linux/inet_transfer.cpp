@@ -1,4 +1,6 @@
-#include "platform/inet_transfer.h"
+#include "platform/linux/inet_transfer.h"
+
+#include <QNetworkAccessManager>
 
 #include <QNetworkProxyFactory>
 #include <QNetworkReply>
@@ -10,9 +12,7 @@ namespace {
 constexpr int TransferTimeoutMs = 60000;
 } // namespace
 
-InetTransfer::InetTransfer(QObject* parent) : HttpTransfer(parent) {
-    QNetworkProxyFactory::setUseSystemConfiguration(true);
-}
+InetTransfer::InetTransfer() = default;
 
 InetTransfer::~InetTransfer() {
     if (m_reply) {
@@ -22,12 +22,17 @@ InetTransfer::~InetTransfer() {
     }
 }
 
-bool InetTransfer::Execute(const QString& url, const QString& requestHeaders) {
+bool InetTransfer::Execute(const std::string& url, const std::string& requestHeaders) {
     if (m_reply)
         return false;
-    QNetworkRequest request{QUrl(url)};
+    if (!m_manager) {
+        QNetworkProxyFactory::setUseSystemConfiguration(true);
+        m_manager = std::make_unique<QNetworkAccessManager>();
+    }
+    QNetworkRequest request{QUrl(QString::fromStdString(url))};
     request.setTransferTimeout(TransferTimeoutMs);
-    for (const QString& line : requestHeaders.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
+    for (const QString& line :
+         QString::fromStdString(requestHeaders).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
         const qsizetype colon = line.indexOf(u':');
         if (colon > 0)
             request.setRawHeader(line.left(colon).trimmed().toLatin1(),
@@ -37,7 +42,7 @@ bool InetTransfer::Execute(const QString& url, const QString& requestHeaders) {
     m_read = 0;
     m_receiving = false;
     m_haveEnough = false;
-    m_reply = m_manager.get(request);
+    m_reply = m_manager->get(request);
     connect(m_reply, &QNetworkReply::metaDataChanged, this, &InetTransfer::responseBegins);
     connect(m_reply, &QNetworkReply::readyRead, this, &InetTransfer::readBody);
     connect(m_reply, &QNetworkReply::finished, this, &InetTransfer::replyFinished);
@@ -48,7 +53,7 @@ void InetTransfer::responseBegins() {
     if (m_receiving)
         return;
     m_receiving = true;
-    emit StateChanged(icReceivingResponse);
+    reportState(icReceivingResponse);
 }
 
 void InetTransfer::readBody() {
@@ -79,13 +84,13 @@ void InetTransfer::replyFinished() {
     m_reply = nullptr;
     reply->disconnect(this);
     reply->deleteLater();
-    emit finished();
+    reportState(icResponseCompleted);
 }
 
-QString InetTransfer::GetChunk(int size) {
+std::string InetTransfer::GetChunk(int size) {
     if (m_reply || size <= 0)
         return {};
     const QByteArray piece = m_body.mid(m_read, size);
     m_read += piece.size();
-    return QString::fromLatin1(piece);
+    return piece.toStdString();
 }

@@ -1,4 +1,4 @@
-#include "platform/x11_window_list.h"
+#include "platform/linux/x11_window_list.h"
 
 #include <pthread.h>
 #include <signal.h>

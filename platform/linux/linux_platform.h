@@ -19,5 +19,6 @@ class LinuxPlatform {
     std::unique_ptr<WindowAttention> m_attention;
     std::unique_ptr<Shell> m_shell;
     std::unique_ptr<HttpTransfer> m_transfer;
+    std::unique_ptr<EventWait> m_events;
     std::unique_ptr<Platform> m_services;
 };

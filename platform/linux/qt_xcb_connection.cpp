@@ -1,4 +1,4 @@
-#include "platform/qt_xcb_connection.h"
+#include "platform/linux/qt_xcb_connection.h"
 
 #include <QGuiApplication>
 

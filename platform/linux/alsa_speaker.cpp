@@ -1,4 +1,4 @@
-#include "platform/alsa_speaker.h"
+#include "platform/linux/alsa_speaker.h"
 
 #include <alsa/asoundlib.h>
 

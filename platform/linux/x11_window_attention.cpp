@@ -1,20 +1,19 @@
-#include "platform/x11_window_attention.h"
+#include "platform/linux/x11_window_attention.h"
 
 #include <memory>
 
-#include "platform/qt_xcb_connection.h"
+#include "platform/linux/qt_xcb_connection.h"
 
 namespace {
 constexpr std::uint32_t NetWmStateToggle = 2;
 constexpr std::uint32_t SourceApplication = 1;
 } // namespace
 
-void X11WindowAttention::FlashWindow(QWidget& window) {
+void X11WindowAttention::FlashWindow(std::uint32_t window) {
     // The attention state is asked of an X11 window manager; on any other platform there is
     // nobody to ask and the call does nothing.
     xcb_connection_t* c = qtXcbConnection();
-    QWidget* top = window.window();
-    if (!c || !top->testAttribute(Qt::WA_WState_Created))
+    if (!c || window == 0)
         return;
     if (!m_wmState || !m_demandsAttention) {
         m_wmState = internAtom(c, "_NET_WM_STATE");
@@ -22,7 +21,7 @@ void X11WindowAttention::FlashWindow(QWidget& window) {
         if (!m_wmState || !m_demandsAttention)
             return;
     }
-    const auto id = static_cast<xcb_window_t>(top->winId());
+    const auto id = static_cast<xcb_window_t>(window);
     xcb_generic_error_t* error = nullptr;
     const XcbReply<xcb_get_geometry_reply_t> geometry(
         xcb_get_geometry_reply(c, xcb_get_geometry(c, id), &error));

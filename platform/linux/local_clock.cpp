@@ -1,4 +1,4 @@
-#include "platform/local_clock.h"
+#include "platform/linux/local_clock.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

@@ -1,6 +1,6 @@
-#include "platform/x11_window_title.h"
+#include "shell/qt/x11_window_title.h"
 
-#include "platform/qt_xcb_connection.h"
+#include "platform/linux/qt_xcb_connection.h"
 
 void showEmptyTitle(QWidget& window) {
     // Only X11 has the fallback to undo; other platforms show the empty title as it is.

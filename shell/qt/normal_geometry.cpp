@@ -1,4 +1,4 @@
-#include "app/normal_geometry.h"
+#include "shell/qt/normal_geometry.h"
 
 #include <QEvent>
 #include <QWidget>

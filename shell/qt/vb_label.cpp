@@ -1,4 +1,4 @@
-#include "app/vb_label.h"
+#include "shell/qt/vb_label.h"
 
 #include <QMouseEvent>
 #include <cmath>

@@ -9,7 +9,7 @@
 // window's title bar and task bar entry while the state is set.
 class X11WindowAttention : public WindowAttention {
   public:
-    void FlashWindow(QWidget& window) override;
+    void FlashWindow(std::uint32_t window) override;
 
   private:
     std::uint32_t m_wmState = 0;

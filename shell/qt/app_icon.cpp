@@ -1,4 +1,4 @@
-#include "app/app_icon.h"
+#include "shell/qt/app_icon.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,33 +1,36 @@
 #pragma once
 
 #include <QByteArray>
-#include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QObject>
 #include <QPointer>
+#include <memory>
 
 #include "platform/http_transfer.h"
 
+class QNetworkAccessManager;
+
 // The transfer control on Qt Network: the system's proxy settings (http_proxy) are honoured,
-// a request without progress for 60 s ends, and only the beginning of a body is kept.
-class InetTransfer : public HttpTransfer {
-    Q_OBJECT
+// a request without progress for 60 s ends, and only the beginning of a body is kept. The
+// network manager is made at the first request, so a start without one does not pay for it.
+class InetTransfer : public QObject, public HttpTransfer {
   public:
     // The program reads one chunk of this size; keeping more would only cost memory.
     static constexpr int KeptBodyBytes = 8192;
 
-    explicit InetTransfer(QObject* parent = nullptr);
+    InetTransfer();
     ~InetTransfer() override;
 
-    bool Execute(const QString& url, const QString& requestHeaders) override;
+    bool Execute(const std::string& url, const std::string& requestHeaders) override;
     bool StillExecuting() const override { return m_reply != nullptr; }
-    QString GetChunk(int size) override;
+    std::string GetChunk(int size) override;
 
   private:
     void responseBegins();
     void readBody();
     void replyFinished();
 
-    QNetworkAccessManager m_manager;
+    std::unique_ptr<QNetworkAccessManager> m_manager;
     QPointer<QNetworkReply> m_reply;
     QByteArray m_body;
     qsizetype m_read = 0; // how much of m_body GetChunk has handed out

@@ -1,7 +1,0 @@
-#include "platform/desktop_shell.h"
-
-#include <QDesktopServices>
-
-void DesktopShell::open(const QUrl& url) {
-    QDesktopServices::openUrl(url);
-}

@@ -1,0 +1,21 @@
+#include "platform/linux/linux_platform.h"
+
+#include "platform/linux/alsa_speaker.h"
+#include "platform/linux/desktop_shell.h"
+#include "platform/linux/inet_transfer.h"
+#include "platform/linux/local_clock.h"
+#include "platform/linux/qsettings_store.h"
+#include "platform/linux/qt_event_wait.h"
+#include "platform/linux/x11_window_attention.h"
+#include "platform/linux/x11_window_list.h"
+
+LinuxPlatform::LinuxPlatform()
+    : m_windows(std::make_unique<X11WindowList>()), m_clock(std::make_unique<LocalClock>()),
+      m_settings(std::make_unique<QSettingsStore>()), m_speaker(makeSpeaker()),
+      m_attention(makeWindowAttention()), m_shell(std::make_unique<DesktopShell>()),
+      m_transfer(std::make_unique<InetTransfer>()), m_events(std::make_unique<QtEventWait>()),
+      m_services(
+          std::make_unique<Platform>(Platform{*m_windows, *m_clock, *m_settings, *m_speaker,
+                                              *m_attention, *m_shell, *m_transfer, *m_events})) {}
+
+LinuxPlatform::~LinuxPlatform() = default;

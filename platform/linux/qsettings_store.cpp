@@ -1,0 +1,33 @@
+#include "platform/linux/qsettings_store.h"
+
+#include <QSettings>
+
+namespace {
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+} // namespace
+
+std::string QSettingsStore::GetSetting(const std::string& appName, const std::string& section,
+                                       const std::string& key, const std::string& defaultValue) {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, qt(appName));
+    settings.beginGroup(qt(section));
+    const QVariant value = settings.value(qt(key));
+    if (!value.isValid())
+        return defaultValue;
+    // An unquoted comma in a hand-edited value makes QSettings read a list; it was one text.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(',')).toStdString();
+    return value.toString().toStdString();
+}
+
+void QSettingsStore::SaveSetting(const std::string& appName, const std::string& section,
+                                 const std::string& key, const std::string& text) {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, qt(appName));
+    // Temporary file and rename only: writing in place where the folder refuses new files could
+    // leave a half-written file behind after a crash.
+    settings.setAtomicSyncRequired(true);
+    settings.beginGroup(qt(section));
+    settings.setValue(qt(key), qt(text));
+    settings.sync();
+}

@@ -1,0 +1,22 @@
+#include "shell/qt/clock_only.h"
+
+#include <QCoreApplication>
+
+#include "app/startup.h"
+#include "platform/linux/inet_transfer.h"
+#include "platform/linux/local_clock.h"
+#include "platform/linux/qt_event_wait.h"
+
+namespace {
+// The mode runs from terminals, cron jobs and timers, where it prints nothing.
+void silent(QtMsgType, const QMessageLogContext&, const QString&) {}
+} // namespace
+
+int RunClockOnlyOnQt(int argc, char** argv) {
+    qInstallMessageHandler(silent);
+    QCoreApplication app(argc, argv);
+    LocalClock clock;
+    InetTransfer inet;
+    QtEventWait events;
+    return RunClockOnly(inet, clock, events);
+}

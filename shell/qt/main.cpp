@@ -1,0 +1,42 @@
+#include <QApplication>
+#include <QFont>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/startup.h"
+#include "platform/linux/linux_platform.h"
+#include "shell/qt/clock_only.h"
+#include "shell/qt/form1_window.h"
+
+namespace {
+
+int runWindow(int argc, char** argv) {
+    // The desktop's window list and the attention toggle speak X11; under Wayland this runs
+    // through XWayland.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+            std::fputs("zeitfang: keine X11-Anzeige gefunden (DISPLAY ist nicht gesetzt).\n",
+                       stderr);
+            return 2;
+        }
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+    QApplication app(argc, argv);
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
+                              QStringLiteral("Liberation Sans Narrow"));
+    LinuxPlatform platform;
+    SharedState shared;
+    Form1Window window(platform.services(), shared);
+    StartMainWindow(window.form1);
+    return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (IsClockOnly(std::vector<std::string>(argv + 1, argv + argc)))
+        return RunClockOnlyOnQt(argc, argv);
+    return runWindow(argc, argv);
+}
