@@ -8,8 +8,8 @@
 #include "app/form1_view.h"
 #include "platform/platform.h"
 
-// Fake platform services: a settable clock, a scripted window list, transfer and event loop, an
-// in-memory store, and recorders of tones, flashes and opened addresses.
+// Fake services: a settable clock, scripted windows, transfer and events, an in-memory store,
+// recorders of tones, flashes and opened addresses.
 struct FakeWindowList : WindowList {
     std::vector<DesktopWindow> windows; // top of the Z-order first
     std::vector<DesktopWindow> topLevelWindows() override { return windows; }
