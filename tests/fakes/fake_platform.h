@@ -3,18 +3,13 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "app/form1_view.h"
 #include "platform/platform.h"
 
 // Fake services: a settable clock, scripted windows, transfer and events, an in-memory store,
-// recorders of tones, flashes and opened addresses.
-struct FakeWindowList : WindowList {
-    std::vector<DesktopWindow> windows; // top of the Z-order first
-    std::vector<DesktopWindow> topLevelWindows() override { return windows; }
-};
-
+// and a recorder of tones, flashes and opened addresses.
 struct FakeClock : SystemClock {
     DateTime current;
     std::vector<std::int64_t> timesOfDaySet;
@@ -46,45 +41,28 @@ struct MemoryStore : SettingsStore {
     }
 };
 
-struct RecordingSpeaker : Speaker {
+struct Recorder : WindowList, Speaker, WindowAttention, Shell {
+    std::vector<DesktopWindow> windows; // top of the Z-order first
     std::vector<std::pair<int, int>> tones;
     std::function<void()> onBeep; // runs inside each tone, to see what was shown meanwhile
+    std::vector<std::uint32_t> flashed;
+    std::vector<std::string> opened;
+    std::vector<DesktopWindow> topLevelWindows() override { return windows; }
     void Beep(int frequencyHz, int durationMs) override {
         tones.emplace_back(frequencyHz, durationMs);
         if (onBeep)
             onBeep();
     }
-};
-
-struct RecordingAttention : WindowAttention {
-    std::vector<std::uint32_t> flashed;
     void FlashWindow(std::uint32_t window) override { flashed.push_back(window); }
-};
-
-struct RecordingShell : Shell {
-    std::vector<std::string> opened;
     void open(const std::string& url) override { opened.push_back(url); }
 };
 
-// Runs what the test scheduled, one step per pass; with nothing scheduled the application
-// counts as ending, so no wait can hang.
-struct ScriptedEvents : EventWait {
-    std::function<void()> next;
-    bool serveOnce() override {
-        if (!next)
-            return false;
-        auto step = std::move(next);
-        next = nullptr;
-        step();
-        return true;
-    }
-};
-
-// After Execute nothing happens until the test reports states and finishes it.
-struct ScriptedTransfer : HttpTransfer {
+// After Execute nothing happens until a step the test scheduled runs in the event loop; with
+// nothing scheduled the application counts as ending, so no wait can hang.
+struct ScriptedTransfer : HttpTransfer, EventWait {
     int executes = 0;
     std::string lastUrl, lastHeaders, body;
-    std::function<void()> onExecute;
+    std::function<void()> onExecute, next;
     bool running = false;
     bool Execute(const std::string& url, const std::string& requestHeaders) override {
         if (running)
@@ -101,16 +79,18 @@ struct ScriptedTransfer : HttpTransfer {
         running = false, body = page;
         reportState(icResponseCompleted);
     }
+    bool serveOnce() override {
+        auto step = std::exchange(next, nullptr);
+        if (step)
+            step();
+        return bool(step);
+    }
 };
 
 struct FakePlatform {
-    FakeWindowList windows;
     FakeClock clock;
     MemoryStore store;
-    RecordingSpeaker speaker;
-    RecordingAttention attention;
-    RecordingShell shell;
+    Recorder recorder;
     ScriptedTransfer transfer;
-    ScriptedEvents events;
-    Platform platform{windows, clock, store, speaker, attention, shell, transfer, events};
+    Platform platform{recorder, clock, store, recorder, recorder, recorder, transfer, transfer};
 };

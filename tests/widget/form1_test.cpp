@@ -138,7 +138,7 @@ TEST_F(Form1Test, PlacementOfTheRealWindowInTwips) {
                                stored("WindowState")}),
                   (std::vector<std::string>{"1500", "1200", "4500", "3000", number}));
         form = std::make_unique<Form1Window>(fake.platform, shared);
-        fake.windows.windows = {{7, WS_VISIBLE | WS_BORDER, U"Zeitfang 1.4.17"}};
+        fake.recorder.windows = {{7, WS_VISIBLE | WS_BORDER, U"Zeitfang 1.4.17"}};
         form->form1.Form1init();
         EXPECT_EQ(form->normalGeometry->rect(), QRect(120, 100, 300, 200));
         EXPECT_EQ(form->windowState(), state);
