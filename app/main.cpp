@@ -37,7 +37,7 @@ int runWindow(char** argv) {
     QApplication app(qtArgc, qtArgv);
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
-                             QStringLiteral("Liberation Sans Narrow"));
+                              QStringLiteral("Liberation Sans Narrow"));
     LinuxPlatform platform;
     SharedState shared;
     Form1 form(platform.services(), shared);
@@ -53,6 +53,10 @@ int runWindow(char** argv) {
 
     form.show();
     SyncClockAtStart(form);
+    // Closed while the start-up synchronisation waited, before the event loop could see it: the
+    // placement is saved, nothing is left to do.
+    if (form.closed())
+        return 0;
     return app.exec();
 }
 
