@@ -8,28 +8,25 @@
 namespace {
 
 // What the dialog draws, not the colour it was given: the check boxes on the dialog's colour
-// over their whole rectangle, the buttons with a flat face.
+// (at their corners, clear of the text and the seconds' box), the buttons with a flat face
+// (above and below their text).
 TEST_F(Form1Test, OptionsDrawTheirControlsInTheirColours) {
     frmOptions dialog(*form);
     dialog.show();
     const QImage shot = dialog.grab().toImage();
-    const auto pixel = [&](const QWidget* w, double x, double y) {
-        const QPoint p = w->mapTo(&dialog, QPoint(static_cast<int>(x * (w->width() - 1)),
-                                                  static_cast<int>(y * (w->height() - 1))));
-        return QColor(shot.pixel(p * shot.devicePixelRatio())).name().toStdString();
+    const auto expect = [&](const QWidget* w, const char* colour, std::vector<QPointF> at) {
+        for (const QPointF& f : at) {
+            const QPoint p(static_cast<int>(f.x() * (w->width() - 1)),
+                           static_cast<int>(f.y() * (w->height() - 1)));
+            const QColor drawn = shot.pixel(w->mapTo(&dialog, p) * shot.devicePixelRatio());
+            EXPECT_EQ(drawn.name().toStdString(), colour) << "at " << p.x() << "," << p.y();
+        }
     };
-    // The corners of each check box (its text and the seconds' box cover other parts); points
-    // of each face above and below the text.
-    const std::pair<double, double> inBox[] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}};
-    const std::pair<double, double> onFace[] = {{0.25, 0.2}, {0.5, 0.2}, {0.5, 0.8}, {0.75, 0.8}};
-    for (const QCheckBox* box :
+    for (const QWidget* box :
          {dialog.Check_msgonsync, dialog.Check_synconstart, dialog.Check_Warnton})
-        for (const auto& [x, y] : inBox)
-            EXPECT_EQ(pixel(box, x, y), "#ffffef") << box->text().toStdString() << " " << x << y;
-    for (const QPushButton* button : {dialog.cmdOK, dialog.cmdCancel})
-        for (const auto& [x, y] : onFace)
-            EXPECT_EQ(pixel(button, x, y), "#e0e0e0")
-                << button->text().toStdString() << " " << x << "," << y;
+        expect(box, "#ffffef", {{0, 0}, {1, 0}, {0, 1}, {1, 1}});
+    for (const QWidget* button : {dialog.cmdOK, dialog.cmdCancel})
+        expect(button, "#e0e0e0", {{0.25, 0.2}, {0.5, 0.2}, {0.5, 0.8}, {0.75, 0.8}});
 }
 
 } // namespace

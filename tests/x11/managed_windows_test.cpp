@@ -18,49 +18,31 @@ std::uint32_t firstValue(const XClient& x, xcb_window_t w, const std::string& na
     return *static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
 }
 
-void askWm(const XClient& x, xcb_window_t w, const std::string& type, std::uint32_t value) {
-    xcb_client_message_event_t event{};
-    event.response_type = XCB_CLIENT_MESSAGE;
-    event.format = 32;
-    event.window = w;
-    event.type = x.atom(type);
-    event.data.data32[0] = value;
-    event.data.data32[1] = 1; // from an application
-    xcb_send_event(x.c(), 0, x.root,
-                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char*>(&event));
-    x.sync();
-}
-
-// On the wrapper's display with openbox: what the window manager keeps counts as visible, as a
-// minimised window stays visible on Windows; only a window its client withdrew does not.
+// On the wrapper's display with openbox: a window the window manager keeps is visible, as a
+// minimised window stays visible on Windows; only a window its client withdrew is not.
 TEST(WindowListWithWm, MinimisedAndElsewhereAreVisibleWithdrawnIsNot) {
     XClient x;
     X11WindowList list;
     const struct {
-        const char* what;
-        const char* message;
+        std::vector<std::string> xdotool; // "w": the window's id
+        const char* property;             // where the window manager shows it has done it
         std::uint32_t value;
-        const char* property;
-        std::uint32_t done;
         bool visible;
-    } cases[] = {
-        {"minimised", "WM_CHANGE_STATE", 3, "WM_STATE", 3, true},
-        {"on another workspace", "_NET_WM_DESKTOP", 1, "_NET_WM_DESKTOP", 1, true},
-        {"withdrawn", nullptr, 0, "WM_STATE", 0, false},
-    };
+    } cases[] = {{{"windowminimize", "w"}, "WM_STATE", 3, true},
+                 {{"set_desktop_for_window", "w", "1"}, "_NET_WM_DESKTOP", 1, true},
+                 {{"windowunmap", "w"}, "WM_STATE", 0, false}};
     for (const auto& c : cases) {
         const auto w = x.create();
         x.map(w);
-        ASSERT_TRUE(eventually([&] { return firstValue(x, w, "WM_STATE") == 1; })) << c.what;
-        if (c.message) {
-            askWm(x, w, c.message, c.value);
-        } else {
-            xcb_unmap_window(x.c(), w);
-            x.sync();
-        }
-        ASSERT_TRUE(eventually([&] { return firstValue(x, w, c.property) == c.done; })) << c.what;
-        EXPECT_EQ((styleOf(list, w) & WS_VISIBLE) != 0, c.visible) << c.what;
+        // openbox may still be starting on a loaded machine; it adopts the window then.
+        ASSERT_TRUE(eventually([&] { return firstValue(x, w, "WM_STATE") == 1; },
+                               std::chrono::seconds(60)));
+        std::vector<std::string> args = {"xdotool"};
+        for (const std::string& a : c.xdotool)
+            args.push_back(a == "w" ? std::to_string(w) : a);
+        waitpid(spawn(args), nullptr, 0);
+        ASSERT_TRUE(eventually([&] { return firstValue(x, w, c.property) == c.value; }));
+        EXPECT_EQ((styleOf(list, w) & WS_VISIBLE) != 0, c.visible) << c.xdotool[0];
     }
 }
 
@@ -75,13 +57,10 @@ TEST(WindowAttention, EachFlashTogglesTheUrgencyHint) {
     window.show();
     XClient x;
     X11WindowAttention attention;
-    constexpr std::uint32_t Urgency = 256; // XUrgencyHint
-    for (const bool urgent : {true, false, true}) {
+    for (const std::uint32_t urgency : {256u, 0u, 256u}) { // XUrgencyHint
         attention.FlashWindow(window);
-        EXPECT_TRUE(eventually([&] {
-            return ((firstValue(x, window.winId(), "WM_HINTS") & Urgency) != 0) == urgent;
-        })) << "after a flash that should leave it "
-            << (urgent ? "set" : "clear");
+        EXPECT_TRUE(eventually(
+            [&] { return (firstValue(x, window.winId(), "WM_HINTS") & 256u) == urgency; }));
     }
 }
 
