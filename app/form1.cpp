@@ -55,6 +55,9 @@ void Form1::Timer1_Timer() {
 
 void Form1::Form_Unload() {
     SaveWindowPlacement(*this, SettingsAppName, SettingsSection);
+    m_closed = true;
+    // A synchronisation still waiting for the server ends with the window, its answer unused.
+    clockSync.abandon();
 }
 
 void Form1::hover(Control label) {

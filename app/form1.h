@@ -34,6 +34,8 @@ class Form1 {
     const std::string& caption() const { return m_caption; }
     void setCaption(const std::string& caption);
     bool timerEnabled() const { return m_timerEnabled; }
+    // True once the window has been closed; the program then ends.
+    bool closed() const { return m_closed; }
     void setTimerEnabled(bool enabled);
     void setTimerInterval(int ms);
     // Centres a label vertically on Shape2; its left edge stays.
@@ -51,6 +53,7 @@ class Form1 {
 
     std::string m_caption;
     bool m_timerEnabled = true;
+    bool m_closed = false;
 };
 
 inline constexpr Colour CommandBlue = RGB(0, 0, 255);

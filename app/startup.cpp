@@ -24,5 +24,7 @@ void SyncClockAtStart(Form1& form) {
         return;
     form.setTimerEnabled(false);
     form.clockSync.SyncClock();
-    form.setTimerEnabled(true);
+    // Closed during the wait: no countdown without a window.
+    if (!form.closed())
+        form.setTimerEnabled(true);
 }

@@ -22,5 +22,5 @@ int RunClockOnly(HttpTransfer& inet, SystemClock& clock, EventWait& events);
 void StartMainWindow(Form1& form);
 
 // Only when the user chose it ("synconstart" exactly 1), with Timer1 off while it runs and on
-// afterwards.
+// afterwards, unless the window was closed meanwhile.
 void SyncClockAtStart(Form1& form);

@@ -18,15 +18,17 @@ ClockSync::ClockSync(HttpTransfer& inet, SystemClock& clock, EventWait& events,
 
 bool ClockSync::SyncClock() {
     // A second start (another click during the wait) must not disturb the running request.
-    if (Inet1.StillExecuting())
+    if (m_abandoned || Inet1.StillExecuting())
         return false;
     SyncPending = true;
     Inet1.setURL(TimePageUrl);
     Inet1.Execute(Inet1.URL(), RequestHeaders);
-    // Ends early only when the application ends; the unfinished transfer then gives no text and
-    // the clock stays as it is.
-    while (Inet1.StillExecuting() && m_events.serveOnce()) {
+    // Ends early when the window closes or the application ends: the clock then stays as it is
+    // and nothing is shown.
+    while (!m_abandoned && Inet1.StillExecuting() && m_events.serveOnce()) {
     }
+    if (m_abandoned || Inet1.StillExecuting())
+        return false;
     const bool success = setFromPage();
     if (m_settings.msgonsync != 0 && m_messageBox)
         m_messageBox(m_message);

@@ -23,6 +23,9 @@ class ClockSync {
     // while a request runs returns false at once and leaves it alone.
     bool SyncClock();
     void Inet1_StateChanged(std::int16_t State);
+    // The window is closing: a running wait ends at once, and neither its answer nor a message
+    // follows, now or later.
+    void abandon() { m_abandoned = true; }
 
     bool SyncPending = false;
     DateTime SyncResponseTime; // a time of day only
@@ -35,5 +38,6 @@ class ClockSync {
     EventWait& m_events;
     const AppSettingsRecord& m_settings;
     MessageBox m_messageBox;
+    bool m_abandoned = false;
     std::string m_message; // the success text once an attempt has succeeded; never cleared
 };

@@ -11,7 +11,7 @@
 
 namespace {
 
-int runWindow(int argc, char** argv) {
+int runWindow(char** argv) {
     // The desktop's window list and the attention toggle speak X11; under Wayland this runs
     // through XWayland.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -22,7 +22,11 @@ int runWindow(int argc, char** argv) {
         }
         qputenv("QT_QPA_PLATFORM", "xcb");
     }
-    QApplication app(argc, argv);
+    // Qt would read options of its own (-reverse, -style, -platform, -qwindowgeometry ...) from
+    // the command line; any line but "-time" starts the window as a bare start does.
+    int qtArgc = argv[0] ? 1 : 0;
+    char* qtArgv[] = {argv[0], nullptr};
+    QApplication app(qtArgc, qtArgv);
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
                               QStringLiteral("Liberation Sans Narrow"));
@@ -30,6 +34,10 @@ int runWindow(int argc, char** argv) {
     SharedState shared;
     Form1Window window(platform.services(), shared);
     StartMainWindow(window.form1);
+    // Closed while the start-up synchronisation waited, before the event loop could see it: the
+    // placement is saved, nothing is left to do.
+    if (window.form1.closed())
+        return 0;
     return app.exec();
 }
 
@@ -38,5 +46,5 @@ int runWindow(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (IsClockOnly(std::vector<std::string>(argv + 1, argv + argc)))
         return RunClockOnlyOnQt(argc, argv);
-    return runWindow(argc, argv);
+    return runWindow(argv);
 }

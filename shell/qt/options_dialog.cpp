@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <limits>
 
 #include "shell/qt/form1_window.h"
@@ -26,7 +27,8 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
 OptionsDialog::OptionsDialog(Form1Window& owner, frmOptions& handlers)
     : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_owner(owner), m_handlers(handlers) {
+      m_owner(owner), m_handlers(handlers),
+      m_buttonStyle(QStyleFactory::create(QStringLiteral("Windows"))) {
     setWindowTitle(QStringLiteral(" Zeitfang Optionen"));
     setFixedSize(owner.toPixelsX(ClientWidth), owner.toPixelsY(ClientHeight));
     setAutoFillBackground(true);
@@ -61,6 +63,12 @@ OptionsDialog::OptionsDialog(Form1Window& owner, frmOptions& handlers)
     cmdOK->setFocus();
 }
 
+OptionsDialog::~OptionsDialog() {
+    // The buttons go before the style that draws them.
+    delete cmdOK;
+    delete cmdCancel;
+}
+
 void OptionsDialog::setTwipsGeometry(QWidget* control, double left, double top, double width,
                                      double height) {
     control->setGeometry(m_owner.toPixelsX(left), m_owner.toPixelsY(top), m_owner.toPixelsX(width),
@@ -76,6 +84,8 @@ QCheckBox* OptionsDialog::checkBox(const QString& text, double left, double top,
     });
     setTwipsGeometry(created, left, top, width, 495);
     created->setAutoFillBackground(true);
+    // A button fills with its Button colour unless told otherwise: the box lies on the dialog's.
+    created->setBackgroundRole(QPalette::Window);
     setColour(created, QPalette::Window, DialogBack);
     return created;
 }
@@ -83,6 +93,9 @@ QCheckBox* OptionsDialog::checkBox(const QString& text, double left, double top,
 QPushButton* OptionsDialog::button(const QString& text, double left) {
     auto* b = new QPushButton(text, this);
     setTwipsGeometry(b, left, 1695, 1095, 375);
+    // A flat face in the button colour with a raised edge, as the classic style draws it, where
+    // the application's style would shade it and tint the default button.
+    b->setStyle(m_buttonStyle.get());
     setColour(b, QPalette::Button, ButtonFace);
     return b;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QStyle>
+#include <memory>
 
 #include "options/frm_options.h"
 
@@ -16,6 +18,7 @@ class OptionsDialog : public QDialog, public OptionsView {
     Q_OBJECT
   public:
     OptionsDialog(Form1Window& owner, frmOptions& handlers);
+    ~OptionsDialog() override;
 
     void setValue(OptionsCheck box, CheckState state) override;
     CheckState value(OptionsCheck box) const override;
@@ -44,4 +47,5 @@ class OptionsDialog : public QDialog, public OptionsView {
 
     Form1Window& m_owner;
     frmOptions& m_handlers;
+    std::unique_ptr<QStyle> m_buttonStyle; // drawing cmdOK and cmdCancel
 };

@@ -54,9 +54,9 @@ class X11WindowListTest(unittest.TestCase):
         cases = [
             ("mapped", {}, {}, BOTH), ("never mapped", {"mapped": False}, {}, BORDER),
             ("override-redirect", {"override": True}, {}, VISIBLE),
-            ("hidden", {}, {"_NET_WM_STATE": atoms("_NET_WM_STATE_HIDDEN")}, BORDER),
+            ("hidden", {}, {"_NET_WM_STATE": atoms("_NET_WM_STATE_HIDDEN")}, BOTH),
             ("maximised", {}, {"_NET_WM_STATE": atoms("_NET_WM_STATE_MAXIMIZED_VERT")}, BOTH),
-            ("iconic", {}, {"WM_STATE": (self.atom("WM_STATE"), 32, [3, 0])}, BORDER),
+            ("iconic", {}, {"WM_STATE": (self.atom("WM_STATE"), 32, [3, 0])}, BOTH),
             ("normal state", {}, {"WM_STATE": (self.atom("WM_STATE"), 32, [1, 0])}, BOTH),
             ("dialog", {}, {"_NET_WM_WINDOW_TYPE": atoms("_NET_WM_WINDOW_TYPE_DIALOG")}, BOTH),
             ("dock", {}, {"_NET_WM_WINDOW_TYPE": atoms(DOCK)}, VISIBLE),

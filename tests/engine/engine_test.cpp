@@ -269,6 +269,18 @@ TEST_F(EngineTest, StartUpSyncOnlyForSynconstartOneWithTheTimerOffMeanwhile) {
     }
 }
 
+TEST_F(EngineTest, ClosingDuringTheStartUpSyncEndsItUnanswered) {
+    stored("synconstart") = "1";
+    addAuction(3 * 86400);
+    serve("Offizielle Zeit:   08.11.2004 14:05:33 MEZ<br>", [this] { form->Form_Unload(); });
+    StartMainWindow(*form);
+    EXPECT_EQ(std::tuple(form->closed(), view->timerOn, view->messages.size(),
+                         fake->clock.timesOfDaySet.size(), stored("Left")),
+              std::tuple(true, false, 0u, 0u, "0"s));
+    form->Lbl_GetTime_Click(); // nothing starts after the close
+    EXPECT_EQ(fake->transfer.executes, 1);
+}
+
 TEST_F(EngineTest, OptionsShowTheSettingsAndValidateTheSeconds) {
     shared->AppSettings = {1, 0, 2, -7};
     frmOptions options(shared->AppSettings, fake->platform.settings);
