@@ -4,12 +4,14 @@ Every process started here is ended by its PID when the desktop closes. The prog
 the tests' clock library and without the right to set the clock, so it never sets the machine's.
 """
 import html
+import http.server
 import os
 import re
 import shutil
 import signal
 import subprocess
 import tempfile
+import threading
 import time
 from datetime import datetime
 from zoneinfo import ZoneInfo
@@ -55,6 +57,33 @@ def wait_for(predicate, timeout=30.0, what="condition"):
             return value
         time.sleep(0.05)
     raise TimeoutError("timed out waiting for " + what)
+
+
+TIME_PAGE = b"<p>Offizielle eBay-Zeit:   08.11.2004 14:05:33 MEZ</p>"
+
+
+def time_proxy(pause=2.0, page=TIME_PAGE):
+    """A local server that stands in as the proxy for the time page: it records each request
+    line with its User-Agent and answers `pause` seconds after the response has begun."""
+    class Handler(http.server.BaseHTTPRequestHandler):
+        def do_GET(self):
+            server.requests.append((self.requestline, self.headers["User-Agent"]))
+            self.send_response(200)
+            self.send_header("Content-Length", str(len(page)))
+            self.end_headers()
+            self.wfile.write(page[:8])
+            self.wfile.flush()
+            time.sleep(pause)
+            self.wfile.write(page[8:])
+
+        def log_message(self, *args):
+            pass
+
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+    server.daemon_threads, server.requests = True, []
+    server.url = f"http://127.0.0.1:{server.server_port}"
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server
 
 
 class Desktop:

@@ -1,36 +1,15 @@
 """`zeitfang -time` sets the clock from the time page, reached through a local proxy."""
-import http.server
 import os
 import shutil
 import socket
 import subprocess
 import tempfile
-import threading
-import time
 import unittest
 from datetime import datetime
 
-from harness import BIN, NO_SYS_TIME, clock_env, logged_sets
+from harness import BIN, NO_SYS_TIME, clock_env, logged_sets, time_proxy
 
-PAGE = b"<p>Offizielle eBay-Zeit:   08.11.2004 14:05:33 MEZ</p>"
 SEEN_NOW = datetime(2026, 3, 10, 9, 0, 0)
-
-
-class Proxy(http.server.BaseHTTPRequestHandler):
-    requests = []
-
-    def do_GET(self):
-        Proxy.requests.append((self.requestline, self.headers["User-Agent"]))
-        self.send_response(200)
-        self.send_header("Content-Length", str(len(PAGE)))
-        self.end_headers()
-        self.wfile.write(PAGE[:8])
-        self.wfile.flush()
-        time.sleep(2)  # the response begins two seconds before the page is read
-        self.wfile.write(PAGE[8:])
-
-    def log_message(self, *args):
-        pass
 
 
 class ClockOnlyTest(unittest.TestCase):
@@ -41,22 +20,19 @@ class ClockOnlyTest(unittest.TestCase):
         return r.returncode, r.stdout + r.stderr, logged_sets(log), os.listdir(os.path.dirname(log))
 
     def test_a_good_page_sets_time_then_date_and_a_refused_one_nothing(self):
-        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Proxy)
-        threading.Thread(target=server.serve_forever, daemon=True).start()
-        self.addCleanup(server.server_close)
+        server = time_proxy()
         self.addCleanup(server.shutdown)
         home = tempfile.mkdtemp(prefix="zeitfang-clock-")
         self.addCleanup(shutil.rmtree, home)
-        code, out, sets, files = self.run_mode(f"http://127.0.0.1:{server.server_port}",
-                                               os.path.join(home, "good.log"))
+        code, out, sets, files = self.run_mode(server.url, os.path.join(home, "good.log"))
         self.assertEqual((code, out, files), (0, b"", ["good.log"]))
-        self.assertEqual(Proxy.requests, [(
+        self.assertEqual(server.requests, [(
             "GET http://cgi1.ebay.de/aw-cgi/eBayISAPI.dll?TimeShow HTTP/1.1",
             "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)")])
         self.assertEqual(len(sets), 2)
         self.assertIn(sets[0].time().isoformat(), ("14:05:35", "14:05:36"))
-        self.assertEqual((sets[0].date(), sets[1]), (SEEN_NOW.date(),
-                                                     datetime.combine(datetime(2004, 11, 8), sets[0].time())))
+        self.assertEqual((sets[0].date(), sets[1]),
+                         (SEEN_NOW.date(), datetime.combine(datetime(2004, 11, 8), sets[0].time())))
         with socket.socket() as s:
             s.bind(("127.0.0.1", 0))
             refused = f"http://127.0.0.1:{s.getsockname()[1]}"
