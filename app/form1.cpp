@@ -163,6 +163,9 @@ void Form1::Form_Unload() {
 
 void Form1::closeEvent(QCloseEvent* event) {
     Form_Unload();
+    m_closed = true;
+    // A synchronisation still waiting for the server ends with the window, its answer unused.
+    clockSync.abandon();
     event->accept();
 }
 

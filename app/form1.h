@@ -59,6 +59,8 @@ class Form1 : public QWidget {
 
     void Timer1_Timer();
     void Form_Unload();
+    // True once the window has been closed; the program then ends.
+    bool closed() const { return m_closed; }
     void Form_MouseMove();
     void Lbl_GetArtikel_Click();
     void Lbl_GetTime_Click();
@@ -84,6 +86,7 @@ class Form1 : public QWidget {
     double m_twipsPerPixelX = 15;
     double m_twipsPerPixelY = 15;
     QString m_caption;
+    bool m_closed = false;
 };
 
 inline const QColor CommandBlue(0, 0, 255);

@@ -19,7 +19,7 @@ bool isClockOnly(int argc, char** argv) {
     return argc == 2 && std::strcmp(argv[1], "-time") == 0;
 }
 
-int runWindow(int argc, char** argv) {
+int runWindow(char** argv) {
     // The desktop's window list and the attention toggle speak X11; under Wayland this runs
     // through XWayland.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -30,10 +30,14 @@ int runWindow(int argc, char** argv) {
         }
         qputenv("QT_QPA_PLATFORM", "xcb");
     }
-    QApplication app(argc, argv);
+    // Qt would read options of its own (-reverse, -style, -platform, -qwindowgeometry ...) from
+    // the command line; any line but "-time" starts the window as a bare start does.
+    int qtArgc = argv[0] ? 1 : 0;
+    char* qtArgv[] = {argv[0], nullptr};
+    QApplication app(qtArgc, qtArgv);
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
-                             QStringLiteral("Liberation Sans Narrow"));
+                              QStringLiteral("Liberation Sans Narrow"));
     LinuxPlatform platform;
     SharedState shared;
     Form1 form(platform.services(), shared);
@@ -49,6 +53,10 @@ int runWindow(int argc, char** argv) {
 
     form.show();
     SyncClockAtStart(form);
+    // Closed while the start-up synchronisation waited, before the event loop could see it: the
+    // placement is saved, nothing is left to do.
+    if (form.closed())
+        return 0;
     return app.exec();
 }
 
@@ -57,5 +65,5 @@ int runWindow(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (isClockOnly(argc, argv))
         return RunClockOnly(argc, argv);
-    return runWindow(argc, argv);
+    return runWindow(argv);
 }

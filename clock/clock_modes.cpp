@@ -27,5 +27,7 @@ void SyncClockAtStart(Form1& form) {
         return;
     form.Timer1->setEnabled(false);
     form.clockSync.SyncClock();
-    form.Timer1->setEnabled(true);
+    // Closed during the wait: no countdown without a window.
+    if (!form.closed())
+        form.Timer1->setEnabled(true);
 }

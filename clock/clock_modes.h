@@ -8,5 +8,6 @@ class Form1;
 int RunClockOnly(int argc, char** argv);
 
 // Start-up synchronisation of the normal mode, once the window is shown: only when the user
-// chose it ("synconstart" exactly 1), with Timer1 off while it runs and on afterwards.
+// chose it ("synconstart" exactly 1), with Timer1 off while it runs and on afterwards, unless
+// the window was closed meanwhile.
 void SyncClockAtStart(Form1& form);

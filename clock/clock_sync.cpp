@@ -21,7 +21,7 @@ ClockSync::ClockSync(HttpTransfer& inet, SystemClock& clock, const AppSettingsRe
 
 bool ClockSync::SyncClock() {
     // A second start (another click during the wait) must not disturb the running request.
-    if (Inet1.StillExecuting())
+    if (m_abandoned || Inet1.StillExecuting())
         return false;
     SyncPending = true;
     Inet1.setURL(TimePageUrl);
@@ -29,9 +29,12 @@ bool ClockSync::SyncClock() {
     if (Inet1.StillExecuting()) {
         QEventLoop wait;
         connect(&Inet1, &HttpTransfer::finished, &wait, &QEventLoop::quit);
-        // Ends early only when the application quits; the unfinished transfer then gives no
-        // text and the clock stays as it is.
+        connect(this, &ClockSync::abandoned, &wait, &QEventLoop::quit);
+        // Ends early when the window closes or the application quits: the clock then stays as it
+        // is and nothing is shown.
         wait.exec();
+        if (m_abandoned || Inet1.StillExecuting())
+            return false;
     }
     const bool success = setFromPage();
     if (m_settings.msgonsync != 0 && m_messageBox)
@@ -51,6 +54,11 @@ bool ClockSync::setFromPage() {
     m_clock.setDate(setting.year, setting.month, setting.day);
     m_message = SuccessText;
     return true;
+}
+
+void ClockSync::abandon() {
+    m_abandoned = true;
+    emit abandoned();
 }
 
 void ClockSync::Inet1_StateChanged(std::int16_t State) {

@@ -24,9 +24,15 @@ class ClockSync : public QObject {
     // successful. A call while a request runs returns false at once and leaves it alone.
     bool SyncClock();
     void Inet1_StateChanged(std::int16_t State);
+    // The window is closing: a running wait ends at once, and neither its answer nor a message
+    // follows, now or later.
+    void abandon();
 
     bool SyncPending = false;
     DateTime SyncResponseTime; // a time of day only
+
+  signals:
+    void abandoned();
 
   private:
     bool setFromPage();
@@ -36,4 +42,5 @@ class ClockSync : public QObject {
     const AppSettingsRecord& m_settings;
     MessageBox m_messageBox;
     QString m_message; // the success text once an attempt has succeeded; never cleared
+    bool m_abandoned = false;
 };

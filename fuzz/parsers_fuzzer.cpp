@@ -37,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     case 1: { // a time page: text in front moves the field but does not change it
         const auto server = readServerTime(text);
-        check(readServerTime(std::string(40, ' ') + text) == server || !server);
+        if (server && text.size() + 40 <= TimePageChunkSize)
+            check(readServerTime(std::string(40, ' ') + text) == server);
         if (server)
             check(correctedSetting(*server, 86400).timeOfDay == timeOfDay(*server));
         break;

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <limits>
 
 #include "app/form1.h"
@@ -45,7 +46,7 @@ std::int16_t flagOf(const QCheckBox* box, std::int16_t shown) {
 frmOptions::frmOptions(Form1& owner)
     : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_owner(owner) {
+      m_owner(owner), m_buttonStyle(QStyleFactory::create(QStringLiteral("Windows"))) {
     setWindowTitle(QStringLiteral(" Zeitfang Optionen"));
     setFixedSize(owner.toPixelsX(ClientWidth), owner.toPixelsY(ClientHeight));
     setAutoFillBackground(true);
@@ -79,6 +80,12 @@ frmOptions::frmOptions(Form1& owner)
     Form_Load();
 }
 
+frmOptions::~frmOptions() {
+    // The buttons go before the style that draws them.
+    delete cmdOK;
+    delete cmdCancel;
+}
+
 void frmOptions::setTwipsGeometry(QWidget* control, double left, double top, double width,
                                   double height) {
     control->setGeometry(m_owner.toPixelsX(left), m_owner.toPixelsY(top), m_owner.toPixelsX(width),
@@ -93,6 +100,8 @@ QCheckBox* frmOptions::checkBox(const QString& text, double left, double top, do
             box->setTristate(false);
     });
     setTwipsGeometry(box, left, top, width, 495);
+    // A button fills with its Button colour unless told otherwise: the box lies on the dialog's.
+    box->setBackgroundRole(QPalette::Window);
     box->setAutoFillBackground(true);
     setColour(box, QPalette::Window, DialogBack);
     return box;
@@ -101,6 +110,9 @@ QCheckBox* frmOptions::checkBox(const QString& text, double left, double top, do
 QPushButton* frmOptions::button(const QString& text, double left) {
     auto* b = new QPushButton(text, this);
     setTwipsGeometry(b, left, 1695, 1095, 375);
+    // A flat face in the button colour with a raised edge, as the classic style draws it, where
+    // the application's style would shade it and tint the default button.
+    b->setStyle(m_buttonStyle.get());
     setColour(b, QPalette::Button, ButtonFace);
     return b;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QStyle>
+#include <memory>
 
 #include "app/logic/app_settings.h"
 
@@ -16,6 +18,7 @@ class frmOptions : public QDialog {
     Q_OBJECT
   public:
     explicit frmOptions(Form1& owner);
+    ~frmOptions() override;
 
     void Form_Load();
     void cmdOK_Click();
@@ -35,5 +38,6 @@ class frmOptions : public QDialog {
     void setTwipsGeometry(QWidget* control, double left, double top, double width, double height);
 
     Form1& m_owner;
-    AppSettingsRecord m_shown; // the record as the dialog opened with it
+    std::unique_ptr<QStyle> m_buttonStyle; // drawing cmdOK and cmdCancel
+    AppSettingsRecord m_shown;             // the record as the dialog opened with it
 };

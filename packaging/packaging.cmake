@@ -9,18 +9,25 @@ set(packaging_out ${CMAKE_BINARY_DIR}/packaging)
 configure_file(${packaging_dir}/${ZEITFANG_APP_ID}.metainfo.xml.in
   ${packaging_out}/${ZEITFANG_APP_ID}.metainfo.xml @ONLY)
 configure_file(${packaging_dir}/zeitfang.1.in ${packaging_out}/zeitfang.1 @ONLY)
+configure_file(${packaging_dir}/changelog.in ${packaging_out}/changelog @ONLY)
 
-# Debian ships manual pages compressed; -n keeps the archive free of a time stamp.
-add_custom_command(OUTPUT ${packaging_out}/zeitfang.1.gz
-  COMMAND gzip -9n -c ${packaging_out}/zeitfang.1 > ${packaging_out}/zeitfang.1.gz
-  DEPENDS ${packaging_out}/zeitfang.1 VERBATIM)
-add_custom_target(zeitfang_manpage ALL DEPENDS ${packaging_out}/zeitfang.1.gz)
+# Debian ships manual pages and changelogs compressed; -n keeps the archive free of a time stamp.
+foreach(file zeitfang.1 changelog)
+  add_custom_command(OUTPUT ${packaging_out}/${file}.gz
+    COMMAND gzip -9n -c ${packaging_out}/${file} > ${packaging_out}/${file}.gz
+    DEPENDS ${packaging_out}/${file} VERBATIM)
+endforeach()
+add_custom_target(zeitfang_compressed_docs ALL
+  DEPENDS ${packaging_out}/zeitfang.1.gz ${packaging_out}/changelog.gz)
 
 install(FILES ${packaging_dir}/${ZEITFANG_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${packaging_out}/${ZEITFANG_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${packaging_out}/zeitfang.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The licence in Debian's machine-readable form, and the changelog of a native package.
+install(FILES ${packaging_dir}/copyright ${packaging_out}/changelog.gz
+  DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${packaging_dir}/zeitfang.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 foreach(size 16 32 48)

@@ -3,6 +3,7 @@
 #include <alsa/asoundlib.h>
 
 #include <QAbstractEventDispatcher>
+#include <algorithm>
 #include <thread>
 
 #include "platform/logic/tone_samples.h"
@@ -57,14 +58,27 @@ void AlsaSpeaker::Beep(int frequencyHz, int durationMs) {
         giveUp(Clock::now());
         return;
     }
-    // A sink that takes samples faster than it plays them (a file, say) drains early; the tone
-    // still lasts its duration, as the countdown relies on.
-    std::this_thread::sleep_until(toneEnd);
-    // Without an event loop nothing would close the device later, so close it now.
-    if (QAbstractEventDispatcher::instance())
+    // The stream is not drained: a tone that follows at once joins it without the stream stopping
+    // and starting again, which would lengthen every tone by the device's start-up. The call
+    // returns when what is still queued has played, but for one period that keeps the stream
+    // running until the next tone's samples arrive.
+    snd_pcm_sframes_t queued = 0;
+    if (snd_pcm_delay(m_pcm.get(), &queued) < 0)
+        queued = 0;
+    const auto stillPlaying = std::chrono::microseconds(
+        std::max<snd_pcm_sframes_t>(0, queued - static_cast<snd_pcm_sframes_t>(m_periodFrames)) *
+        1000000 / m_rate);
+    // A sink that takes samples faster than it plays them (a file, say) reports nothing queued;
+    // the tone still lasts its duration, as the countdown relies on.
+    std::this_thread::sleep_until(std::max(Clock::now() + stillPlaying, toneEnd));
+    // Without an event loop nothing would close the device later, so let it finish and close it
+    // now.
+    if (QAbstractEventDispatcher::instance()) {
         m_idleClose.start();
-    else
+    } else {
+        snd_pcm_drain(m_pcm.get());
         m_pcm.reset();
+    }
 }
 
 bool AlsaSpeaker::openDevice() {
@@ -88,14 +102,22 @@ bool AlsaSpeaker::openDevice() {
         snd_pcm_hw_params_set_period_time_near(raw, hw, &periodUs, nullptr) < 0 ||
         snd_pcm_hw_params(raw, hw) < 0)
         return false;
+    snd_pcm_uframes_t periodFrames = 0;
+    if (snd_pcm_hw_params_get_period_size(hw, &periodFrames, nullptr) < 0)
+        return false;
     m_pcm = std::move(pcm);
     m_rate = rate;
+    m_periodFrames = periodFrames;
     return true;
 }
 
 bool AlsaSpeaker::play(const std::vector<std::int16_t>& samples) {
     snd_pcm_t* pcm = m_pcm.get();
-    if (snd_pcm_state(pcm) != SND_PCM_STATE_PREPARED && snd_pcm_prepare(pcm) < 0)
+    // A running stream takes the tone straight after the one before it; a stopped one (after an
+    // underrun, say) is prepared again.
+    const snd_pcm_state_t state = snd_pcm_state(pcm);
+    if (state != SND_PCM_STATE_PREPARED && state != SND_PCM_STATE_RUNNING &&
+        snd_pcm_prepare(pcm) < 0)
         return false;
     const std::int16_t* next = samples.data();
     snd_pcm_uframes_t left = samples.size();
@@ -111,8 +133,7 @@ bool AlsaSpeaker::play(const std::vector<std::int16_t>& samples) {
         next += written;
         left -= static_cast<snd_pcm_uframes_t>(written);
     }
-    // Drain returns when the last sample has been played: the tone has ended.
-    return snd_pcm_drain(pcm) >= 0;
+    return true;
 }
 
 void AlsaSpeaker::giveUp(Clock::time_point now) {

@@ -33,6 +33,7 @@ class AlsaSpeaker : public Speaker {
 
     PcmHandle m_pcm;
     unsigned m_rate = SampleRate; // what the device accepted, near SampleRate
+    unsigned long m_periodFrames = 0;
     // After a failure the device is left alone for a while, so the rest of a sequence does not
     // pay for a slow failing open again; a device that appears later is found after the pause.
     std::chrono::steady_clock::time_point m_retryAfter{};

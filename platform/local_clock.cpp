@@ -2,6 +2,7 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <cerrno>
 #include <ctime>
 
@@ -28,6 +29,12 @@ LocalClock::LocalClock(QString timedateBusAddress) : m_busAddress(std::move(time
 }
 
 LocalClock::~LocalClock() {
+    while (m_asking) {
+        m_asking->disconnect(); // answered here, not through the signal
+        m_asking->waitForFinished();
+        m_asking.reset();
+        setWaiting();
+    }
     if (!m_connectionName.isEmpty())
         QDBusConnection::disconnectFromBus(m_connectionName);
 }
@@ -37,18 +44,34 @@ DateTime LocalClock::now() {
 }
 
 void LocalClock::setTimeOfDay(std::int64_t secondsOfDay) {
-    CivilTime c = localNow();
-    c.hour = static_cast<int>(secondsOfDay / 3600);
-    c.minute = static_cast<int>(secondsOfDay / 60 % 60);
-    c.second = static_cast<int>(secondsOfDay % 60);
-    setLocal(c);
+    set([secondsOfDay](CivilTime& c) {
+        c.hour = static_cast<int>(secondsOfDay / 3600);
+        c.minute = static_cast<int>(secondsOfDay / 60 % 60);
+        c.second = static_cast<int>(secondsOfDay % 60);
+        return true;
+    });
 }
 
 void LocalClock::setDate(int year, int month, int day) {
-    CivilTime c = localNow();
-    c.year = year, c.month = month, c.day = day;
-    if (isValidCivil(c))
-        setLocal(c);
+    set([year, month, day](CivilTime& c) {
+        c.year = year, c.month = month, c.day = day;
+        return isValidCivil(c);
+    });
+}
+
+void LocalClock::set(Change change) {
+    m_waiting.push_back(std::move(change));
+    setWaiting();
+}
+
+void LocalClock::setWaiting() {
+    while (!m_asking && !m_waiting.empty()) {
+        const Change change = std::move(m_waiting.front());
+        m_waiting.pop_front();
+        CivilTime c = localNow();
+        if (change(c))
+            setLocal(c);
+    }
 }
 
 // Sets the clock to a local wall-clock time; a refusal is ignored.
@@ -82,6 +105,15 @@ void LocalClock::askTimedate(std::int64_t epochSeconds) {
     const bool interactive = true;
     call << static_cast<qlonglong>(epochSeconds * 1000000) << relative << interactive;
     call.setInteractiveAuthorizationAllowed(true);
-    // Blocking without serving events: the clock is being set, nothing else may run meanwhile.
-    bus.call(call, QDBus::Block, TimedateTimeoutMs);
+    // Not waited for here: the countdown goes on while polkit asks for a password.
+    m_asking = std::make_unique<QDBusPendingCallWatcher>(bus.asyncCall(call, TimedateTimeoutMs));
+    QObject::connect(m_asking.get(), &QDBusPendingCallWatcher::finished, m_asking.get(),
+                     [this] { answered(); });
+}
+
+// The answer, a refusal included, lets the next set go ahead.
+void LocalClock::answered() {
+    // Called from the watcher's own signal: it is deleted once that has returned.
+    m_asking.release()->deleteLater();
+    setWaiting();
 }

@@ -1,5 +1,7 @@
 #include "platform/x11_window_attention.h"
 
+#include <xcb/xcb_icccm.h>
+
 #include <memory>
 
 #include "platform/qt_xcb_connection.h"
@@ -7,6 +9,18 @@
 namespace {
 constexpr std::uint32_t NetWmStateToggle = 2;
 constexpr std::uint32_t SourceApplication = 1;
+
+// Window managers that read only the ICCCM hint (sway among them) see the urgency flag, which
+// the client owns and toggles along with the state it asks the window manager for.
+void toggleUrgency(xcb_connection_t* c, xcb_window_t id) {
+    xcb_icccm_wm_hints_t hints{};
+    xcb_generic_error_t* error = nullptr;
+    if (!xcb_icccm_get_wm_hints_reply(c, xcb_icccm_get_wm_hints(c, id), &hints, &error))
+        hints = {}; // none set yet
+    const XcbReply<xcb_generic_error_t> failed(error);
+    hints.flags ^= XCB_ICCCM_WM_HINT_X_URGENCY;
+    xcb_icccm_set_wm_hints(c, id, &hints);
+}
 } // namespace
 
 void X11WindowAttention::FlashWindow(QWidget& window) {
@@ -43,6 +57,7 @@ void X11WindowAttention::FlashWindow(QWidget& window) {
     xcb_send_event(c, 0, geometry->root,
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&event));
+    toggleUrgency(c, id);
     xcb_flush(c);
 }
 

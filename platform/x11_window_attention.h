@@ -6,7 +6,8 @@
 #include "platform/window_attention.h"
 
 // Toggles _NET_WM_STATE_DEMANDS_ATTENTION through the window manager, which highlights the
-// window's title bar and task bar entry while the state is set.
+// window's title bar and task bar entry while the state is set, and the ICCCM urgency flag of
+// WM_HINTS with it.
 class X11WindowAttention : public WindowAttention {
   public:
     void FlashWindow(QWidget& window) override;

@@ -29,8 +29,6 @@ using ConnectionPtr = std::unique_ptr<xcb_connection_t, DisconnectDeleter>;
 enum Atom : std::size_t {
     NetSupportingWmCheck,
     NetClientListStacking,
-    NetWmState,
-    NetWmStateHidden,
     WmState,
     NetWmWindowType,
     // The window types EWMH defines, contiguous so one range test tells them apart from
@@ -62,8 +60,6 @@ enum Atom : std::size_t {
 constexpr std::array<const char*, AtomCount> atomNames = {
     "_NET_SUPPORTING_WM_CHECK",
     "_NET_CLIENT_LIST_STACKING",
-    "_NET_WM_STATE",
-    "_NET_WM_STATE_HIDDEN",
     "WM_STATE",
     "_NET_WM_WINDOW_TYPE",
     "_NET_WM_WINDOW_TYPE_DESKTOP",
@@ -95,7 +91,9 @@ using AtomTable = std::array<xcb_atom_t, AtomCount>;
 // stacking list must never be cut, since its end is the top of the stack.
 constexpr std::uint32_t kTitleLength = 1u << 18;
 constexpr std::uint32_t kWindowListLength = 1u << 20;
-constexpr std::uint32_t kIconicState = 3;          // ICCCM WM_STATE
+constexpr std::uint32_t kWithdrawnState = 0; // ICCCM WM_STATE
+constexpr std::uint32_t kNormalState = 1;
+constexpr std::uint32_t kIconicState = 3;
 constexpr std::uint32_t kMotifDecorationsFlag = 2; // MWM_HINTS_DECORATIONS
 // Frames of reparenting window managers nest the client one or two levels deep.
 constexpr int kClientSearchDepth = 3;
@@ -268,19 +266,27 @@ std::vector<xcb_window_t> treeClientsTopFirst(const Session& s) {
     return findClients(s, tops);
 }
 
-bool hasAtom(const Property& list, xcb_atom_t atom) {
-    if (list.type() != XCB_ATOM_ATOM)
-        return false;
-    for (const std::uint32_t a : list.values32()) {
-        if (a == atom)
-            return true;
-    }
-    return false;
+// ICCCM WM_STATE: Normal or Iconic while a window manager has the window, Withdrawn or none
+// once its client has unmapped it.
+bool isNormalOrIconic(const Property& wmState) {
+    const auto state = wmState.values32(); // state, icon window
+    return !state.empty() && (state[0] == kNormalState || state[0] == kIconicState);
 }
 
-bool isIconic(const Property& wmState) {
-    const auto state = wmState.values32(); // state, icon window
-    return !state.empty() && state[0] == kIconicState;
+bool isWithdrawn(const Property& wmState) {
+    const auto state = wmState.values32();
+    return !state.empty() && state[0] == kWithdrawnState;
+}
+
+// Visible as Windows means it: a minimised window keeps the bit, and so does one on another
+// workspace. Only a window its client has withdrawn (unmapped) is not visible. A window manager
+// lists exactly the windows it manages; without one, a window is visible while it is mapped or
+// while a window manager that has gone left it Normal or Iconic.
+bool isVisible(const xcb_get_window_attributes_reply_t& attributes, const Property& wmState,
+               bool managedByWm) {
+    if (managedByWm)
+        return !isWithdrawn(wmState);
+    return attributes.map_state == XCB_MAP_STATE_VIEWABLE || isNormalOrIconic(wmState);
 }
 
 // EWMH: the first type the reader knows counts; a window without one is a normal window.
@@ -343,7 +349,6 @@ std::u32string titleOf(const Property& netWmName, const Property& wmName, const 
 }
 
 enum WindowProperty : std::size_t {
-    StateProperty,
     WmStateProperty,
     TypeProperty,
     MotifProperty,
@@ -360,7 +365,6 @@ struct PropertyRequest {
 };
 
 constexpr std::array<PropertyRequest, PropertyCount> propertyRequests = {{
-    {NetWmState, 64},
     {WmState, 2},
     {NetWmWindowType, 64},
     {MotifWmHints, 5},
@@ -396,9 +400,7 @@ std::vector<DesktopWindow> describe(const Session& s, const std::vector<xcb_wind
         if (failed)
             continue; // gone while the scan ran
 
-        const bool visible = attributes->map_state == XCB_MAP_STATE_VIEWABLE &&
-                             !hasAtom(p[StateProperty], s.atoms[NetWmStateHidden]) &&
-                             !isIconic(p[WmStateProperty]);
+        const bool visible = isVisible(*attributes, p[WmStateProperty], managedByWm);
         const bool managed = managedByWm || !attributes->override_redirect;
         const bool bordered = managed && isNormalOrDialog(p[TypeProperty], s.atoms) &&
                               (windowManagerDrawsFrame(p[MotifProperty]) ||

@@ -1,5 +1,6 @@
 #include "clock/logic/time_page.h"
 
+#include <algorithm>
 #include <string>
 
 #include "platform/logic/german_format.h"
@@ -35,6 +36,8 @@ std::size_t findZoneAnchor(std::string_view page) {
 }
 
 std::optional<DateTime> readServerTime(std::string_view page) {
+    // However the text was fetched, a time that stands beyond the first chunk is never read.
+    page = page.substr(0, std::min<std::size_t>(page.size(), TimePageChunkSize));
     const std::size_t anchor = findZoneAnchor(page);
     if (anchor <= FieldLead)
         return std::nullopt;

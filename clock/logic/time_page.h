@@ -17,9 +17,10 @@ inline constexpr int TimePageChunkSize = 8192;
 // of "MESZ"; 0 when neither occurs.
 std::size_t findZoneAnchor(std::string_view page);
 
-// The server's date and time: the 22 characters that end two characters before the anchor
-// (the one directly before the zone word is skipped), read as a German date and time.
-// None when there is no anchor, too little text before it, or the field does not convert.
+// The server's date and time, from the first TimePageChunkSize characters of the page only: the
+// 22 characters that end two characters before the anchor (the one directly before the zone
+// word is skipped), read as a German date and time. None when there is no anchor, too little text
+// before it, or the field does not convert.
 std::optional<DateTime> readServerTime(std::string_view page);
 
 // What the clock is set to, time of day first and then date.

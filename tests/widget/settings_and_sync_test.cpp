@@ -3,9 +3,12 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include "clock/clock_modes.h"
 #include "options/frm_options.h"
+#include "platform/qsettings_store.h"
 #include "tests/widget/form1_fixture.h"
 
 namespace {
@@ -84,8 +87,19 @@ TEST_F(Form1Test, OptionsShowTheSettingsAndValidateTheSeconds) {
     EXPECT_EQ(dialog.Check_Warnton->geometry(), QRect(8, 72, 161, 33));
     EXPECT_EQ(dialog.Txt_WarnTonSek->geometry(), QRect(160, 77, 27, 19));
     EXPECT_EQ(dialog.cmdCancel->geometry(), QRect(128, 113, 73, 25));
-    EXPECT_EQ(dialog.Check_Warnton->palette().color(QPalette::Window), QColor(255, 255, 239));
-    EXPECT_EQ(dialog.cmdOK->palette().color(QPalette::Button), QColor(224, 224, 224));
+    // As drawn: the boxes on the dialog's colour at their corners, a flat face on the buttons.
+    const QImage shot = dialog.grab().toImage();
+    const auto drawn = [&](const QWidget* w, double x, double y) {
+        return shot.pixelColor(
+            w->mapTo(&dialog, QPoint(x * (w->width() - 1), y * (w->height() - 1))));
+    };
+    for (const QWidget* box :
+         {dialog.Check_msgonsync, dialog.Check_synconstart, dialog.Check_Warnton})
+        for (const auto& [x, y] : {std::pair{0.0, 0.0}, {1.0, 0.0}, {0.0, 1.0}, {1.0, 1.0}})
+            EXPECT_EQ(drawn(box, x, y), QColor(255, 255, 239)) << x << "," << y;
+    for (const QWidget* button : {dialog.cmdOK, dialog.cmdCancel})
+        for (const auto& [x, y] : {std::pair{0.25, 0.2}, {0.5, 0.2}, {0.5, 0.8}, {0.75, 0.8}})
+            EXPECT_EQ(drawn(button, x, y), QColor(224, 224, 224)) << x << "," << y;
     QApplication::setActiveWindow(&dialog);
     EXPECT_EQ(QApplication::focusWidget(), dialog.cmdOK);
     for (QWidget* next :
@@ -152,6 +166,17 @@ TEST_F(Form1Test, PlacementIsSavedInTwipsAndRestoredShifted) {
     const QRect design = form->geometry();
     form->Form1init();
     EXPECT_EQ(form->geometry(), design);
+}
+
+// A system-wide file (/etc/xdg, $XDG_CONFIG_DIRS) supplies nothing the user never wrote.
+TEST(SettingsStore, NoSystemWideFallback) {
+    QTemporaryDir user, system;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, user.path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, system.path());
+    QSettings(system.filePath("Orvikwerk.conf"), QSettings::IniFormat)
+        .setValue("Kairola/warntonsek", "5");
+    QSettingsStore store;
+    EXPECT_EQ(store.GetSetting("Orvikwerk", "Kairola", "warntonsek", "-"), "-");
 }
 
 } // namespace

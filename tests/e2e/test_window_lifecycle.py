@@ -1,0 +1,68 @@
+"""Only "-time" changes the start, closing the window always ends the program, and the window
+stays alive while timedated (polkit) takes its time."""
+import os
+import signal
+import subprocess
+import unittest
+from datetime import datetime, timedelta
+
+from harness import Desktop, auction_title, logged_sets, time_proxy, wait_for
+
+SEEN_NOW = datetime(2026, 3, 10, 9, 0, 0)
+SYNC_AT_START = "synconstart=1\nmsgonsync=1\n"
+
+
+class WindowLifecycleTest(unittest.TestCase):
+    def setUp(self):
+        self.d = Desktop()
+        self.addCleanup(self.d.close)
+
+    def test_closing_while_the_start_up_sync_waits_ends_the_program(self):
+        server = time_proxy(pause=10)  # the answer comes long after the window has gone
+        self.addCleanup(server.shutdown)
+        proc, wid = self.d.zeitfang(SEEN_NOW, settings=SYNC_AT_START, env={"http_proxy": server.url})
+        wait_for(lambda: server.requests, 30, "the time request")
+        self.d.run(["wmctrl", "-i", "-c", str(wid)])
+        wait_for(lambda: proc.poll() is not None, 5, "the program to end")
+        with open(os.path.join(self.d.config, "Orvikwerk.conf")) as f:
+            self.assertIn("Left=", f.read())
+        self.assertEqual(logged_sets(self.d.log), [])
+
+    def test_qt_options_start_the_window_as_a_bare_start_does(self):
+        classes = []
+        for args in ((), ("-reverse", "-name", "fremd", "-style", "windows")):
+            proc, wid = self.d.zeitfang(SEEN_NOW, args)
+            classes.append(self.d.run(["xprop", "-id", str(wid), "WM_CLASS"]))
+            os.killpg(proc.pid, signal.SIGTERM)
+            proc.wait(10)
+        self.assertEqual(classes[0], classes[1])
+
+    def test_countdown_runs_while_timedated_holds_its_answers(self):
+        bus = self.d.env["DBUS_SESSION_BUS_ADDRESS"]  # standing in for the system bus
+        record = os.path.join(self.d.tmp, "settime")
+        standin = self.d.spawn(["/usr/bin/python3", "held_timedate.py", bus, record],
+                               stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+        self.assertEqual(standin.stdout.readline(), "ready\n")
+        server = time_proxy(pause=0)
+        self.addCleanup(server.shutdown)
+        self.d.window(auction_title(SEEN_NOW + timedelta(seconds=58)))
+        _, wid = self.d.zeitfang(SEEN_NOW, settings="synconstart=1\nmsgonsync=0\n", env={
+            "http_proxy": server.url, "CLOCK_INTERCEPT_REFUSE": "1", "DBUS_SYSTEM_BUS_ADDRESS": bus})
+
+        def calls():
+            return open(record).read().split() if os.path.exists(record) else []
+
+        for held in (1, 2):  # the date is asked only once the time of day has its answer
+            wait_for(lambda: len(calls()) == held, 30, f"SetTime call {held}")
+            caption = self.d.title(wid)
+            self.assertRegex(caption, r"^ >>\d+<<$")
+            wait_for(lambda: self.d.title(wid) != caption, 10, "the next second")
+            self.assertEqual(len(calls()), held)
+            standin.stdin.write("answer\n")
+            standin.stdin.flush()
+        # The time of day on the seen day (2026), then the server's date (2004).
+        self.assertGreater(int(calls()[0]), int(calls()[1]))
+
+
+if __name__ == "__main__":
+    unittest.main()
