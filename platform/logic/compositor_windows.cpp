@@ -79,8 +79,9 @@ std::vector<DesktopWindow> toDesktopWindows(std::vector<CompositorWindow> window
         if (ownPid || ownApp)
             continue;
         DesktopWindow d;
-        // No window ids here; a handle that no X window has keeps the own-window test inert.
-        d.handle = 0;
+        // X resource ids use 29 bits, so these never match the own window's id (which is 0 before
+        // the window exists).
+        d.handle = 0x80000000u | static_cast<std::uint32_t>(result.size());
         // A listed window exists, minimised or not; browsers draw their own frames on Wayland.
         d.style = WS_VISIBLE | (w.normal && !w.skipTaskbar ? WS_BORDER : 0);
         d.title = std::move(w.title);
