@@ -1,0 +1,14 @@
+"""Capture on sway: wlr foreign toplevels, Chromium and Firefox natively on Wayland."""
+import unittest
+
+from wayland_session import run_capture_scenario
+
+
+class SwayCaptureTest(unittest.TestCase):
+    def test_capture_on_sway(self):
+        stderr = run_capture_scenario(self, "sway", upper_browser="firefox")
+        self.assertIn("Fensterliste über wlr-foreign-toplevel", stderr)
+
+
+if __name__ == "__main__":
+    unittest.main()
