@@ -49,10 +49,8 @@ class WaylandSession(Desktop):
                              stdout=subprocess.PIPE, text=True)
             self.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
             getattr(self, "start_" + compositor)()
-            display = wait_for(lambda: self.read_user_file("display"), timeout=60,
-                               what=compositor)
-            self.env["DISPLAY"] = display
-            self.as_user(["xhost", "+si:localuser:root"], DISPLAY=display)
+            self.env["DISPLAY"] = wait_for(lambda: self.read_user_file("display"), timeout=60,
+                                           what=compositor)
         except BaseException:
             self.close()
             raise
@@ -78,19 +76,45 @@ class WaylandSession(Desktop):
         return subprocess.run([*NOBODY, "env", *(f"{k}={v}" for k, v in env.items()), *args],
                               cwd=self.user, check=True, capture_output=True, timeout=30)
 
-    # --- compositors: each writes its XWayland display to the file "display" --------------
+    # --- compositors: each runs `ready` once its XWayland is up --------------------------
+    def ready(self):
+        return f"xhost +si:localuser:root >/dev/null; echo $DISPLAY > {self.user}/display"
+
     def start_sway(self):
         self.socket = os.path.join(self.user, "wayland-1")
         config = self.write_user_file("sway.conf", textwrap.dedent(f"""\
             output HEADLESS-1 resolution 1280x1024
             xwayland force
-            exec sh -c 'echo $DISPLAY > {self.user}/display'
+            exec sh -c '{self.ready()}'
             """))
         self.as_user(["sway", "-c", config], background=True, WLR_BACKENDS="headless",
                      WLR_LIBINPUT_NO_DEVICES="1", WLR_RENDERER="pixman")
         wait_for(lambda: os.path.exists(self.socket), what="the sway socket")
         self.sway_ipc = wait_for(lambda: [f for f in os.listdir(self.user)
                                           if f.startswith("sway-ipc")], what="sway IPC")[0]
+
+    def start_kwin(self):
+        # Debian gives kwin_wayland a file capability that a container may refuse to grant; a
+        # copy runs without it. As root, its socket is opened to the browsers' user.
+        kwin = shutil.copy("/usr/bin/kwin_wayland", self.tmp)
+        self.socket = os.path.join(self.user, "wayland-kwin")
+        # KWin starts one program without arguments: hand it a script.
+        ready = self.write_user_file("ready.sh", f"#!/bin/sh\n{self.ready()}\nexec sleep 86400\n")
+        os.chmod(ready, 0o755)
+        self.spawn([kwin, "--virtual", "--no-lockscreen", "--no-global-shortcuts",
+                    "--no-kactivities", "--xwayland", "--width", "1280", "--height", "1024",
+                    "--socket", "wayland-kwin", ready],
+                   env={"XDG_RUNTIME_DIR": self.user, "KWIN_COMPOSE": "Q"})
+        wait_for(lambda: os.path.exists(self.socket), what="the KWin socket")
+        os.chmod(self.socket, 0o777)
+
+    def minimize_kwin(self, title):
+        script = self.write_user_file("minimize.js", "workspace.clientList().forEach(function (c) "
+                                      f"{{ if (c.caption.indexOf({title!r}) === 0) c.minimized = true; }});")
+        send = ["dbus-send", "--session", "--print-reply", "--dest=org.kde.KWin"]
+        reply = self.run([*send, "/Scripting", "org.kde.kwin.Scripting.loadScript",
+                          "string:" + script, "string:zeitfang-test"]).stdout
+        self.run([*send, "/" + reply.split()[-1], "org.kde.kwin.Script.run"])
 
     def minimize_sway(self, title):
         # sway has no minimising; the scratchpad is its way to put a window out of sight.
@@ -150,4 +174,5 @@ def run_capture_scenario(test, compositor, upper_browser="chromium"):
     session.take_over(proc, wid, "Kein Artikel gewählt.")
     test.assertIsNone(proc.poll())
     session.stop(proc)
-    return proc.stderr.read().decode()
+    with proc.stderr:
+        return proc.stderr.read().decode()
