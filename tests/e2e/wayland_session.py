@@ -18,14 +18,11 @@ NOBODY = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--inh-
           "--bounding-set=-sys_time"]
 BROWSER_ENV = {"DBUS_SESSION_BUS_ADDRESS": "unix:path=/nonexistent", "MOZ_ENABLE_WAYLAND": "1",
                "MOZ_WEBRENDER": "0", "LIBGL_ALWAYS_SOFTWARE": "1"}
-# Firefox reaches nothing: every request goes to a closed local port.
-FIREFOX_PREFS = dict(**{"network.proxy.type": 1, "network.proxy.no_proxies_on": '""',
-                        "network.dns.disabled": "true", "app.update.enabled": "false",
-                        "toolkit.telemetry.enabled": "false",
-                        "datareporting.policy.dataSubmissionEnabled": "false",
-                        "browser.shell.checkDefaultBrowser": "false"},
-                     **{f"network.proxy.{p}": '"127.0.0.1"' for p in ("http", "ssl")},
-                     **{f"network.proxy.{p}_port": 9 for p in ("http", "ssl")})
+# Firefox reaches nothing: no name look-ups, every request to a closed local port.
+FIREFOX_PREFS = ('network.dns.disabled true', 'network.proxy.type 1', 'app.update.enabled false',
+                 'network.proxy.http "127.0.0.1"', 'network.proxy.http_port 9',
+                 'network.proxy.ssl "127.0.0.1"', 'network.proxy.ssl_port 9',
+                 'toolkit.telemetry.enabled false', 'browser.shell.checkDefaultBrowser false')
 
 
 class WaylandSession(Desktop):
@@ -56,11 +53,8 @@ class WaylandSession(Desktop):
             raise
 
     def read_user_file(self, name):
-        try:
-            with open(os.path.join(self.user, name), encoding="utf-8") as f:
-                return f.read().strip()
-        except OSError:
-            return None
+        path = os.path.join(self.user, name)
+        return os.path.exists(path) and open(path, encoding="utf-8").read().strip()
 
     def write_user_file(self, name, text):
         path = os.path.join(self.user, name)
@@ -138,7 +132,7 @@ class WaylandSession(Desktop):
         os.makedirs(profile)
         os.chown(profile, 65534, 65534)
         self.write_user_file(os.path.join(profile, "user.js"), "".join(
-            f'user_pref("{k}", {v});\n' for k, v in FIREFOX_PREFS.items()))
+            'user_pref("{}", {});\n'.format(*p.split(" ", 1)) for p in FIREFOX_PREFS))
         return self.as_user(["firefox-esr", "--no-remote", "--profile", profile,
                              self.page(title)], background=True)
 
