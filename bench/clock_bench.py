@@ -12,12 +12,27 @@ import subprocess
 import sys
 import time
 
+import http.server
+import tempfile
+import threading
+from datetime import datetime
+
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../tests/e2e"))
-from clock_run import ClockSandbox, time_host  # noqa: E402
-from time_server import TimeServer  # noqa: E402
+from harness import BIN, NO_SYS_TIME, clock_env  # noqa: E402
 
 PAGE = (b"<html><head><title>eBay Offizielle Zeit</title></head><body>\r\n"
         b"<p>Offizielle eBay-Zeit:   08.11.2004 14:05:33 MEZ</p>\r\n</body></html>\r\n")
+
+
+class Proxy(http.server.BaseHTTPRequestHandler):
+    def do_GET(self):
+        self.send_response(200)
+        self.send_header("Content-Length", str(len(PAGE)))
+        self.end_headers()
+        self.wfile.write(PAGE)
+
+    def log_message(self, *args):
+        pass
 
 
 def timed(run):
@@ -30,15 +45,17 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--runs", type=int, default=30)
     args = parser.parse_args()
-    server = TimeServer()
-    server.body = PAGE
-    box = ClockSandbox()
-    url = f"http://{time_host()}/aw-cgi/eBayISAPI.dll?TimeShow"
-    curl_env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "http_proxy": server.proxy}
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Proxy)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    proxy = f"http://127.0.0.1:{server.server_port}"
+    home = tempfile.mkdtemp(prefix="zeitfang-bench-")
+    url = "http://cgi1.ebay.de/aw-cgi/eBayISAPI.dll?TimeShow"
+    curl_env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "http_proxy": proxy}
+    env = {**curl_env, "HOME": home, **clock_env(os.path.join(home, "clock.log"), datetime.now())}
     program, curl = [], []
     try:
         for _ in range(args.runs):
-            elapsed, r = timed(lambda: box.run_time_mode(server.proxy))
+            elapsed, r = timed(lambda: subprocess.run([*NO_SYS_TIME, BIN, "-time"], env=env))
             if r.returncode != 0:
                 raise SystemExit(f"zeitfang -time failed with {r.returncode}")
             program.append(elapsed)
@@ -48,8 +65,8 @@ def main():
                 env=curl_env, check=True))
             curl.append(elapsed)
     finally:
-        server.close()
-        box.close()
+        server.shutdown()
+        server.server_close()
     p, c = statistics.median(program), statistics.median(curl)
     print(f"runs each:                  {args.runs}")
     print(f"zeitfang -time   median:    {p * 1000:8.1f} ms")

@@ -1,73 +1,42 @@
-"""The real program's "-time" mode against a local server acting as proxy."""
+"""`zeitfang -time` sets the clock from the time page, reached through a local proxy."""
 import os
-import random
+import shutil
+import socket
+import subprocess
+import tempfile
 import unittest
 from datetime import datetime
 
-from clock_run import ClockSandbox, time_host
-from time_server import TimeServer, refused_proxy
+from harness import BIN, NO_SYS_TIME, clock_env, logged_sets, time_proxy
 
-USER_AGENT = "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)"
-PAGE = (b"<html><head><title>eBay Offizielle Zeit</title></head><body>\r\n"
-        b"<p>Offizielle eBay-Zeit:   08.11.2004 14:05:33 MEZ</p>\r\n</body></html>\r\n")
 SEEN_NOW = datetime(2026, 3, 10, 9, 0, 0)
 
 
 class ClockOnlyTest(unittest.TestCase):
-    def setUp(self):
-        self.server = TimeServer()
-        self.addCleanup(self.server.close)
-        self.box = ClockSandbox(SEEN_NOW)
-        self.addCleanup(self.box.close)
+    def run_mode(self, proxy, log):
+        env = {"PATH": os.environ["PATH"], "HOME": os.path.dirname(log), "http_proxy": proxy,
+               **clock_env(log, SEEN_NOW)}
+        r = subprocess.run([*NO_SYS_TIME, BIN, "-time"], env=env, capture_output=True, timeout=90)
+        return r.returncode, r.stdout + r.stderr, logged_sets(log), os.listdir(os.path.dirname(log))
 
-    def run_mode(self, proxy, exit_code):
-        r = self.box.run_time_mode(proxy)
-        self.assertEqual((r.returncode, r.stdout, r.stderr), (exit_code, b"", b""))
-
-    def test_sets_the_time_of_day_then_the_date_and_exits_0(self):
-        self.server.body = PAGE
-        self.server.pause_after_headers = 2.0
-        self.run_mode(self.server.proxy, 0)
-        [(line, headers)] = self.server.requests
-        self.assertEqual(line, f"GET http://{time_host()}/aw-cgi/eBayISAPI.dll?TimeShow HTTP/1.1")
-        self.assertEqual(headers.get("User-Agent"), USER_AGENT)
-        # The response began two seconds before the page was complete.
-        time_set, date_set = self.box.sets()
-        self.assertEqual(time_set.date(), SEEN_NOW.date())
-        self.assertIn(time_set.time().isoformat(), ("14:05:35", "14:05:36"))
-        self.assertEqual(date_set, datetime.combine(datetime(2004, 11, 8), time_set.time()))
-        self.assertEqual(os.listdir(self.box.config), [])
-
-        # An existing store is neither read (msgonsync=1 would ask for a message box, which
-        # the mode cannot show) nor changed.
-        text = "[Kairola]\nmsgonsync=1\nsynconstart=1\n"
-        with open(self.box.settings_path(), "w") as f:
-            f.write(text)
-        os.utime(self.box.settings_path(), (1_000_000_000, 1_000_000_000))
-        self.server.pause_after_headers = 0
-        self.run_mode(self.server.proxy, 0)
-        self.assertEqual(len(self.box.sets()), 4)
-        with open(self.box.settings_path()) as f:
-            self.assertEqual(f.read(), text)
-        self.assertEqual(os.stat(self.box.settings_path()).st_mtime, 1_000_000_000)
-
-    def test_unusable_answers_set_nothing_and_exit_1(self):
-        garbage = random.Random(7).randbytes(20000)
-        garbage = garbage[:100] + b"MEZ" + garbage[100:]  # an anchor with binary before it
-        cases = {
-            "HTTP 500 with a good time": (500, PAGE),
-            "no zone word": (200, PAGE.replace(b"MEZ", b"CET")),
-            "10 MB body": (200, b"<p>" + b"Zeit " * 2_000_000 + PAGE),
-            "binary garbage": (200, garbage),
-            "connection refused": None,
-        }
-        for name, answer in cases.items():
-            with self.subTest(name):
-                if answer:
-                    self.server.status, self.server.body = answer
-                self.run_mode(refused_proxy() if answer is None else self.server.proxy, 1)
-                self.assertEqual(self.box.sets(), [])
-        self.assertFalse(os.path.exists(self.box.settings_path()))
+    def test_a_good_page_sets_time_then_date_and_a_refused_one_nothing(self):
+        server = time_proxy()
+        self.addCleanup(server.shutdown)
+        home = tempfile.mkdtemp(prefix="zeitfang-clock-")
+        self.addCleanup(shutil.rmtree, home)
+        code, out, sets, files = self.run_mode(server.url, os.path.join(home, "good.log"))
+        self.assertEqual((code, out, files), (0, b"", ["good.log"]))
+        self.assertEqual(server.requests, [(
+            "GET http://cgi1.ebay.de/aw-cgi/eBayISAPI.dll?TimeShow HTTP/1.1",
+            "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)")])
+        self.assertEqual(len(sets), 2)
+        self.assertIn(sets[0].time().isoformat(), ("14:05:35", "14:05:36"))
+        self.assertEqual((sets[0].date(), sets[1]),
+                         (SEEN_NOW.date(), datetime.combine(datetime(2004, 11, 8), sets[0].time())))
+        with socket.socket() as s:
+            s.bind(("127.0.0.1", 0))
+            refused = f"http://127.0.0.1:{s.getsockname()[1]}"
+        self.assertEqual(self.run_mode(refused, os.path.join(home, "refused.log"))[:3], (1, b"", []))
 
 
 if __name__ == "__main__":

@@ -1,18 +1,23 @@
 """A headless Wayland compositor for end-to-end tests: private runtime folder and session bus,
 browsers natively on Wayland, the program on the compositor's XWayland.
 
-sway refuses root, so each compositor's own processes and browsers run as `nobody`; Zeitfang
-runs as root, let in by the XWayland server's access list. Processes are ended by their PID.
+sway refuses root, so its processes and the browsers run as `nobody`; Zeitfang runs as root, let
+in by the XWayland server's access list. Processes are ended by their process group.
 """
+import html
 import os
+import pathlib
 import re
 import shutil
+import signal
 import subprocess
 import tempfile
 import textwrap
 from datetime import timedelta
 
-from harness import Desktop, auction_title, local_now, make_home, wait_for
+from gi.repository import GLib
+
+from harness import BUILD_DIR, Desktop, auction_title, local_now, wait_for
 
 NOBODY = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--inh-caps=-all",
           "--bounding-set=-sys_time"]
@@ -23,41 +28,50 @@ FIREFOX_PREFS = ('network.dns.disabled true', 'network.proxy.type 1', 'app.updat
                  'network.proxy.http "127.0.0.1"', 'network.proxy.http_port 9',
                  'network.proxy.ssl "127.0.0.1"', 'network.proxy.ssl_port 9',
                  'toolkit.telemetry.enabled false', 'browser.shell.checkDefaultBrowser false')
+EXTENSION = "zeitfang@orvikwerk.de"
+# A bus every local user may use and own names on: the shell runs as root, its clients do not.
+BUS_CONFIG = """<busconfig><type>{}</type><listen>unix:tmpdir=/tmp</listen><auth>EXTERNAL</auth>
+<policy context="default"><allow user="*"/><allow own="*"/><allow send_destination="*"/>
+<allow receive_sender="*"/></policy></busconfig>"""
 
 
 class WaylandSession(Desktop):
-    """One compositor, started by `start_<name>`; `minimize(title)` is its own way to hide one."""
+    """One compositor, started by `start_<name>`; `minimize(title)` is its own way to hide one.
+    Not Desktop's set-up: the compositor's XWayland stands in for Xvfb and openbox."""
 
     def __init__(self, compositor):
-        self.tmp, self.home, self.config, self.runtime = make_home("zeitfang-wl-")
+        self.tmp = tempfile.mkdtemp(prefix="zeitfang-wl-")
+        self.home, self.config = os.path.join(self.tmp, "home"), os.path.join(self.tmp, "config")
+        self.log = os.path.join(self.tmp, "clock.log")
+        self.user = os.path.join(self.tmp, "user")  # the compositor's runtime folder
+        for d in (self.home, self.config, self.user, os.path.join(self.tmp, "run")):
+            os.makedirs(d, mode=0o700)
+        os.chmod(self.tmp, 0o755)
+        os.chown(self.user, 65534, 65534)
         self.procs = []
         self.env = {k: v for k, v in os.environ.items()
                     if not k.startswith(("DBUS_", "XDG_", "QT_", "WAYLAND", "DISPLAY"))}
-        self.env.update(HOME=self.home, XDG_CONFIG_HOME=self.config, XDG_RUNTIME_DIR=self.runtime,
-                        LC_ALL="C.UTF-8", TZ="Europe/Berlin")
-        os.chmod(self.tmp, 0o755)
-        self.user = os.path.join(self.tmp, "user")  # nobody's home and runtime folder
-        os.makedirs(self.user, mode=0o700)
-        os.chown(self.user, 65534, 65534)
+        self.env.update(HOME=self.home, XDG_CONFIG_HOME=self.config, LC_ALL="C.UTF-8",
+                        XDG_RUNTIME_DIR=os.path.join(self.tmp, "run"), TZ="Europe/Berlin")
         self.user_env = {"HOME": self.user, "XDG_RUNTIME_DIR": self.user,
                          "XDG_CONFIG_HOME": os.path.join(self.user, ".config")}
         try:
-            bus = self.spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
-                             stdout=subprocess.PIPE, text=True)
-            self.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
+            self.env["DBUS_SESSION_BUS_ADDRESS"] = self.bus("session")
             getattr(self, "start_" + compositor)()
-            self.env["DISPLAY"] = wait_for(lambda: self.read_user_file("display"), timeout=60,
-                                           what=compositor)
+            self.env["WAYLAND_DISPLAY"] = self.socket
         except BaseException:
             self.close()
             raise
 
-    def read_user_file(self, name):
-        path = os.path.join(self.user, name)
-        return os.path.exists(path) and open(path, encoding="utf-8").read().strip()
+    def bus(self, kind):
+        config = self.write_user_file(kind + ".conf", BUS_CONFIG.format(kind))
+        proc = self.spawn(["dbus-daemon", "--config-file=" + config, "--nofork",
+                           "--print-address=1"], stdout=subprocess.PIPE, text=True)
+        return proc.stdout.readline().strip()
 
     def write_user_file(self, name, text):
         path = os.path.join(self.user, name)
+        os.makedirs(os.path.dirname(path), exist_ok=True)
         with open(path, "w", encoding="utf-8") as f:
             f.write(text)
         os.chown(path, 65534, 65534)
@@ -70,7 +84,17 @@ class WaylandSession(Desktop):
         return subprocess.run([*NOBODY, "env", *(f"{k}={v}" for k, v in env.items()), *args],
                               cwd=self.user, check=True, capture_output=True, timeout=30)
 
-    # --- compositors: each runs `ready` once its XWayland is up --------------------------
+    def stop(self, proc):
+        if proc.poll() is None:
+            os.killpg(proc.pid, signal.SIGTERM)
+            proc.wait(10)
+
+    # --- compositors -----------------------------------------------------------------------
+    def wait_display(self, what):
+        """Waits for `ready` to have run inside the compositor's X11 session."""
+        path = pathlib.Path(self.user, "display")
+        self.env["DISPLAY"] = wait_for(lambda: path.exists() and path.read_text().strip(), 60, what)
+
     def ready(self):
         return f"xhost +si:localuser:root >/dev/null; echo $DISPLAY > {self.user}/display"
 
@@ -83,9 +107,8 @@ class WaylandSession(Desktop):
             """))
         self.as_user(["sway", "-c", config], background=True, WLR_BACKENDS="headless",
                      WLR_LIBINPUT_NO_DEVICES="1", WLR_RENDERER="pixman")
-        wait_for(lambda: os.path.exists(self.socket), what="the sway socket")
-        self.sway_ipc = wait_for(lambda: [f for f in os.listdir(self.user)
-                                          if f.startswith("sway-ipc")], what="sway IPC")[0]
+        self.wait_display("sway")
+        self.sway_ipc = [f for f in os.listdir(self.user) if f.startswith("sway-ipc")][0]
 
     def start_kwin(self):
         # Debian gives kwin_wayland a file capability that a container may refuse to grant; a
@@ -97,9 +120,8 @@ class WaylandSession(Desktop):
         os.chmod(ready, 0o755)
         self.spawn([kwin, "--virtual", "--no-lockscreen", "--no-global-shortcuts",
                     "--no-kactivities", "--xwayland", "--width", "1280", "--height", "1024",
-                    "--socket", "wayland-kwin", ready],
-                   env={"XDG_RUNTIME_DIR": self.user, "KWIN_COMPOSE": "Q"})
-        wait_for(lambda: os.path.exists(self.socket), what="the KWin socket")
+                    "--socket", "wayland-kwin", ready], env={"KWIN_COMPOSE": "Q", "XDG_RUNTIME_DIR": self.user})
+        self.wait_display("KWin")
         os.chmod(self.socket, 0o777)
 
     def minimize_kwin(self, title):
@@ -107,7 +129,7 @@ class WaylandSession(Desktop):
                                       f"{{ if (c.caption.indexOf({title!r}) === 0) c.minimized = true; }});")
         send = ["dbus-send", "--session", "--print-reply", "--dest=org.kde.KWin"]
         reply = self.run([*send, "/Scripting", "org.kde.kwin.Scripting.loadScript",
-                          "string:" + script, "string:zeitfang-test"]).stdout
+                          "string:" + script, "string:zeitfang-test"])
         self.run([*send, "/" + reply.split()[-1], "org.kde.kwin.Script.run"])
 
     def minimize_sway(self, title):
@@ -115,11 +137,78 @@ class WaylandSession(Desktop):
         self.as_user(["swaymsg", "-s", os.path.join(self.user, self.sway_ipc),
                       f'[title="^{re.escape(title)}"] move scratchpad'])
 
+    def start_gnome(self):
+        # No logind to wait for: a stand-in system bus, and /run/systemd hidden in a mount
+        # namespace of its own. The extension is installed and switched on for this user.
+        ext = os.path.join(self.home, ".local/share/gnome-shell/extensions", EXTENSION)
+        shutil.copytree(os.path.join(BUILD_DIR, "packaging/gnome-shell/legacy"), ext)
+        os.makedirs(os.path.join(self.config, "glib-2.0/settings"))
+        with open(os.path.join(self.config, "glib-2.0/settings/keyfile"), "w") as f:
+            f.write(f"[org/gnome/shell]\nenabled-extensions=['{EXTENSION}']\n")
+        self.socket = os.path.join(self.user, "wayland-gnome")
+        shell = self.spawn(["unshare", "-m", "sh", "-c",
+                            "[ ! -d /run/systemd ] || mount -t tmpfs none /run/systemd; exec \"$@\"",
+                            "sh", "gnome-shell", "--headless", "--wayland", "--virtual-monitor",
+                            "1280x1024", "--wayland-display=wayland-gnome"],
+                           env={"DBUS_SYSTEM_BUS_ADDRESS": self.bus("system"),
+                                "XDG_RUNTIME_DIR": self.user, "GSETTINGS_BACKEND": "keyfile"})
+        from gi.repository import Gio
+        self.gbus = Gio.DBusConnection.new_for_address_sync(
+            self.env["DBUS_SESSION_BUS_ADDRESS"], Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT |
+            Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
+        wait_for(lambda: shell.poll() is not None or self.shell_windows(), 60, "GNOME Shell")
+        self.call("org.gnome.Shell", "/org/gnome/Shell", "org.freedesktop.DBus.Properties.Set",
+                  "(ssv)", ("org.gnome.Shell", "OverviewActive", GLib.Variant("b", False)))
+        xwayland = wait_for(lambda: [c for c in self.children(shell.pid) if "Xwayland" in c[0]],
+                            what="Xwayland")[0]
+        self.env.update(DISPLAY=xwayland[1], XAUTHORITY=xwayland[xwayland.index("-auth") + 1])
+        os.chmod(self.socket, 0o777)
+
+    @staticmethod
+    def children(pid):
+        for entry in os.listdir("/proc"):
+            try:
+                with open(f"/proc/{entry}/stat") as stat:
+                    if stat.read().rsplit(")", 1)[1].split()[1] == str(pid):
+                        yield open(f"/proc/{entry}/cmdline").read().split("\0")
+            except (OSError, IndexError):
+                pass
+
+    def call(self, dest, path, method, signature=None, args=None):
+        interface, name = method.rsplit(".", 1)
+        return self.gbus.call_sync(dest, path, interface, name, signature and GLib.Variant(
+            signature, args), None, 0, 5000, None).unpack()
+
+    def shell_windows(self):
+        """The extension's list, or "" while it does not answer."""
+        try:
+            return self.call("org.gnome.Shell", "/de/orvikwerk/Zeitfang/Windows",
+                             "de.orvikwerk.Zeitfang.Windows.List")[0]
+        except GLib.Error:
+            return ""
+
+    def extension(self, on):
+        self.call("org.gnome.Shell", "/org/gnome/Shell",
+                  "org.gnome.Shell.Extensions." + ("EnableExtension" if on else "DisableExtension"),
+                  "(s)", (EXTENSION,))
+
+    def minimize_gnome(self, title):
+        # The shell lets no client minimise a window: Super+H on the focused one, typed through
+        # mutter's remote-desktop keyboard.
+        rd, iface = "org.gnome.Mutter.RemoteDesktop", "org.gnome.Mutter.RemoteDesktop"
+        session = self.call(rd, "/org/gnome/Mutter/RemoteDesktop", iface + ".CreateSession")[0]
+        self.call(rd, session, iface + ".Session.Start")
+        for keysym, down in ((0xffeb, True), (0x68, True), (0x68, False), (0xffeb, False)):
+            self.call(rd, session, iface + ".Session.NotifyKeyboardKeysym", "(ub)", (keysym, down))
+        wait_for(lambda: re.search(f"\x1fm[^\x1f]*\x1f[^\x1f]*\x1f{re.escape(title)}",
+                                   self.shell_windows()), what="the minimised window")
+        self.call(rd, session, iface + ".Session.Stop")
+
     # --- browsers ----------------------------------------------------------------------------
     def page(self, title):
-        name = f"page{len(self.procs)}.html"
         return "file://" + self.write_user_file(
-            name, f"<!doctype html><meta charset='utf-8'><title>{title}</title><h1>{title}</h1>")
+            f"page{len(self.procs)}.html",
+            f"<!doctype html><meta charset='utf-8'><title>{html.escape(title)}</title>")
 
     def browser(self, kind, title):
         profile = os.path.join(self.user, f"{kind}-{len(self.procs)}")
@@ -129,44 +218,47 @@ class WaylandSession(Desktop):
                 "--no-first-run", "--disable-background-networking", "--disable-component-update",
                 "--disable-sync", "--no-default-browser-check", "--password-store=basic",
                 f"--user-data-dir={profile}", self.page(title)], background=True)
-        os.makedirs(profile)
-        os.chown(profile, 65534, 65534)
         self.write_user_file(os.path.join(profile, "user.js"), "".join(
             'user_pref("{}", {});\n'.format(*p.split(" ", 1)) for p in FIREFOX_PREFS))
+        os.chown(profile, 65534, 65534)
         return self.as_user(["firefox-esr", "--no-remote", "--profile", profile,
                              self.page(title)], background=True)
 
     # --- the program -------------------------------------------------------------------------
-    def take_over(self, proc, wid, expected):
-        """Clicks "Artikel übernehmen" until the labels hold `expected`; then the labels."""
+    def take_over(self, wid, caption):
+        """Clicks "Artikel übernehmen" until the window caption starts with `caption`."""
         def attempt():
-            self.click(wid, 170, 150)
-            labels = self.labels(proc.pid)
-            return expected in labels and labels
-        return wait_for(attempt, timeout=60, interval=0.5, what=expected)
+            self.run(["xdotool", "mousemove", "--window", str(wid), "170", "150", "click", "1"])
+            return (self.title(wid) or "").startswith(caption)
+        wait_for(attempt, 60, caption)
 
 
-def run_capture_scenario(test, compositor, upper_browser="chromium"):
+def run_capture_scenario(test, compositor, upper_browser="chromium", while_minimised=None):
     """Capture takes the auction; a newer auction window above it wins; a minimised auction
-    window is still taken; once its window is closed the no-item state follows."""
+    window is still taken; once its window is closed the no-item state follows. Returns the
+    session with Zeitfang's process and window, for checks of the compositor's own."""
     session = WaylandSession(compositor)
     test.addCleanup(session.close)
     base = local_now()
-    lower_end, upper_end = base + timedelta(hours=5), base + timedelta(hours=3)
-    lower = auction_title(lower_end, "Untere Auktion mit langem Namen")
-    upper = auction_title(upper_end, "Obere Auktion mit langem Namen")
-    proc, wid = session.start_zeitfang(env={"WAYLAND_DISPLAY": session.socket},
-                                       seen_now=base, stderr=subprocess.PIPE)
+    lower = auction_title(base + timedelta(hours=5), "Untere Auktion mit langem Namen")
+    upper = auction_title(base + timedelta(hours=3), "Obere Auktion mit langem Namen")
+    proc, wid = session.zeitfang(base, stderr=subprocess.PIPE)
     lower_browser = session.browser("chromium", lower)
-    session.take_over(proc, wid, f"endet am {lower_end:%d.%m.%Y %H:%M:%S}")
+    session.take_over(wid, "Untere Auktion")
     upper_proc = session.browser(upper_browser, upper)
-    session.take_over(proc, wid, f"endet am {upper_end:%d.%m.%Y %H:%M:%S}")
+    session.take_over(wid, "Obere Auktion")
     session.stop(upper_proc)
     getattr(session, "minimize_" + compositor)(lower)
-    session.take_over(proc, wid, f"endet am {lower_end:%d.%m.%Y %H:%M:%S}")
+    session.take_over(wid, "Untere Auktion")
+    if while_minimised:
+        while_minimised(session, wid)
     session.stop(lower_browser)
-    session.take_over(proc, wid, "Kein Artikel gewählt.")
+    session.take_over(wid, " Zeitfang ")
     test.assertIsNone(proc.poll())
+    return session, proc, wid
+
+
+def stderr_of(session, proc):
     session.stop(proc)
     with proc.stderr:
         return proc.stderr.read().decode()

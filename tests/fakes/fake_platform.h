@@ -2,46 +2,50 @@
 
 #include <QMap>
 #include <QStringList>
+#include <QUrl>
 #include <functional>
-#include <utility>
 #include <vector>
 
 #include "platform/platform.h"
-#include "tests/fakes/scripted_transfer.h"
 
-class FakeWindowList : public WindowList {
-  public:
+// Fake platform services: a settable clock, a scripted window list and transfer, an in-memory
+// store, and recorders of tones, flashes and opened addresses.
+struct FakeWindowList : WindowList {
     std::vector<DesktopWindow> windows; // top of the Z-order first
-    int scans = 0;
-    std::vector<DesktopWindow> topLevelWindows() override {
-        ++scans;
-        return windows;
-    }
+    std::vector<DesktopWindow> topLevelWindows() override { return windows; }
 };
 
-class FakeClock : public SystemClock {
-  public:
+struct FakeClock : SystemClock {
     DateTime current;
     std::vector<std::int64_t> timesOfDaySet;
     std::vector<CivilTime> datesSet;
     DateTime now() override { return current; }
-    void setTimeOfDay(std::int64_t secondsOfDay) override;
-    void setDate(int year, int month, int day) override;
+    void setTimeOfDay(std::int64_t seconds) override {
+        timesOfDaySet.push_back(seconds);
+        current.seconds += seconds - timeOfDay(current);
+    }
+    void setDate(int year, int month, int day) override {
+        datesSet.push_back({year, month, day, 0, 0, 0});
+        const CivilTime c = toCivil(current);
+        current = fromCivil({year, month, day, c.hour, c.minute, c.second});
+    }
 };
 
-class MemoryStore : public SettingsStore {
-  public:
-    QMap<QString, QString> values; // "app/section/key" -> text
+struct MemoryStore : SettingsStore {
+    QMap<QString, QString> values; // "application/section/key" -> text
     QStringList writes;            // keys in the order written
-    QString GetSetting(const QString& appName, const QString& section, const QString& key,
-                       const QString& defaultValue) override;
-    void SaveSetting(const QString& appName, const QString& section, const QString& key,
-                     const QString& text) override;
-    static QString path(const QString& key) { return "Orvikwerk/Kairola/" + key; }
+    QString GetSetting(const QString& app, const QString& section, const QString& key,
+                       const QString& defaultValue) override {
+        return values.value(app + "/" + section + "/" + key, defaultValue);
+    }
+    void SaveSetting(const QString& app, const QString& section, const QString& key,
+                     const QString& text) override {
+        values[app + "/" + section + "/" + key] = text;
+        writes << key;
+    }
 };
 
-class RecordingSpeaker : public Speaker {
-  public:
+struct RecordingSpeaker : Speaker {
     std::vector<std::pair<int, int>> tones;
     std::function<void()> onBeep; // runs inside each tone, to see what was shown meanwhile
     void Beep(int frequencyHz, int durationMs) override {
@@ -51,21 +55,41 @@ class RecordingSpeaker : public Speaker {
     }
 };
 
-class RecordingAttention : public WindowAttention {
-  public:
+struct RecordingAttention : WindowAttention {
     int flashes = 0;
-    std::function<void()> onFlash; // runs inside each call, to see what was shown by then
-    void FlashWindow(QWidget&) override {
-        ++flashes;
-        if (onFlash)
-            onFlash();
-    }
+    void FlashWindow(QWidget&) override { ++flashes; }
 };
 
-class RecordingShell : public Shell {
-  public:
+struct RecordingShell : Shell {
     std::vector<QUrl> opened;
     void open(const QUrl& url) override { opened.push_back(url); }
+};
+
+// Answers as the test scripts it: after Execute nothing happens until the test reports states
+// and finishes it, typically from a timer it starts in onExecute.
+struct ScriptedTransfer : HttpTransfer {
+    int executes = 0;
+    QString lastUrl, lastHeaders;
+    std::function<void()> onExecute;
+    bool running = false;
+    QByteArray body;
+    bool Execute(const QString& url, const QString& requestHeaders) override {
+        if (running)
+            return false;
+        ++executes, lastUrl = url, lastHeaders = requestHeaders, running = true;
+        if (onExecute)
+            onExecute();
+        return true;
+    }
+    bool StillExecuting() const override { return running; }
+    QString GetChunk(int size) override {
+        return running ? "" : QString::fromLatin1(body.left(size));
+    }
+    void report(std::int16_t state) { emit StateChanged(state); }
+    void finish(const QByteArray& page) {
+        running = false, body = page;
+        emit finished();
+    }
 };
 
 struct FakePlatform {

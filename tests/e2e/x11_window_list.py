@@ -1,0 +1,147 @@
+"""The X11 window list on an X server without a window manager: style bits, order, titles,
+windows that vanish during a scan, and a server that goes away."""
+import os
+import signal
+import subprocess
+import threading
+import unittest
+
+from Xlib import X, Xatom, display
+
+from harness import BUILD_DIR, Desktop
+
+BOTH, VISIBLE, BORDER = 0x10800000, 0x10000000, 0x00800000
+DOCK, KDE = "_NET_WM_WINDOW_TYPE_DOCK", "_KDE_NET_WM_WINDOW_TYPE_OVERRIDE"
+UNDECORATED, EXTENTS = [2, 0, 0, 0, 0], [4, 4, 0, 4]
+
+
+class X11WindowListTest(unittest.TestCase):
+    def setUp(self):
+        self.d = Desktop(window_manager=False)
+        self.addCleanup(self.d.close)
+        self.x = self.d.x
+        self.scan = self.d.spawn([os.path.join(BUILD_DIR, "tests", "x11_tests")],
+                                 stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+
+    def windows(self, scans=1, sync=True):
+        """{id: (style, scans seen, title)} and the ids top first."""
+        if sync:
+            self.x.sync()
+        self.scan.stdin.write(f"{scans}\n")
+        self.scan.stdin.flush()
+        rows = [line[:-1].split(" ", 3) for line in iter(self.scan.stdout.readline, "\n")]
+        return {int(r[0]): (int(r[1], 16), int(r[2]), r[3]) for r in rows}, [int(r[0]) for r in rows]
+
+    def atom(self, name):
+        return self.x.intern_atom(name)
+
+    def create(self, override=False, parent=None, mapped=True, **props):
+        w = (parent or self.x.screen().root).create_window(
+            0, 0, 50, 50, 0, X.CopyFromParent, X.InputOutput, override_redirect=override)
+        for name, (kind, fmt, value) in props.items():
+            w.change_property(self.atom(name), kind, fmt, value)
+        if mapped:
+            w.map()
+        return w
+
+    def test_style_bits_follow_state_type_and_frame(self):
+        def atoms(*names):
+            return (Xatom.ATOM, 32, [self.atom(n) for n in names])
+
+        def cards(*values):
+            return (Xatom.CARDINAL, 32, list(values))
+
+        cases = [
+            ("mapped", {}, {}, BOTH), ("never mapped", {"mapped": False}, {}, BORDER),
+            ("override-redirect", {"override": True}, {}, VISIBLE),
+            ("hidden", {}, {"_NET_WM_STATE": atoms("_NET_WM_STATE_HIDDEN")}, BORDER),
+            ("maximised", {}, {"_NET_WM_STATE": atoms("_NET_WM_STATE_MAXIMIZED_VERT")}, BOTH),
+            ("iconic", {}, {"WM_STATE": (self.atom("WM_STATE"), 32, [3, 0])}, BORDER),
+            ("normal state", {}, {"WM_STATE": (self.atom("WM_STATE"), 32, [1, 0])}, BOTH),
+            ("dialog", {}, {"_NET_WM_WINDOW_TYPE": atoms("_NET_WM_WINDOW_TYPE_DIALOG")}, BOTH),
+            ("dock", {}, {"_NET_WM_WINDOW_TYPE": atoms(DOCK)}, VISIBLE),
+            ("splash", {}, {"_NET_WM_WINDOW_TYPE": atoms("_NET_WM_WINDOW_TYPE_SPLASH")}, VISIBLE),
+            ("private type, dock", {}, {"_NET_WM_WINDOW_TYPE": atoms(KDE, DOCK)}, VISIBLE),
+            ("private type, normal", {},
+             {"_NET_WM_WINDOW_TYPE": atoms(KDE, "_NET_WM_WINDOW_TYPE_NORMAL")}, BOTH),
+            ("undecorated", {}, {"_MOTIF_WM_HINTS": cards(*UNDECORATED)}, VISIBLE),
+            ("decorations not given", {}, {"_MOTIF_WM_HINTS": cards(1, 0, 0, 0, 0)}, BOTH),
+            ("border only", {}, {"_MOTIF_WM_HINTS": cards(2, 0, 2, 0, 0)}, BOTH),
+            ("client-side frame", {}, {"_MOTIF_WM_HINTS": cards(*UNDECORATED),
+                                       "_GTK_FRAME_EXTENTS": cards(*EXTENTS)}, BOTH),
+            ("own title bar", {}, {"_MOTIF_WM_HINTS": cards(*UNDECORATED),
+                                   "_GTK_HIDE_TITLEBAR_WHEN_MAXIMIZED": cards(1)}, BOTH),
+            ("title bar hint off", {}, {"_MOTIF_WM_HINTS": cards(*UNDECORATED),
+                                        "_GTK_HIDE_TITLEBAR_WHEN_MAXIMIZED": cards(0)}, VISIBLE),
+            ("dock drawing a frame", {}, {"_NET_WM_WINDOW_TYPE": atoms(DOCK),
+                                          "_GTK_FRAME_EXTENTS": cards(*EXTENTS)}, VISIBLE)]
+        made = [(what, self.create(**how, **props).id, style) for what, how, props, style in cases]
+        found, _ = self.windows()
+        for what, wid, style in made:
+            self.assertEqual(found[wid][0], style, what)
+
+    def test_clients_inside_frames_top_first_and_only_a_live_window_manager_believed(self):
+        frame = self.create(True)
+        plate = self.create(parent=frame)
+        client = self.create(parent=plate, WM_STATE=(self.atom("WM_STATE"), 32, [1, 0]))
+        bare, below = self.create(), self.create()
+        self.create(parent=bare)
+        frame.configure(stack_mode=X.Above)
+        self.assertEqual(self.windows()[1], [client.id, below.id, bare.id])
+        root = self.x.screen().root
+        live, gone = self.create(mapped=False), self.create(mapped=False)
+        root.change_property(self.atom("_NET_CLIENT_LIST_STACKING"), Xatom.WINDOW, 32, [below.id])
+        live.change_property(self.atom("_NET_SUPPORTING_WM_CHECK"), Xatom.WINDOW, 32, [live.id])
+        gone.destroy()
+        for check in (gone, bare, live):
+            root.change_property(self.atom("_NET_SUPPORTING_WM_CHECK"), Xatom.WINDOW, 32, [check.id])
+            self.assertEqual(below.id in self.windows()[0] and len(self.windows()[1]) == 1,
+                             check == live, check)
+
+    def test_titles_count_characters(self):
+        utf8, latin1 = self.atom("UTF8_STRING"), "Grüße".encode("latin-1")
+        net = "_NET_WM_NAME"
+        cases = [({net: (utf8, 8, "Grüße aus Köln".encode())}, "Grüße aus Köln"),
+                 ({net: (utf8, 8, b"Neu"), "WM_NAME": (Xatom.STRING, 8, b"Alt")}, "Neu"),
+                 ({"WM_NAME": (Xatom.STRING, 8, latin1)}, "Grüße"),
+                 ({"WM_NAME": (utf8, 8, "Grüße".encode())}, "Grüße"),
+                 ({"WM_NAME": (self.atom("COMPOUND_TEXT"), 8, latin1)}, "Grüße"),
+                 ({net: (utf8, 8, latin1), "WM_NAME": (Xatom.STRING, 8, latin1)}, "Grüße"),
+                 ({net: (utf8, 8, b"a\xff")}, "a\ufffd"),
+                 ({net: (utf8, 8, b"a\xff"), "WM_NAME": (utf8, 8, b"b\xff")}, "a\ufffd"),
+                 ({net: (utf8, 8, b"x" * 99999 + "ä".encode())}, "x" * 99999 + "ä")]
+        made = [(self.create(**props).id, title) for props, title in cases]
+        found, _ = self.windows()
+        for wid, title in made:
+            self.assertEqual(found[wid][2], title)
+
+    def test_windows_vanishing_mid_scan_are_left_out_and_a_gone_server_ends_nothing(self):
+        stable, done = self.create(), threading.Event()
+
+        def churn():
+            x = display.Display(self.d.env["DISPLAY"])  # a second client of its own
+            while not done.is_set():
+                batch = [x.screen().root.create_window(0, 0, 9, 9, 0, X.CopyFromParent,
+                                                       override_redirect=i % 4 == 0)
+                         for i in range(20)]
+                for w in batch:
+                    w.map()
+                    w.create_window(0, 0, 5, 5, 0, X.CopyFromParent).map()
+                x.sync()
+                for w in batch:
+                    w.destroy()
+                x.sync()
+
+        thread = threading.Thread(target=churn)
+        thread.start()
+        found, _ = self.windows(300)
+        done.set()
+        thread.join()
+        self.assertEqual(found[stable.id][:2], (BOTH, 300))
+        os.killpg(self.d.procs[0].pid, signal.SIGKILL)  # Xvfb
+        self.assertEqual(self.windows(sync=False), ({}, []))
+        self.assertEqual(self.windows(sync=False), ({}, []))
+
+
+if __name__ == "__main__":
+    unittest.main()

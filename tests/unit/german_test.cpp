@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "app/logic/app_settings.h"
+#include "options/logic/warn_seconds.h"
+#include "platform/logic/german_decimal.h"
+#include "platform/logic/german_format.h"
+#include "platform/logic/tone_samples.h"
+#include "platform/logic/utf.h"
+
+namespace {
+
+TEST(German, NumbersAsAUserWritesThem) {
+    const std::pair<const char*, std::optional<double>> cases[] = {
+        {" 12 ", 12},  {"\t+5", 5}, {"-5", -5},     {"1.000", 1000}, {"1.5", 15},
+        {"2,5", 2.5},  {",5", 0.5}, {"1,5e2", 150}, {"1e3", 1000},   {"1E-1", 0.1},
+        {".5", {}},    {"1.", {}},  {"1..0", {}},   {"1e", {}},      {"1e999", {}},
+        {"1,5 s", {}}, {"abc", {}}, {"", {}},       {"-", {}},       {"5-", {}}};
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(parseGermanNumber(text), value) << '"' << text << '"';
+}
+
+TEST(German, AlarmSecondsAndStoredPreferencesRoundHalfToEven) {
+    const std::pair<const char*, std::optional<std::int16_t>> seconds[] = {
+        {" 12 ", 12},    {"2,5", 2},      {"3,5", 4},    {"0,4", 0},   {"32767,4", 32767},
+        {"1.000", 1000}, {"0", {}},       {"-5", {}},    {"-0,4", {}}, {"abc", {}},
+        {"", {}},        {"32767,5", {}}, {"40000", {}}, {"1,5 s", {}}};
+    for (const auto& [text, value] : seconds)
+        EXPECT_EQ(parseWarnSeconds(text), value) << '"' << text << '"';
+    EXPECT_EQ(roundToInt16(-2.5), -2);
+    EXPECT_EQ(roundToInt16(-32768.5), -32768);
+    EXPECT_EQ(roundToInt16(-32768.6), std::nullopt);
+    EXPECT_EQ(roundToInt16(NAN), std::nullopt);
+    EXPECT_EQ(preferenceFromText(" -2,5 ", 60), -2);
+    EXPECT_EQ(preferenceFromText("abc", 60), 60);
+    EXPECT_EQ(preferenceFromText("40000", 1), 1);
+}
+
+TEST(German, DatesAndTimes) {
+    const std::pair<const char*, const char*> cases[] = {
+        // nullptr: refused
+        {"05.08.03 18:42:07", "05.08.2003 18:42:07"},
+        {" 5.8.2003  8:05 ", "05.08.2003 08:05:00"},
+        {"05.08.03", "05.08.2003"},
+        {"31.12.29 00:00:01", "31.12.2029 00:00:01"},
+        {"01.01.30 23:59:59", "01.01.1930 23:59:59"},
+        {"29.02.2004", "29.02.2004"},
+        {"31.12.9999", "31.12.9999"},
+        {"01.01.5000", "01.01.5000"},
+        {"01.01.0100", "01.01.0100"},
+        {"01.01.0099", nullptr},
+        {"29.02.2003", nullptr},
+        {"00.01.2003", nullptr},
+        {"01.00.2003", nullptr},
+        {"01.13.2003", nullptr},
+        {"005.08.03", nullptr},
+        {"05.08.003", nullptr},
+        {"05-08-03", nullptr},
+        {"05.08.03 24:00:00", nullptr},
+        {"05.08.03 18:60:00", nullptr},
+        {"05.08.03 18:42:60", nullptr},
+        {"05.08.03 18:042", nullptr},
+        {"05.08.03 18:42:07x", nullptr},
+        {"05.08.03x18:42", nullptr}};
+    for (const auto& [text, expected] : cases) {
+        const auto t = parseGermanDateTime(text, TimePart::Optional);
+        EXPECT_EQ(t ? formatGeneralDateTime(*t) : "refused", expected ? expected : "refused")
+            << text;
+    }
+    EXPECT_FALSE(parseGermanDateTime("05.08.03", TimePart::Required));
+    EXPECT_TRUE(parseGermanDateTime(" 5.8.2003  8:05 ", TimePart::Required));
+}
+
+TEST(German, DecimalTextOfPlacementValues) {
+    const std::pair<double, const char*> cases[] = {
+        {1500, "1500"}, {1234.5, "1234,5"}, {-15, "-15"}, {0, "0"}, {-0.0, "0"}, {1e20, "1E+20"}};
+    for (const auto& [value, text] : cases) {
+        EXPECT_EQ(formatGermanDecimal(value), text);
+        EXPECT_EQ(parseGermanNumber(text), value == 0 ? 0 : value);
+    }
+}
+
+TEST(Utf8, CodePointsNeverBytes) {
+    const std::pair<const char*, std::u32string> cases[] = {
+        {"a\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80", U"aä€😀"},
+        {"\xC2\x80\xE0\xA0\x80\xF0\x90\x80\x80\xF4\x8F\xBF\xBF",
+         U"\u0080\u0800\U00010000\U0010FFFF"},
+        {"\xC0\x80", U"\uFFFD\uFFFD"},
+        {"\xE0\x80\x80", U"\uFFFD\uFFFD\uFFFD"},
+        {"\xED\xA0\x80", U"\uFFFD\uFFFD\uFFFD"},
+        {"\xED\xBF\xBF", U"\uFFFD\uFFFD\uFFFD"},
+        {"\xF4\x90\x80\x80", U"\uFFFD\uFFFD\uFFFD\uFFFD"},
+        {"\xC3\x41\x80\xF8", U"\uFFFDA\uFFFD\uFFFD"},
+        {"x\xC3", U"x\uFFFD"}};
+    for (const auto& [bytes, text] : cases) {
+        bool valid = false;
+        EXPECT_EQ(decodeUtf8(bytes, &valid), text) << bytes;
+        EXPECT_EQ(valid, text.find(U'\uFFFD') == std::u32string::npos) << bytes;
+        if (valid) {
+            EXPECT_EQ(encodeUtf8(text), bytes);
+        }
+    }
+    EXPECT_EQ(encodeUtf8(U"\x7F\xD800"), "\x7F\xEF\xBF\xBD");
+    EXPECT_EQ(decodeLatin1("\xE4x"), U"äx");
+}
+
+TEST(Tones, OneSineWithQuietEnds) {
+    const std::vector<std::int16_t> s = toneSamples(900, 80, 48000);
+    ASSERT_EQ(s.size(), 3840u);
+    int cycles = 0, peak = 0;
+    for (std::size_t i = 1; i < s.size(); ++i) {
+        cycles += s[i - 1] < 0 && s[i] >= 0;
+        peak = std::max(peak, std::abs(int{s[i]}));
+    }
+    EXPECT_NEAR(cycles, 72, 1);
+    EXPECT_GT(peak, 8000);
+    EXPECT_LT(std::abs(int{s[1]}), 200);
+    EXPECT_LT(std::abs(int{s[s.size() - 2]}), 200);
+    EXPECT_TRUE(toneSamples(0, 80, 48000).empty());
+    EXPECT_TRUE(toneSamples(900, 0, 48000).empty());
+}
+
+} // namespace

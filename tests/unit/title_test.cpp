@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include "capture/logic/title_scan.h"
+#include "platform/logic/german_format.h"
+#include "platform/logic/utf.h"
+
+namespace {
+
+std::u32string u(const char* s) {
+    return decodeUtf8(s);
+}
+
+TEST(TitleTakeOver, CutsNumberTitleAndEnd) {
+    struct Case {
+        const char *title, *itemNumber, *itemTitle, *end; // end nullptr: unreadable
+    };
+    const Case cases[] = {
+        {"eBay Angebot 1234567890 (endet 05.08.03 18:42:07 MESZ) - Espressokanne aus Aluminium, "
+         "6 Tassen - Browser",
+         "1234567890", "Espressokanne aus Aluminium, 6 Tassen ", "05.08.2003 18:42:07"},
+        {"eBay Angebot 1234567890 (endet 05.12.03 09:05:00 MEZ) - Kinderfahrrad 20 Zoll",
+         "1234567890", "inderfahrrad 20 Zoll", "05.12.2003 09:05:00"},
+        {"eBay Angebot 987654321 (endet 01.02.04 20:00:00 MEZ) - Buch", "987654321 ", "ch",
+         "01.02.2004 20:00:00"},
+        {"EBAY Angebot 1234567890 (ENDET 31.01.04 23:59:59 MEZ) - Vase", "1234567890", "ase",
+         "31.01.2004 23:59:59"},
+        {"eBay Angebot 1234567890 (endet 06.07.03 00:00:00 MESZ) - Uhr", "1234567890", "Uhr",
+         "06.07.2003"},
+        {"eBay Angebot 1234567890 (endet 06.07.03 10:00:00) (endet 07.07.03 11:00:00)",
+         "1234567890", "07.07.03 11:00:00)", "06.07.2003 10:00:00"},
+        {"eBay (endet 01.02.04 20:00:00", "1.02.04 20", "", "01.02.2004 20:00:00"},
+        {"eBay (endet 01.02.29 20:00", "1.02.29 20", "", "01.02.2029 20:00:00"},
+        {"eBäy Ängebot 1234567890 (endet 05.08.03 18:42:07 MESZ) - Öl für Lämpchen", "1234567890",
+         "Öl für Lämpchen", "05.08.2003 18:42:07"},
+        {"eBay Angebot 1234567890 (endet 01.01.30 00:00:01 MESZ) - Alt", "1234567890", "Alt",
+         "01.01.1930 00:00:01"},
+        {"eBay Angebot 1234567890 (endet morgen früh um acht) - Tasse", "1234567890", "se",
+         nullptr},
+        {"eBay Angebot 1234567890 (endet 31.02.04 10:00:00 MEZ) - Tasse", "1234567890", "asse",
+         nullptr}};
+    for (const Case& c : cases) {
+        const TitleTakeOver t = takeOverTitle(u(c.title));
+        EXPECT_EQ(encodeUtf8(t.itemNumber), c.itemNumber) << c.title;
+        EXPECT_EQ(encodeUtf8(t.itemTitle), c.itemTitle) << c.title;
+        ASSERT_EQ(t.end.has_value(), c.end != nullptr) << c.title;
+        if (c.end) {
+            EXPECT_EQ(formatGeneralDateTime(*t.end), c.end) << c.title;
+        }
+    }
+}
+
+TEST(WindowScan, TakesTheUppermostVisibleBorderedAuction) {
+    constexpr std::uint32_t VB = 0x10800000, Own = 7;
+    const auto auction = [](const char* number) {
+        return std::string("eBay Angebot ") + number + " (endet 05.08.03 18:42:07 MESZ) - Ding";
+    };
+    struct Case {
+        std::vector<std::pair<std::uint32_t, std::string>> windows; // style, title; handle = index
+        const char* accepted;                                       // item number, nullptr: none
+        int instances;
+    };
+    const Case cases[] = {
+        {{}, nullptr, 0},
+        {{{VB, auction("1111111111")}, {VB, auction("2222222222")}}, "1111111111", 0},
+        {{{0x10000000, auction("1111111111")},
+          {0x00800000, auction("2222222222")},
+          {VB, auction("3333333333")}},
+         "3333333333",
+         0},
+        {{{VB, "Zeitfang 1.4"},
+          {VB, "zeitfang"},
+          {VB, "Zeitfang (endet 1.1.04 EBAY"},
+          {VB, "Zeitfang"}},
+         "Zeitfang (endet",
+         2},
+        {{{VB, "eBay (endet"}, {VB, "(endetx eBay"}, {VB, "(endet ebey"}, {VB, ""}}, nullptr, 0},
+        {{{VB, "x"},
+          {VB, "x"},
+          {VB, "x"},
+          {VB, "x"},
+          {VB, "x"},
+          {VB, "x"},
+          {VB, "x"},
+          {VB, auction("0000000007")},
+          {VB, auction("0000000008")}},
+         "0000000008",
+         0}};
+    for (std::size_t n = 0; n < std::size(cases); ++n) {
+        std::vector<DesktopWindow> windows;
+        for (const auto& [style, title] : cases[n].windows)
+            windows.push_back(
+                {static_cast<std::uint32_t>(windows.size()), style, u(title.c_str())});
+        const ScanResult r = scanWindows(windows, Own, VB);
+        EXPECT_EQ(r.instanceCount, cases[n].instances) << n;
+        ASSERT_EQ(r.accepted.has_value(), cases[n].accepted != nullptr) << n;
+        if (r.accepted) {
+            EXPECT_NE(encodeUtf8(*r.accepted).find(cases[n].accepted), std::string::npos) << n;
+        }
+    }
+}
+
+} // namespace

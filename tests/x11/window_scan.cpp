@@ -1,0 +1,29 @@
+// The desktop's window list as the program sees it, for the X11 tests: each line read on stdin
+// (a number N, default 1) scans N times on one connection and prints the last scan, top first,
+// one window a line: id, style bits in hex, in how many of the N scans it was, title.
+#include <cstdio>
+#include <iostream>
+#include <map>
+#include <string>
+
+#include "platform/logic/utf.h"
+#include "platform/x11_window_list.h"
+
+int main() {
+    X11WindowList list;
+    for (std::string line; std::getline(std::cin, line);) {
+        const int scans = line.empty() ? 1 : std::stoi(line);
+        std::map<std::uint32_t, int> seen;
+        std::vector<DesktopWindow> windows;
+        for (int i = 0; i < scans; ++i) {
+            windows = list.topLevelWindows();
+            for (const DesktopWindow& w : windows)
+                ++seen[w.handle];
+        }
+        for (const DesktopWindow& w : windows)
+            std::printf("%u %x %d %s\n", w.handle, w.style, seen[w.handle],
+                        encodeUtf8(w.title).c_str());
+        std::printf("\n");
+        std::fflush(stdout);
+    }
+}
