@@ -15,7 +15,7 @@ import tempfile
 import textwrap
 from datetime import timedelta
 
-from gi.repository import GLib
+from gi.repository import Gio, GLib
 
 from harness import BUILD_DIR, Desktop, auction_title, local_now, wait_for
 
@@ -152,13 +152,13 @@ class WaylandSession(Desktop):
                             "1280x1024", "--wayland-display=wayland-gnome"],
                            env={"DBUS_SYSTEM_BUS_ADDRESS": self.bus("system"),
                                 "XDG_RUNTIME_DIR": self.user, "GSETTINGS_BACKEND": "keyfile"})
-        from gi.repository import Gio
         self.gbus = Gio.DBusConnection.new_for_address_sync(
             self.env["DBUS_SESSION_BUS_ADDRESS"], Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT |
             Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
         wait_for(lambda: shell.poll() is not None or self.shell_windows(), 60, "GNOME Shell")
-        self.call("org.gnome.Shell", "/org/gnome/Shell", "org.freedesktop.DBus.Properties.Set",
-                  "(ssv)", ("org.gnome.Shell", "OverviewActive", GLib.Variant("b", False)))
+        # The start-up ends in the overview, where no window has the focus: leave it then.
+        wait_for(self.overview, 60, "the overview")
+        self.leave_overview()
         xwayland = wait_for(lambda: [c for c in self.children(shell.pid) if "Xwayland" in c[0]],
                             what="Xwayland")[0]
         self.env.update(DISPLAY=xwayland[1], XAUTHORITY=xwayland[xwayland.index("-auth") + 1])
@@ -166,11 +166,10 @@ class WaylandSession(Desktop):
 
     @staticmethod
     def children(pid):
-        for entry in os.listdir("/proc"):
+        for entry in pathlib.Path("/proc").glob("[0-9]*"):
             try:
-                with open(f"/proc/{entry}/stat") as stat:
-                    if stat.read().rsplit(")", 1)[1].split()[1] == str(pid):
-                        yield open(f"/proc/{entry}/cmdline").read().split("\0")
+                if (entry / "stat").read_text().rsplit(")", 1)[1].split()[1] == str(pid):
+                    yield (entry / "cmdline").read_text().split("\0")
             except (OSError, IndexError):
                 pass
 
@@ -187,22 +186,38 @@ class WaylandSession(Desktop):
         except GLib.Error:
             return ""
 
+    def overview(self, show=None):
+        args = ("org.gnome.Shell", "/org/gnome/Shell", "org.freedesktop.DBus.Properties.")
+        prop = ("org.gnome.Shell", "OverviewActive")
+        if show is not None:
+            self.call(*args[:2], args[2] + "Set", "(ssv)", (*prop, GLib.Variant("b", show)))
+        return self.call(*args[:2], args[2] + "Get", "(ss)", prop)[0]
+
+    def leave_overview(self):
+        wait_for(lambda: not self.overview(False), 30, "the overview to close")
+
     def extension(self, on):
         self.call("org.gnome.Shell", "/org/gnome/Shell",
                   "org.gnome.Shell.Extensions." + ("EnableExtension" if on else "DisableExtension"),
                   "(s)", (EXTENSION,))
 
+    def keys(self, *keysyms):
+        """Presses the keys in order and lets go in reverse, on mutter's remote-desktop keyboard."""
+        rd = "org.gnome.Mutter.RemoteDesktop"
+        session = self.call(rd, "/org/gnome/Mutter/RemoteDesktop", rd + ".CreateSession")[0]
+        self.call(rd, session, rd + ".Session.Start")
+        for keysym, down in [(k, True) for k in keysyms] + [(k, False) for k in keysyms[::-1]]:
+            self.call(rd, session, rd + ".Session.NotifyKeyboardKeysym", "(ub)", (keysym, down))
+        # Not stopped: that would drop the keys still queued. It ends with the shell.
+
     def minimize_gnome(self, title):
-        # The shell lets no client minimise a window: Super+H on the focused one, typed through
-        # mutter's remote-desktop keyboard.
-        rd, iface = "org.gnome.Mutter.RemoteDesktop", "org.gnome.Mutter.RemoteDesktop"
-        session = self.call(rd, "/org/gnome/Mutter/RemoteDesktop", iface + ".CreateSession")[0]
-        self.call(rd, session, iface + ".Session.Start")
-        for keysym, down in ((0xffeb, True), (0x68, True), (0x68, False), (0xffeb, False)):
-            self.call(rd, session, iface + ".Session.NotifyKeyboardKeysym", "(ub)", (keysym, down))
+        # The shell lets no client minimise a window: Super+H on the focused one. The click on
+        # Zeitfang's button gave it the focus, so Alt+Tab first, to the browser.
+        self.leave_overview()
+        self.keys(0xffe9, 0xff09)
+        self.keys(0xffeb, 0x68)
         wait_for(lambda: re.search(f"\x1fm[^\x1f]*\x1f[^\x1f]*\x1f{re.escape(title)}",
                                    self.shell_windows()), what="the minimised window")
-        self.call(rd, session, iface + ".Session.Stop")
 
     # --- browsers ----------------------------------------------------------------------------
     def page(self, title):
