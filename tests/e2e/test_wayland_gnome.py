@@ -2,7 +2,7 @@
 extension switched off the user is told once what to do, and no stale auction stays."""
 import unittest
 
-from wayland_session import run_capture_scenario, stderr_of
+from wayland_session import run_capture_scenario, stderr_of, take_over
 
 ENABLE = "gnome-extensions enable zeitfang@orvikwerk.de"
 
@@ -13,7 +13,7 @@ class GnomeCaptureTest(unittest.TestCase):
             for on, caption in ((False, " Zeitfang "), (True, "Untere Auktion"),
                                 (False, " Zeitfang "), (True, "Untere Auktion")):
                 session.extension(on)
-                session.take_over(wid, caption)
+                take_over(session, wid, caption)
 
         session, proc, _ = run_capture_scenario(self, "gnome", while_minimised=switch_extension)
         stderr = stderr_of(session, proc)

@@ -105,8 +105,9 @@ class WaylandSession(Desktop):
             xwayland force
             exec sh -c '{self.ready()}'
             """))
-        self.as_user(["sway", "-c", config], background=True, WLR_BACKENDS="headless",
-                     WLR_LIBINPUT_NO_DEVICES="1", WLR_RENDERER="pixman")
+        self.compositor = self.as_user(["sway", "-c", config], background=True,
+                                       WLR_BACKENDS="headless", WLR_LIBINPUT_NO_DEVICES="1",
+                                       WLR_RENDERER="pixman")
         self.wait_display("sway")
         self.sway_ipc = [f for f in os.listdir(self.user) if f.startswith("sway-ipc")][0]
 
@@ -239,13 +240,14 @@ class WaylandSession(Desktop):
         return self.as_user(["firefox-esr", "--no-remote", "--profile", profile,
                              self.page(title)], background=True)
 
-    # --- the program -------------------------------------------------------------------------
-    def take_over(self, wid, caption):
-        """Clicks "Artikel übernehmen" until the window caption starts with `caption`."""
-        def attempt():
-            self.run(["xdotool", "mousemove", "--window", str(wid), "170", "150", "click", "1"])
-            return (self.title(wid) or "").startswith(caption)
-        wait_for(attempt, 60, caption)
+
+
+def take_over(desktop, wid, caption):
+    """Clicks "Artikel übernehmen" until the window caption starts with `caption`."""
+    def attempt():
+        desktop.run(["xdotool", "mousemove", "--window", str(wid), "170", "150", "click", "1"])
+        return (desktop.title(wid) or "").startswith(caption)
+    wait_for(attempt, 60, caption)
 
 
 def run_capture_scenario(test, compositor, upper_browser="chromium", while_minimised=None):
@@ -259,16 +261,16 @@ def run_capture_scenario(test, compositor, upper_browser="chromium", while_minim
     upper = auction_title(base + timedelta(hours=3), "Obere Auktion mit langem Namen")
     proc, wid = session.zeitfang(base, stderr=subprocess.PIPE)
     lower_browser = session.browser("chromium", lower)
-    session.take_over(wid, "Untere Auktion")
+    take_over(session, wid, "Untere Auktion")
     upper_proc = session.browser(upper_browser, upper)
-    session.take_over(wid, "Obere Auktion")
+    take_over(session, wid, "Obere Auktion")
     session.stop(upper_proc)
     getattr(session, "minimize_" + compositor)(lower)
-    session.take_over(wid, "Untere Auktion")
+    take_over(session, wid, "Untere Auktion")
     if while_minimised:
         while_minimised(session, wid)
     session.stop(lower_browser)
-    session.take_over(wid, " Zeitfang ")
+    take_over(session, wid, " Zeitfang ")
     test.assertIsNone(proc.poll())
     return session, proc, wid
 
