@@ -1,0 +1,44 @@
+#include "platform/wayland/desktop_window_list.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <cstdio>
+
+#include "platform/logic/compositor_windows.h"
+#include "platform/wayland/gnome_window_list.h"
+#include "platform/wayland/kwin_window_list.h"
+#include "platform/wayland/wlr_window_list.h"
+#include "platform/x11_window_list.h"
+
+std::unique_ptr<WindowList> makeDesktopWindowList() {
+    SessionFacts facts;
+    facts.waylandDisplay = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    facts.sessionType = qEnvironmentVariable("XDG_SESSION_TYPE").toStdString();
+    facts.currentDesktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP").toStdString();
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    std::unique_ptr<WlrWindowList> wlr;
+    if (facts.waylandDisplay || facts.sessionType == "wayland") {
+        if (bus.isConnected()) {
+            facts.kwinOnBus = bus.interface()->isServiceRegistered(QStringLiteral("org.kde.KWin"));
+            facts.gnomeShellOnBus =
+                bus.interface()->isServiceRegistered(QStringLiteral("org.gnome.Shell"));
+        }
+        if (facts.waylandDisplay && !facts.kwinOnBus && !facts.gnomeShellOnBus) {
+            wlr = std::make_unique<WlrWindowList>();
+            facts.wlrToplevelGlobal = wlr->available();
+        }
+    }
+    const WindowBackend backend = chooseBackend(facts);
+    std::fprintf(stderr, "zeitfang: Fensterliste über %s\n", backendName(backend));
+    switch (backend) {
+    case WindowBackend::KWin:
+        return std::make_unique<KWinWindowList>(bus);
+    case WindowBackend::Gnome:
+        return std::make_unique<GnomeWindowList>(bus);
+    case WindowBackend::Wlroots:
+        return wlr;
+    case WindowBackend::X11:
+        break;
+    }
+    return std::make_unique<X11WindowList>();
+}
