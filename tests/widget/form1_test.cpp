@@ -118,6 +118,8 @@ TEST_F(Form1Test, EachDisplayStateAfterTheTakeOver) {
                   std::pair(row.running, row.period))
             << row.r;
         EXPECT_EQ(form->LabelZeit->y(), centredTop(form->LabelZeit)) << row.r;
+        EXPECT_NEAR(form->LabelZeit->x() + form->LabelZeit->width() / 2.0, (960 + 495 / 2.0) / 15,
+                    1);
         EXPECT_TRUE(form->LabelZeit->isVisibleTo(form.get())) << row.r;
         EXPECT_EQ(form->caption(), row.caption) << row.r;
         EXPECT_EQ(fake.attention.flashes, row.r > 0 && row.r < 60) << row.r;
