@@ -1,9 +1,7 @@
 
 export default class ZeitfangExtension extends Extension {
     enable() {
-        this._object = Gio.DBusExportedObject.wrapJSObject(ZEITFANG_IFACE,
-            {List: () => zeitfangWindowRecords(Meta)});
-        this._object.export(Gio.DBus.session, '/de/orvikwerk/Zeitfang/Windows');
+        this._object = zeitfangExport(Meta);
     }
 
     disable() {

@@ -17,3 +17,11 @@ function zeitfangWindowRecords(Meta) {
     });
     return out;
 }
+
+// Publishes the list on the session bus; the returned object's unexport() withdraws it.
+function zeitfangExport(Meta) {
+    const object = Gio.DBusExportedObject.wrapJSObject(ZEITFANG_IFACE,
+        {List: () => zeitfangWindowRecords(Meta)});
+    object.export(Gio.DBus.session, '/de/orvikwerk/Zeitfang/Windows');
+    return object;
+}
