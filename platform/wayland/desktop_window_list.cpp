@@ -3,6 +3,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <cstdio>
+#include <optional>
 
 #include "platform/logic/compositor_windows.h"
 #include "platform/wayland/gnome_window_list.h"
@@ -15,13 +16,15 @@ std::unique_ptr<WindowList> makeDesktopWindowList() {
     facts.waylandDisplay = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     facts.sessionType = qEnvironmentVariable("XDG_SESSION_TYPE").toStdString();
     facts.currentDesktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP").toStdString();
-    const QDBusConnection bus = QDBusConnection::sessionBus();
+    // The session bus is asked only on a Wayland session: an X11 start needs no connection.
+    std::optional<QDBusConnection> bus;
     std::unique_ptr<WlrWindowList> wlr;
     if (facts.waylandDisplay || facts.sessionType == "wayland") {
-        if (bus.isConnected()) {
-            facts.kwinOnBus = bus.interface()->isServiceRegistered(QStringLiteral("org.kde.KWin"));
+        bus = QDBusConnection::sessionBus();
+        if (bus->isConnected()) {
+            facts.kwinOnBus = bus->interface()->isServiceRegistered(QStringLiteral("org.kde.KWin"));
             facts.gnomeShellOnBus =
-                bus.interface()->isServiceRegistered(QStringLiteral("org.gnome.Shell"));
+                bus->interface()->isServiceRegistered(QStringLiteral("org.gnome.Shell"));
         }
         if (facts.waylandDisplay && !facts.kwinOnBus && !facts.gnomeShellOnBus) {
             wlr = std::make_unique<WlrWindowList>();
@@ -32,9 +35,9 @@ std::unique_ptr<WindowList> makeDesktopWindowList() {
     std::fprintf(stderr, "zeitfang: Fensterliste über %s\n", backendName(backend));
     switch (backend) {
     case WindowBackend::KWin:
-        return std::make_unique<KWinWindowList>(bus);
+        return std::make_unique<KWinWindowList>(*bus);
     case WindowBackend::Gnome:
-        return std::make_unique<GnomeWindowList>(bus);
+        return std::make_unique<GnomeWindowList>(*bus);
     case WindowBackend::Wlroots:
         return wlr;
     case WindowBackend::X11:
