@@ -15,3 +15,6 @@ $py "$here/clock_bench.py" --runs 20
 echo
 echo "== Alarm: time the five tones (nominal 1020 ms) block on a real-time sink"
 bash "$here/alarm_tones_pulse.sh" "$build" 10
+echo
+echo "== Window list with 50 windows: one scan on sway, KWin and GNOME Shell beside X11 (target <= 50 ms)"
+$py "$here/wayland_scan_bench.py" 50

@@ -1,5 +1,7 @@
 // Every parser of outside text: window titles, time pages, German numbers and dates, stored
-// preferences. The first byte picks the parser, the rest is its input.
+// preferences, the window lists of the KWin script and the GNOME extension. The first byte picks
+// the parser, the rest is its input.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -8,6 +10,7 @@
 #include "app/logic/app_settings.h"
 #include "capture/logic/title_scan.h"
 #include "clock/logic/time_page.h"
+#include "platform/logic/compositor_windows.h"
 #include "platform/logic/german_decimal.h"
 #include "platform/logic/german_format.h"
 #include "platform/logic/utf.h"
@@ -23,6 +26,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0)
         return 0;
     const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
+    if (data[0] == 4) { // a compositor's window list: all but the own windows shown, as existing
+        const auto windows = parseWindowRecords(text);
+        if (!windows)
+            return 0;
+        const auto shown = toDesktopWindows(*windows, OwnWindows{1, {"zeitfang"}});
+        const auto own = std::count_if(windows->begin(), windows->end(), [](const auto& w) {
+            return w.pid == 1 || w.appId == "zeitfang";
+        });
+        check(shown.size() + static_cast<std::size_t>(own) == windows->size());
+        for (const auto& w : shown)
+            check((w.style & WS_VISIBLE) && (w.handle & 0x80000000u));
+        return 0;
+    }
     switch (data[0] % 4) {
     case 0: { // a window title, any bytes
         const std::u32string title = decodeUtf8(text);
@@ -37,7 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     case 1: { // a time page: text in front moves the field but does not change it
         const auto server = readServerTime(text);
-        check(readServerTime(std::string(40, ' ') + text) == server || !server);
+        if (server && text.size() + 40 <= TimePageChunkSize)
+            check(readServerTime(std::string(40, ' ') + text) == server);
         if (server)
             check(correctedSetting(*server, 86400).timeOfDay == timeOfDay(*server));
         break;

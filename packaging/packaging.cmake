@@ -35,6 +35,25 @@ foreach(size 16 32 48)
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 
+# The GNOME Shell extension in both formats; the package's postinst links the one the Shell
+# reads into the system-wide extension folder.
+set(gnome_ext ${packaging_dir}/gnome-shell)
+file(READ ${gnome_ext}/windows.js gnome_windows_js)
+foreach(variant legacy esm)
+  file(READ ${gnome_ext}/${variant}_head.js head)
+  file(READ ${gnome_ext}/${variant}_tail.js tail)
+  file(WRITE ${packaging_out}/gnome-shell/${variant}/extension.js "${head}\n${gnome_windows_js}${tail}")
+  if(variant STREQUAL legacy)
+    set(SHELL_VERSIONS "\"43\", \"44\"")
+  else()
+    set(SHELL_VERSIONS "\"45\", \"46\", \"47\", \"48\"")
+  endif()
+  configure_file(${gnome_ext}/metadata.json.in ${packaging_out}/gnome-shell/${variant}/metadata.json @ONLY)
+  install(FILES ${packaging_out}/gnome-shell/${variant}/extension.js
+    ${packaging_out}/gnome-shell/${variant}/metadata.json
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/zeitfang/gnome-shell/${variant})
+endforeach()
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zeitfang)
 set(CPACK_PACKAGE_VENDOR Orvikwerk)
@@ -50,10 +69,13 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Zeitfang übernimmt die Auktion, deren Sei
 Titel des Browserfensters und zählt die Restzeit bis zum Ende herunter, mit
 Warnton und einem Fenster, das in der letzten Minute um Aufmerksamkeit bittet.
 Die Systemuhr lässt sich nach dem Auktionsserver stellen, auch ohne Fenster
-mit „zeitfang -time“. Braucht eine X11-Sitzung.")
+mit „zeitfang -time“. Läuft unter X11 und unter Wayland (KDE Plasma, GNOME
+mit der mitgelieferten Shell-Erweiterung, wlroots-Compositoren wie sway).")
 # The libraries come from dpkg-shlibdeps (the X11 platform plugin ships with libqt6gui6); what
 # is used without being linked is named here: the fonts standing in for Arial, and xdg-open for
 # the item link.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${gnome_ext}/postinst ${gnome_ext}/prerm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -19,7 +19,8 @@ std::size_t findZoneAnchor(std::string_view page);
 
 // The server's date and time, from the first TimePageChunkSize characters of the page only: the
 // 22 characters that end two characters before the anchor (the one directly before the zone
-// word is skipped), read as a German date and time. None when there is no anchor, too little text before it, or the field does not convert.
+// word is skipped), read as a German date and time. None when there is no anchor, too little text
+// before it, or the field does not convert.
 std::optional<DateTime> readServerTime(std::string_view page);
 
 // What the clock is set to, time of day first and then date.

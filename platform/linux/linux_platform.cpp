@@ -7,10 +7,10 @@
 #include "platform/linux/qsettings_store.h"
 #include "platform/linux/qt_event_wait.h"
 #include "platform/linux/x11_window_attention.h"
-#include "platform/linux/x11_window_list.h"
+#include "platform/wayland/desktop_window_list.h"
 
 LinuxPlatform::LinuxPlatform()
-    : m_windows(std::make_unique<X11WindowList>()), m_clock(std::make_unique<LocalClock>()),
+    : m_windows(makeDesktopWindowList()), m_clock(std::make_unique<LocalClock>()),
       m_settings(std::make_unique<QSettingsStore>()), m_speaker(makeSpeaker()),
       m_attention(makeWindowAttention()), m_shell(std::make_unique<DesktopShell>()),
       m_transfer(std::make_unique<InetTransfer>()), m_events(std::make_unique<QtEventWait>()),

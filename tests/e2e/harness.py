@@ -167,11 +167,12 @@ class Desktop:
         wait_for(lambda: self.run(["xdotool", "search", "--name", re.escape(title) + " - Chromium"]),
                  60, "the Chromium window")
 
-    def zeitfang(self, seen_now, args=(), settings="", **kw):
+    def zeitfang(self, seen_now, args=(), settings="", env=None, **kw):
         """The program under the tests' clock, and its window once it is shown."""
         with open(os.path.join(self.config, "Orvikwerk.conf"), "w") as f:
             f.write("[Kairola]\n" + settings)
-        proc = self.spawn([*NO_SYS_TIME, BIN, *args], env=clock_env(self.log, seen_now), **kw)
+        env = {**clock_env(self.log, seen_now), "no_proxy": "", "NO_PROXY": "", **(env or {})}
+        proc = self.spawn([*NO_SYS_TIME, BIN, *args], env=env, **kw)
         wid = wait_for(lambda: proc.poll() is not None or self.run(
             ["xdotool", "search", "--onlyvisible", "--pid", str(proc.pid)]).split(), 30, "Zeitfang")
         assert proc.poll() is None, f"zeitfang ended with {proc.returncode}"

@@ -35,9 +35,17 @@ class AlarmTest(unittest.TestCase):
             end = local_now() + timedelta(hours=1)
             d.window(auction_title(end, "Vase"))
             _, wid = d.zeitfang(end - timedelta(seconds=4), settings="warnton=1\nwarntonsek=2\n")
-            captions = set()
-            wait_for(lambda: captions.add(d.title(wid)) or "Vase" in captions, 15, "the end")
+            captions, urgent, window = set(), set(), d.x.create_resource_object("window", wid)
+
+            def sample():  # the caption, and the ICCCM urgency flag that flashes with it
+                hints = window.get_full_property(d.x.intern_atom("WM_HINTS"), 0)
+                urgent.add(bool(hints and hints.value[0] & 256))
+                captions.add(d.title(wid))
+                return "Vase" in captions
+
+            wait_for(sample, 15, "the end")
             self.assertIn(" >>3<<", captions)
+            self.assertEqual(urgent, {True, False})
             found = tones(wav)
             self.assertEqual(len(found), 5, found)
             for (hz, ms), (want_hz, want_ms) in zip(found, ALARM):

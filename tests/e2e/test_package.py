@@ -7,7 +7,7 @@ import subprocess
 import tempfile
 import unittest
 
-from harness import BUILD_DIR, Desktop, wait_for
+from harness import BUILD_DIR, NO_SYS_TIME, Desktop, wait_for
 
 
 def run(*args):
@@ -35,7 +35,7 @@ class PackageTest(unittest.TestCase):
         icon = ini["Desktop Entry"]["Icon"]
         self.assertTrue(os.path.exists(f"{root}/usr/share/icons/hicolor/32x32/apps/{icon}.png"))
         with Desktop() as d:
-            proc = d.spawn(shlex.split(ini["Desktop Entry"]["Exec"]),
+            proc = d.spawn([*NO_SYS_TIME, *shlex.split(ini["Desktop Entry"]["Exec"])],
                            env={"PATH": os.path.dirname(binary) + os.pathsep + d.env["PATH"]})
             wid = wait_for(lambda: proc.poll() is not None or d.run(
                 ["xdotool", "search", "--onlyvisible", "--pid", str(proc.pid)]).split(), 30, "window")

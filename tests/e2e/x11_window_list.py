@@ -8,16 +8,18 @@ import unittest
 
 from Xlib import X, Xatom, display
 
-from harness import BUILD_DIR, Desktop
+from harness import BUILD_DIR, Desktop, wait_for
 
 BOTH, VISIBLE, BORDER = 0x10800000, 0x10000000, 0x00800000
 DOCK, KDE = "_NET_WM_WINDOW_TYPE_DOCK", "_KDE_NET_WM_WINDOW_TYPE_OVERRIDE"
 UNDECORATED, EXTENTS = [2, 0, 0, 0, 0], [4, 4, 0, 4]
 
 
-class X11WindowListTest(unittest.TestCase):
+class ScanTest(unittest.TestCase):
+    window_manager = False
+
     def setUp(self):
-        self.d = Desktop(window_manager=False)
+        self.d = Desktop(self.window_manager)
         self.addCleanup(self.d.close)
         self.x = self.d.x
         self.scan = self.d.spawn([os.path.join(BUILD_DIR, "tests", "x11_tests")],
@@ -44,6 +46,8 @@ class X11WindowListTest(unittest.TestCase):
             w.map()
         return w
 
+
+class X11WindowListTest(ScanTest):
     def test_style_bits_follow_state_type_and_frame(self):
         def atoms(*names):
             return (Xatom.ATOM, 32, [self.atom(n) for n in names])
@@ -57,6 +61,8 @@ class X11WindowListTest(unittest.TestCase):
             ("hidden", {}, {"_NET_WM_STATE": atoms("_NET_WM_STATE_HIDDEN")}, BOTH),
             ("maximised", {}, {"_NET_WM_STATE": atoms("_NET_WM_STATE_MAXIMIZED_VERT")}, BOTH),
             ("iconic", {}, {"WM_STATE": (self.atom("WM_STATE"), 32, [3, 0])}, BOTH),
+            ("iconic, unmapped", {"mapped": False},
+             {"WM_STATE": (self.atom("WM_STATE"), 32, [3, 0])}, BOTH),
             ("normal state", {}, {"WM_STATE": (self.atom("WM_STATE"), 32, [1, 0])}, BOTH),
             ("dialog", {}, {"_NET_WM_WINDOW_TYPE": atoms("_NET_WM_WINDOW_TYPE_DIALOG")}, BOTH),
             ("dock", {}, {"_NET_WM_WINDOW_TYPE": atoms(DOCK)}, VISIBLE),
@@ -141,6 +147,27 @@ class X11WindowListTest(unittest.TestCase):
         os.killpg(self.d.procs[0].pid, signal.SIGKILL)  # Xvfb
         self.assertEqual(self.windows(sync=False), ({}, []))
         self.assertEqual(self.windows(sync=False), ({}, []))
+
+
+class ManagedWindowsTest(ScanTest):
+    """Under openbox a window the window manager keeps is visible, minimised or on another
+    workspace, as a minimised window stays visible on Windows; only a withdrawn one is not."""
+    window_manager = True
+
+    def test_minimised_and_elsewhere_are_visible_withdrawn_is_not(self):
+        def value(w, name):
+            self.x.sync()
+            prop = w.get_full_property(self.atom(name), X.AnyPropertyType)
+            return prop.value[0] if prop and len(prop.value) else 0
+
+        for command, prop, shown, visible in ((["windowminimize"], "WM_STATE", 3, True),
+                                              (["set_desktop_for_window", "1"], "_NET_WM_DESKTOP", 1,
+                                               True), (["windowunmap"], "WM_STATE", 0, False)):
+            w = self.create()
+            wait_for(lambda: value(w, "WM_STATE") == 1, 60, "openbox to adopt the window")
+            self.d.run(["xdotool", command[0], str(w.id), *command[1:]])
+            wait_for(lambda: value(w, prop) == shown, 10, command[0])
+            self.assertEqual(bool(self.windows()[0].get(w.id, (0,))[0] & VISIBLE), visible, command)
 
 
 if __name__ == "__main__":

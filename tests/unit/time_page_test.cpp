@@ -31,6 +31,11 @@ TEST(TimePage, ReadsTheFieldBeforeTheZoneWord) {
     EXPECT_EQ(findZoneAnchor("Offizielle Zeit:   08.11.2004 14:05:33 MEZ"), 40u);
     EXPECT_EQ(findZoneAnchor("abc mesz"), 5u);
     EXPECT_EQ(findZoneAnchor("abc"), 0u);
+    const std::string field = "   08.11.2004 14:05:33 MEZ"; // only the first 8192 are read
+    for (const auto& [end, read] : {std::pair{8192u, true}, {8193u, false}, {20000u, false}})
+        EXPECT_EQ(readServerTime(std::string(end - field.size(), '.') + field + "<br>").has_value(),
+                  read)
+            << end;
 }
 
 TEST(TimePage, CorrectionMovesTheTimeOfDayButNeverTheDate) {

@@ -79,6 +79,12 @@ TEST_F(Form1Test, DesignLayoutColoursAndFonts) {
     // The hint is centred on Shape2 in pixels, whatever its wrapped height.
     const QWidget* hint = form->widget(C::Lbl_NoAuction);
     EXPECT_EQ(hint->y(), std::lround(48 + 129 / 2.0 - hint->height() / 2.0));
+    // The countdown grows from its horizontal centre.
+    for (const char* text : {"5", "59 Sek\r\n12 Std"}) {
+        label(C::LabelZeit)->setCaption(QString::fromUtf8(text));
+        const QWidget* zeit = form->widget(C::LabelZeit);
+        EXPECT_NEAR(zeit->x() + zeit->width() / 2.0, (960 + 495 / 2.0) / 15, 1) << text;
+    }
     form->form1.Lbl_GetTime_MouseMove();
     EXPECT_EQ(
         std::pair(label(C::Lbl_GetTime)->foreColor(), label(C::Lbl_GetTime)->font().underline()),

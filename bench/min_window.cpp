@@ -1,0 +1,27 @@
+// The reference for the start-up benchmark: the smallest Qt window of Zeitfang's size that
+// rewrites two labels on a 200 ms timer, as the countdown does in an auction's last hour.
+#include <QApplication>
+#include <QLabel>
+#include <QTimer>
+#include <QWidget>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setFixedSize(280, 183);
+    window.setWindowTitle(QStringLiteral("Zeitfang"));
+    QLabel first(&window);
+    QLabel second(&window);
+    first.setGeometry(10, 10, 260, 20);
+    second.setGeometry(10, 40, 260, 60);
+    int tick = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        ++tick;
+        first.setText(QStringLiteral("Artikel %1").arg(tick % 7));
+        second.setText(QStringLiteral("%1 Min\n%2 Sek").arg(tick / 300).arg(tick / 5 % 60));
+    });
+    timer.start(200);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,66 @@
+#include "platform/wayland/gnome_window_list.h"
+
+#include <QDBusMessage>
+#include <QStringList>
+#include <QVariantMap>
+#include <cstdio>
+#include <unistd.h>
+
+#include "platform/logic/compositor_windows.h"
+
+namespace {
+
+constexpr int kTimeoutMs = 1000;
+
+// The error names a bus gives when the Shell runs but the extension does not answer on it.
+bool isMissingExtension(const QString& error) {
+    return error == QLatin1String("org.freedesktop.DBus.Error.UnknownMethod") ||
+           error == QLatin1String("org.freedesktop.DBus.Error.UnknownObject") ||
+           error == QLatin1String("org.freedesktop.DBus.Error.UnknownInterface");
+}
+
+} // namespace
+
+GnomeWindowList::GnomeWindowList(QDBusConnection bus) : bus_(std::move(bus)) {}
+
+std::vector<DesktopWindow> GnomeWindowList::topLevelWindows() {
+    const auto call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.gnome.Shell"), QStringLiteral("/de/orvikwerk/Zeitfang/Windows"),
+        QStringLiteral("de.orvikwerk.Zeitfang.Windows"), QStringLiteral("List"));
+    const QDBusMessage reply = bus_.call(call, QDBus::Block, kTimeoutMs);
+    if (reply.type() == QDBusMessage::ErrorMessage) {
+        if (isMissingExtension(reply.errorName()))
+            tellExtensionMissing();
+        return {};
+    }
+    if (reply.arguments().size() != 1)
+        return {};
+    auto windows = parseWindowRecords(reply.arguments().constFirst().toString().toStdString());
+    if (!windows)
+        return {};
+    return toDesktopWindows(std::move(*windows),
+                            OwnWindows{static_cast<std::uint32_t>(getpid()), {}});
+}
+
+void GnomeWindowList::tellExtensionMissing() {
+    if (told_)
+        return;
+    told_ = true;
+    const QString text =
+        QStringLiteral("Zeitfang sieht die Browserfenster unter GNOME nur mit seiner "
+                       "Shell-Erweiterung. Bitte im Terminal eingeben:\n"
+                       "gnome-extensions enable %1\n"
+                       "und sich danach ab- und wieder anmelden.")
+            .arg(QLatin1String(ExtensionUuid));
+    std::fprintf(stderr, "zeitfang: %s\n", text.toLocal8Bit().constData());
+    // A desktop notification: the Shell shows it where the user looks, also while the
+    // countdown window is small or hidden.
+    auto notify = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.Notifications"),
+                                                 QStringLiteral("/org/freedesktop/Notifications"),
+                                                 QStringLiteral("org.freedesktop.Notifications"),
+                                                 QStringLiteral("Notify"));
+    notify << QStringLiteral("Zeitfang") << 0u << QStringLiteral("zeitfang")
+           << QStringLiteral("Zeitfang: GNOME-Erweiterung fehlt") << text << QStringList()
+           << QVariantMap{{QStringLiteral("resident"), true}} << 0;
+    bus_.send(notify);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDBusConnection>
+
+#include "platform/window_list.h"
+
+// The windows of a GNOME session, read from the Shell extension Zeitfang ships
+// (packaging/gnome-shell/), since the Shell lets no ordinary program list its windows.
+class GnomeWindowList : public WindowList {
+  public:
+    static constexpr const char* ExtensionUuid = "zeitfang@orvikwerk.de";
+
+    explicit GnomeWindowList(QDBusConnection bus);
+    std::vector<DesktopWindow> topLevelWindows() override;
+
+  private:
+    void tellExtensionMissing();
+
+    QDBusConnection bus_;
+    bool told_ = false;
+};

@@ -1,0 +1,122 @@
+#include "platform/wayland/kwin_window_list.h"
+
+#include <QDBusMessage>
+#include <QDBusReply>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QTimer>
+#include <unistd.h>
+
+#include "platform/logic/compositor_windows.h"
+
+namespace {
+
+const QString kService = QStringLiteral("org.kde.KWin");
+const QString kObjectPath = QStringLiteral("/de/orvikwerk/Zeitfang/Windows");
+constexpr int kTimeoutMs = 1000;
+
+// KWin 5 lists windows with clientList() and a per-window stackingOrder; KWin 6 has
+// windowList() and workspace.stackingOrder (bottom to top). Fields as parseWindowRecords reads
+// them.
+const char* const kScript = R"JS((function () {
+    var RS = "\x1e", FS = "\x1f";
+    function clean(s) { return String(s === undefined || s === null ? "" : s).replace(/[\x1e\x1f]/g, " "); }
+    var all = workspace.windowList ? workspace.windowList() : workspace.clientList();
+    var stack = workspace.stackingOrder;
+    var out = "zf1" + RS;
+    for (var i = 0; i < all.length; ++i) {
+        var w = all[i];
+        var order = stack ? stack.indexOf(w) : w.stackingOrder;
+        var flags = (w.minimized ? "m" : "") + (w.normalWindow ? "n" : "") + (w.skipTaskbar ? "s" : "");
+        out += [w.pid > 0 ? w.pid : 0, order >= 0 ? order : 0, flags, clean(w.resourceClass),
+                clean(w.caption)].join(FS) + RS;
+    }
+    callDBus("%1", "%2", "de.orvikwerk.Zeitfang.WindowReply", "windows", "%3", out);
+})();
+)JS";
+
+int remaining(const QDeadlineTimer& deadline) {
+    return static_cast<int>(std::max<qint64>(1, deadline.remainingTime()));
+}
+
+} // namespace
+
+KWinWindowList::KWinWindowList(QDBusConnection bus)
+    : bus_(std::move(bus)), pluginName_(QStringLiteral("zeitfang-windows-%1").arg(getpid())) {
+    registered_ = bus_.registerObject(kObjectPath, this, QDBusConnection::ExportAllSlots);
+}
+
+KWinWindowList::~KWinWindowList() {
+    if (registered_)
+        bus_.unregisterObject(kObjectPath);
+}
+
+void KWinWindowList::windows(const QString& serial, const QString& records) {
+    if (serial.toUInt() != serial_)
+        return; // a late answer to a scan that gave up
+    reply_ = records;
+    emit replied();
+}
+
+bool KWinWindowList::runScript(int timeoutMs) {
+    const QDeadlineTimer deadline(timeoutMs);
+    const QString path = folder_.filePath(QStringLiteral("windows.js"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    file.write(QString::fromUtf8(kScript)
+                   .arg(bus_.baseService(), kObjectPath, QString::number(serial_))
+                   .toUtf8());
+    file.close();
+
+    auto call = [&](const QString& path, const QString& interface, const QString& method,
+                    const QVariantList& args) {
+        auto message = QDBusMessage::createMethodCall(kService, path, interface, method);
+        message.setArguments(args);
+        return bus_.call(message, QDBus::Block, remaining(deadline));
+    };
+    const QString scripting = QStringLiteral("org.kde.kwin.Scripting");
+    // Sent without waiting: KWin handles one caller's messages in order.
+    const auto unload = [&] {
+        bus_.send(QDBusMessage::createMethodCall(kService, QStringLiteral("/Scripting"), scripting,
+                                                 QStringLiteral("unloadScript"))
+                  << pluginName_);
+    };
+    unload(); // a script left behind by a scan that timed out would hold the name
+    const QDBusReply<int> id = call(QStringLiteral("/Scripting"), scripting,
+                                    QStringLiteral("loadScript"), {path, pluginName_});
+    if (!id.isValid() || id.value() < 0)
+        return false;
+    // KWin 5 puts the script at /<id>, KWin 6 at /Scripting/Script<id>.
+    const QString script = QStringLiteral("org.kde.kwin.Script");
+    const QString run = QStringLiteral("run");
+    if (call(QStringLiteral("/%1").arg(id.value()), script, run, {}).type() ==
+        QDBusMessage::ErrorMessage)
+        call(QStringLiteral("/Scripting/Script%1").arg(id.value()), script, run, {});
+
+    if (!reply_ && !deadline.hasExpired()) {
+        QEventLoop loop;
+        QTimer::singleShot(remaining(deadline), &loop, &QEventLoop::quit);
+        connect(this, &KWinWindowList::replied, &loop, &QEventLoop::quit);
+        // The scan runs to its end before the user's next click is served.
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    unload();
+    return reply_.has_value();
+}
+
+std::vector<DesktopWindow> KWinWindowList::topLevelWindows() {
+    if (!registered_ || !folder_.isValid())
+        return {};
+    ++serial_;
+    reply_.reset();
+    if (!runScript(kTimeoutMs))
+        return {};
+    auto windows = parseWindowRecords(reply_->toStdString());
+    reply_.reset();
+    if (!windows)
+        return {};
+    return toDesktopWindows(std::move(*windows),
+                            OwnWindows{static_cast<std::uint32_t>(getpid()), {}});
+}

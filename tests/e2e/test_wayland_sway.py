@@ -1,0 +1,28 @@
+"""Capture on sway: wlr foreign toplevels, Chromium and Firefox natively on Wayland."""
+import unittest
+from datetime import timedelta
+
+from harness import Desktop, auction_title, local_now
+from wayland_session import WaylandSession, run_capture_scenario, stderr_of, take_over
+
+
+class SwayCaptureTest(unittest.TestCase):
+    def test_capture_on_sway(self):
+        session, proc, _ = run_capture_scenario(self, "sway", upper_browser="firefox")
+        self.assertIn("Fensterliste über wlr-foreign-toplevel", stderr_of(session, proc))
+
+    def test_sway_dying_leaves_the_no_item_state(self):
+        session = WaylandSession("sway")
+        self.addCleanup(session.close)
+        with Desktop() as d:  # an X server of its own, which outlives sway, unlike XWayland
+            d.env["WAYLAND_DISPLAY"] = session.socket
+            proc, wid = d.zeitfang(local_now())
+            session.browser("chromium", auction_title(local_now() + timedelta(hours=2)))
+            take_over(d, wid, "Espressokanne")
+            session.stop(session.compositor)
+            take_over(d, wid, " Zeitfang ")
+            self.assertIsNone(proc.poll())
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,281 @@
+"""A headless Wayland compositor for end-to-end tests: private runtime folder and session bus,
+browsers natively on Wayland, the program on the compositor's XWayland.
+
+sway refuses root, so its processes and the browsers run as `nobody`; Zeitfang runs as root, let
+in by the XWayland server's access list. Processes are ended by their process group.
+"""
+import html
+import os
+import pathlib
+import re
+import shutil
+import signal
+import subprocess
+import tempfile
+import textwrap
+from datetime import timedelta
+
+from gi.repository import Gio, GLib
+
+from harness import BUILD_DIR, Desktop, auction_title, local_now, wait_for
+
+NOBODY = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--inh-caps=-all",
+          "--bounding-set=-sys_time"]
+BROWSER_ENV = {"DBUS_SESSION_BUS_ADDRESS": "unix:path=/nonexistent", "MOZ_ENABLE_WAYLAND": "1",
+               "MOZ_WEBRENDER": "0", "LIBGL_ALWAYS_SOFTWARE": "1"}
+# Firefox reaches nothing: no name look-ups, every request to a closed local port.
+FIREFOX_PREFS = ('network.dns.disabled true', 'network.proxy.type 1', 'app.update.enabled false',
+                 'network.proxy.http "127.0.0.1"', 'network.proxy.http_port 9',
+                 'network.proxy.ssl "127.0.0.1"', 'network.proxy.ssl_port 9',
+                 'toolkit.telemetry.enabled false', 'browser.shell.checkDefaultBrowser false')
+EXTENSION = "zeitfang@orvikwerk.de"
+# A bus every local user may use and own names on: the shell runs as root, its clients do not.
+BUS_CONFIG = """<busconfig><type>{}</type><listen>unix:tmpdir=/tmp</listen><auth>EXTERNAL</auth>
+<policy context="default"><allow user="*"/><allow own="*"/><allow send_destination="*"/>
+<allow receive_sender="*"/></policy></busconfig>"""
+
+
+class WaylandSession(Desktop):
+    """One compositor, started by `start_<name>`; `minimize(title)` is its own way to hide one.
+    Not Desktop's set-up: the compositor's XWayland stands in for Xvfb and openbox."""
+
+    def __init__(self, compositor):
+        self.tmp = tempfile.mkdtemp(prefix="zeitfang-wl-")
+        self.home, self.config = os.path.join(self.tmp, "home"), os.path.join(self.tmp, "config")
+        self.log = os.path.join(self.tmp, "clock.log")
+        self.user = os.path.join(self.tmp, "user")  # the compositor's runtime folder
+        for d in (self.home, self.config, self.user, os.path.join(self.tmp, "run")):
+            os.makedirs(d, mode=0o700)
+        os.chmod(self.tmp, 0o755)
+        os.chown(self.user, 65534, 65534)
+        self.procs = []
+        self.env = {k: v for k, v in os.environ.items()
+                    if not k.startswith(("DBUS_", "XDG_", "QT_", "WAYLAND", "DISPLAY"))}
+        self.env.update(HOME=self.home, XDG_CONFIG_HOME=self.config, LC_ALL="C.UTF-8",
+                        XDG_RUNTIME_DIR=os.path.join(self.tmp, "run"), TZ="Europe/Berlin")
+        self.user_env = {"HOME": self.user, "XDG_RUNTIME_DIR": self.user,
+                         "XDG_CONFIG_HOME": os.path.join(self.user, ".config")}
+        try:
+            self.env["DBUS_SESSION_BUS_ADDRESS"] = self.bus("session")
+            getattr(self, "start_" + compositor)()
+            self.env["WAYLAND_DISPLAY"] = self.socket
+        except BaseException:
+            self.close()
+            raise
+
+    def bus(self, kind):
+        config = self.write_user_file(kind + ".conf", BUS_CONFIG.format(kind))
+        proc = self.spawn(["dbus-daemon", "--config-file=" + config, "--nofork",
+                           "--print-address=1"], stdout=subprocess.PIPE, text=True)
+        return proc.stdout.readline().strip()
+
+    def write_user_file(self, name, text):
+        path = os.path.join(self.user, name)
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "w", encoding="utf-8") as f:
+            f.write(text)
+        os.chown(path, 65534, 65534)
+        return path
+
+    def as_user(self, args, background=False, **env):
+        env = {**self.user_env, **BROWSER_ENV, "WAYLAND_DISPLAY": self.socket, **env}
+        if background:
+            return self.spawn([*NOBODY, *args], env=env, cwd=self.user)
+        return subprocess.run([*NOBODY, "env", *(f"{k}={v}" for k, v in env.items()), *args],
+                              cwd=self.user, check=True, capture_output=True, timeout=30)
+
+    def stop(self, proc):
+        if proc.poll() is None:
+            os.killpg(proc.pid, signal.SIGTERM)
+            proc.wait(10)
+
+    # --- compositors -----------------------------------------------------------------------
+    def wait_display(self, what):
+        """Waits for `ready` to have run inside the compositor's X11 session."""
+        path = pathlib.Path(self.user, "display")
+        self.env["DISPLAY"] = wait_for(lambda: path.exists() and path.read_text().strip(), 60, what)
+
+    def ready(self):
+        return f"xhost +si:localuser:root >/dev/null; echo $DISPLAY > {self.user}/display"
+
+    def start_sway(self):
+        self.socket = os.path.join(self.user, "wayland-1")
+        config = self.write_user_file("sway.conf", textwrap.dedent(f"""\
+            output HEADLESS-1 resolution 1280x1024
+            xwayland force
+            exec sh -c '{self.ready()}'
+            """))
+        self.compositor = self.as_user(["sway", "-c", config], background=True,
+                                       WLR_BACKENDS="headless", WLR_LIBINPUT_NO_DEVICES="1",
+                                       WLR_RENDERER="pixman")
+        self.wait_display("sway")
+        self.sway_ipc = [f for f in os.listdir(self.user) if f.startswith("sway-ipc")][0]
+
+    def start_kwin(self):
+        # Debian gives kwin_wayland a file capability that a container may refuse to grant; a
+        # copy runs without it. As root, its socket is opened to the browsers' user.
+        kwin = shutil.copy("/usr/bin/kwin_wayland", self.tmp)
+        self.socket = os.path.join(self.user, "wayland-kwin")
+        # KWin starts one program without arguments: hand it a script.
+        ready = self.write_user_file("ready.sh", f"#!/bin/sh\n{self.ready()}\nexec sleep 86400\n")
+        os.chmod(ready, 0o755)
+        self.spawn([kwin, "--virtual", "--no-lockscreen", "--no-global-shortcuts",
+                    "--no-kactivities", "--xwayland", "--width", "1280", "--height", "1024",
+                    "--socket", "wayland-kwin", ready], env={"KWIN_COMPOSE": "Q", "XDG_RUNTIME_DIR": self.user})
+        self.wait_display("KWin")
+        os.chmod(self.socket, 0o777)
+
+    def minimize_kwin(self, title):
+        script = self.write_user_file("minimize.js", "workspace.clientList().forEach(function (c) "
+                                      f"{{ if (c.caption.indexOf({title!r}) === 0) c.minimized = true; }});")
+        send = ["dbus-send", "--session", "--print-reply", "--dest=org.kde.KWin"]
+        reply = self.run([*send, "/Scripting", "org.kde.kwin.Scripting.loadScript",
+                          "string:" + script, "string:zeitfang-test"])
+        self.run([*send, "/" + reply.split()[-1], "org.kde.kwin.Script.run"])
+
+    def minimize_sway(self, title):
+        # sway has no minimising; the scratchpad is its way to put a window out of sight.
+        self.as_user(["swaymsg", "-s", os.path.join(self.user, self.sway_ipc),
+                      f'[title="^{re.escape(title)}"] move scratchpad'])
+
+    def start_gnome(self):
+        # No logind to wait for: a stand-in system bus, and /run/systemd hidden in a mount
+        # namespace of its own. The extension is installed and switched on for this user.
+        ext = os.path.join(self.home, ".local/share/gnome-shell/extensions", EXTENSION)
+        shutil.copytree(os.path.join(BUILD_DIR, "packaging/gnome-shell/legacy"), ext)
+        os.makedirs(os.path.join(self.config, "glib-2.0/settings"))
+        with open(os.path.join(self.config, "glib-2.0/settings/keyfile"), "w") as f:
+            f.write(f"[org/gnome/shell]\nenabled-extensions=['{EXTENSION}']\n")
+        self.socket = os.path.join(self.user, "wayland-gnome")
+        shell = self.spawn(["unshare", "-m", "sh", "-c",
+                            "[ ! -d /run/systemd ] || mount -t tmpfs none /run/systemd; exec \"$@\"",
+                            "sh", "gnome-shell", "--headless", "--wayland", "--virtual-monitor",
+                            "1280x1024", "--wayland-display=wayland-gnome"],
+                           env={"DBUS_SYSTEM_BUS_ADDRESS": self.bus("system"),
+                                "XDG_RUNTIME_DIR": self.user, "GSETTINGS_BACKEND": "keyfile"})
+        self.gbus = Gio.DBusConnection.new_for_address_sync(
+            self.env["DBUS_SESSION_BUS_ADDRESS"], Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT |
+            Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
+        wait_for(lambda: shell.poll() is not None or self.shell_windows(), 60, "GNOME Shell")
+        # The start-up ends in the overview, where no window has the focus: leave it then.
+        wait_for(self.overview, 60, "the overview")
+        self.leave_overview()
+        xwayland = wait_for(lambda: [c for c in self.children(shell.pid) if "Xwayland" in c[0]],
+                            what="Xwayland")[0]
+        self.env.update(DISPLAY=xwayland[1], XAUTHORITY=xwayland[xwayland.index("-auth") + 1])
+        os.chmod(self.socket, 0o777)
+
+    @staticmethod
+    def children(pid):
+        for entry in pathlib.Path("/proc").glob("[0-9]*"):
+            try:
+                if (entry / "stat").read_text().rsplit(")", 1)[1].split()[1] == str(pid):
+                    yield (entry / "cmdline").read_text().split("\0")
+            except (OSError, IndexError):
+                pass
+
+    def call(self, dest, path, method, signature=None, args=None):
+        interface, name = method.rsplit(".", 1)
+        return self.gbus.call_sync(dest, path, interface, name, signature and GLib.Variant(
+            signature, args), None, 0, 5000, None).unpack()
+
+    def shell_windows(self):
+        """The extension's list, or "" while it does not answer."""
+        try:
+            return self.call("org.gnome.Shell", "/de/orvikwerk/Zeitfang/Windows",
+                             "de.orvikwerk.Zeitfang.Windows.List")[0]
+        except GLib.Error:
+            return ""
+
+    def overview(self, show=None):
+        args = ("org.gnome.Shell", "/org/gnome/Shell", "org.freedesktop.DBus.Properties.")
+        prop = ("org.gnome.Shell", "OverviewActive")
+        if show is not None:
+            self.call(*args[:2], args[2] + "Set", "(ssv)", (*prop, GLib.Variant("b", show)))
+        return self.call(*args[:2], args[2] + "Get", "(ss)", prop)[0]
+
+    def leave_overview(self):
+        wait_for(lambda: not self.overview(False), 30, "the overview to close")
+
+    def extension(self, on):
+        self.call("org.gnome.Shell", "/org/gnome/Shell",
+                  "org.gnome.Shell.Extensions." + ("EnableExtension" if on else "DisableExtension"),
+                  "(s)", (EXTENSION,))
+
+    def keys(self, *keysyms):
+        """Presses the keys in order and lets go in reverse, on mutter's remote-desktop keyboard."""
+        rd = "org.gnome.Mutter.RemoteDesktop"
+        session = self.call(rd, "/org/gnome/Mutter/RemoteDesktop", rd + ".CreateSession")[0]
+        self.call(rd, session, rd + ".Session.Start")
+        for keysym, down in [(k, True) for k in keysyms] + [(k, False) for k in keysyms[::-1]]:
+            self.call(rd, session, rd + ".Session.NotifyKeyboardKeysym", "(ub)", (keysym, down))
+        # Not stopped: that would drop the keys still queued. It ends with the shell.
+
+    def minimize_gnome(self, title):
+        # The shell lets no client minimise a window: Super+H on the focused one. The click on
+        # Zeitfang's button gave it the focus, so Alt+Tab first, to the browser.
+        self.leave_overview()
+        self.keys(0xffe9, 0xff09)
+        self.keys(0xffeb, 0x68)
+        wait_for(lambda: re.search(f"\x1fm[^\x1f]*\x1f[^\x1f]*\x1f{re.escape(title)}",
+                                   self.shell_windows()), what="the minimised window")
+
+    # --- browsers ----------------------------------------------------------------------------
+    def page(self, title):
+        return "file://" + self.write_user_file(
+            f"page{len(self.procs)}.html",
+            f"<!doctype html><meta charset='utf-8'><title>{html.escape(title)}</title>")
+
+    def browser(self, kind, title):
+        profile = os.path.join(self.user, f"{kind}-{len(self.procs)}")
+        if kind == "chromium":
+            return self.as_user([
+                "chromium", "--ozone-platform=wayland", "--no-sandbox", "--disable-gpu",
+                "--no-first-run", "--disable-background-networking", "--disable-component-update",
+                "--disable-sync", "--no-default-browser-check", "--password-store=basic",
+                f"--user-data-dir={profile}", self.page(title)], background=True)
+        self.write_user_file(os.path.join(profile, "user.js"), "".join(
+            'user_pref("{}", {});\n'.format(*p.split(" ", 1)) for p in FIREFOX_PREFS))
+        os.chown(profile, 65534, 65534)
+        return self.as_user(["firefox-esr", "--no-remote", "--profile", profile,
+                             self.page(title)], background=True)
+
+
+
+def take_over(desktop, wid, caption):
+    """Clicks "Artikel übernehmen" until the window caption starts with `caption`."""
+    def attempt():
+        desktop.run(["xdotool", "mousemove", "--window", str(wid), "170", "150", "click", "1"])
+        return (desktop.title(wid) or "").startswith(caption)
+    wait_for(attempt, 60, caption)
+
+
+def run_capture_scenario(test, compositor, upper_browser="chromium", while_minimised=None):
+    """Capture takes the auction; a newer auction window above it wins; a minimised auction
+    window is still taken; once its window is closed the no-item state follows. Returns the
+    session with Zeitfang's process and window, for checks of the compositor's own."""
+    session = WaylandSession(compositor)
+    test.addCleanup(session.close)
+    base = local_now()
+    lower = auction_title(base + timedelta(hours=5), "Untere Auktion mit langem Namen")
+    upper = auction_title(base + timedelta(hours=3), "Obere Auktion mit langem Namen")
+    proc, wid = session.zeitfang(base, stderr=subprocess.PIPE)
+    lower_browser = session.browser("chromium", lower)
+    take_over(session, wid, "Untere Auktion")
+    upper_proc = session.browser(upper_browser, upper)
+    take_over(session, wid, "Obere Auktion")
+    session.stop(upper_proc)
+    getattr(session, "minimize_" + compositor)(lower)
+    take_over(session, wid, "Untere Auktion")
+    if while_minimised:
+        while_minimised(session, wid)
+    session.stop(lower_browser)
+    take_over(session, wid, " Zeitfang ")
+    test.assertIsNone(proc.poll())
+    return session, proc, wid
+
+
+def stderr_of(session, proc):
+    session.stop(proc)
+    with proc.stderr:
+        return proc.stderr.read().decode()

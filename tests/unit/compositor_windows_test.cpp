@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include "platform/logic/compositor_windows.h"
+#include "platform/logic/utf.h"
+
+namespace {
+
+// Replies as the KWin script and the GNOME extension send them, with \x1e and \x1f written
+// as | and ~ for legibility.
+std::string reply(std::string text) {
+    for (char& c : text)
+        c = c == '|' ? '\x1e' : c == '~' ? '\x1f' : c;
+    return text;
+}
+
+std::vector<std::string> titles(const std::vector<DesktopWindow>& windows) {
+    std::vector<std::string> out;
+    for (const auto& w : windows)
+        out.push_back(encodeUtf8(w.title) + (w.style == (WS_VISIBLE | WS_BORDER) ? "" : " (-)"));
+    return out;
+}
+
+struct ReplyCase {
+    const char* name;
+    std::string reply;
+    std::vector<std::string> expected; // top first; "(-)" marks a window without the border bit
+};
+
+TEST(CompositorWindows, RepliesGiveTheWindowsTopFirstWithoutTheOwn) {
+    const ReplyCase cases[] = {
+        {"stacking order decides, not list order",
+         "zf1|10~1~n~chromium~Unten|11~7~n~firefox~Oben|12~3~n~kate~Mitte|",
+         {"Oben", "Mitte", "Unten"}},
+        {"own pid left out, minimised kept with both bits",
+         "zf1|42~9~n~zeitfang~ Zeitfang 1.4.17|10~2~mn~chromium~eBay (endet |",
+         {"eBay (endet "}},
+        {"panels and task-bar-skipped windows lose the border bit",
+         "zf1|1~3~~plasmashell~Leiste|2~2~ns~x~Versteckt|3~1~n~x~Normal|",
+         {"Leiste (-)", "Versteckt (-)", "Normal"}},
+        {"a split mark inside the title stays text",
+         "zf1|5~1~n~a~A~B|",
+         {"A\x1f"
+          "B"}},
+        {"equal orders keep the list order", "zf1|5~1~n~a~Erst|6~1~n~b~Dann|", {"Erst", "Dann"}},
+        {"no windows", "zf1|", {}},
+    };
+    for (const auto& c : cases) {
+        const auto parsed = parseWindowRecords(reply(c.reply));
+        ASSERT_TRUE(parsed.has_value()) << c.name;
+        EXPECT_EQ(titles(toDesktopWindows(*parsed, OwnWindows{42, {}})), c.expected) << c.name;
+    }
+}
+
+TEST(CompositorWindows, GarbageIsRefusedWhole) {
+    for (const char* bad :
+         {"", "zf2|1~1~n~a~b|", "1~1~n~a~b|", "zf1|1~1~n~a~b", "zf1|x~1~n~a~b|", "zf1|1~1~n~a|",
+          "zf1|-1~1~n~a~b|", "zf1|1~NaN~n~a~b|", "zf1|1~1~n~a~b|2~", "<html>"})
+        EXPECT_FALSE(parseWindowRecords(reply(bad)).has_value()) << bad;
+}
+
+TEST(CompositorWindows, OwnWindowByAppIdWhereNoPidIsGiven) {
+    std::vector<CompositorWindow> windows(3);
+    windows[0].appId = "zeitfang";
+    windows[1].appId = "chromium";
+    windows[1].title = U"Browser";
+    windows[2].appId = "Zeitfang";
+    const auto shown = toDesktopWindows(windows, OwnWindows{0, {"zeitfang", "Zeitfang"}});
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].title, U"Browser");
+    EXPECT_EQ(shown[0].handle & 0xE0000000u, 0x80000000u); // never an X window id
+}
+
+TEST(CompositorWindows, BackendFollowsTheSession) {
+    struct Case {
+        SessionFacts facts;
+        WindowBackend expected;
+    } const cases[] = {
+        {{false, "x11", "KDE", true, false, false}, WindowBackend::X11},
+        {{true, "wayland", "KDE", true, false, false}, WindowBackend::KWin},
+        {{true, "wayland", "GNOME", false, true, false}, WindowBackend::Gnome},
+        {{true, "wayland", "KDE", true, true, false}, WindowBackend::KWin},
+        {{true, "wayland", "GNOME", true, true, false}, WindowBackend::Gnome},
+        {{true, "wayland", "sway", false, false, true}, WindowBackend::Wlroots},
+        {{false, "wayland", "", false, false, true}, WindowBackend::Wlroots},
+        {{true, "wayland", "weston", false, false, false}, WindowBackend::X11},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(chooseBackend(c.facts), c.expected) << c.facts.currentDesktop;
+}
+
+} // namespace
