@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "countdown/signalling.h"
-#include "platform/linux/alsa_speaker.h"
+#include "platform/linux/modules/alsa_speaker.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

@@ -1,5 +1,6 @@
-// The reference for the start-up benchmark: the smallest Qt window of Zeitfang's size that
-// rewrites two labels on a 200 ms timer, as the countdown does in an auction's last hour.
+// The reference for the start-up benchmark: the smallest Qt window of Zeitfang's size whose two
+// labels show their text, sized to it, in the first picture, and are rewritten on a 200 ms
+// timer, as the countdown does in an auction's last hour.
 #include <QApplication>
 #include <QLabel>
 #include <QTimer>
@@ -12,15 +13,19 @@ int main(int argc, char** argv) {
     window.setWindowTitle(QStringLiteral("Zeitfang"));
     QLabel first(&window);
     QLabel second(&window);
-    first.setGeometry(10, 10, 260, 20);
-    second.setGeometry(10, 40, 260, 60);
+    first.move(10, 10);
+    second.move(10, 40);
     int tick = 0;
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] {
+    const auto rewrite = [&] {
         ++tick;
         first.setText(QStringLiteral("Artikel %1").arg(tick % 7));
         second.setText(QStringLiteral("%1 Min\n%2 Sek").arg(tick / 300).arg(tick / 5 % 60));
-    });
+        first.adjustSize();
+        second.adjustSize();
+    };
+    rewrite();
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, rewrite);
     timer.start(200);
     window.show();
     return app.exec();

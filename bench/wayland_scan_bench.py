@@ -22,7 +22,7 @@ Gtk.main()
 
 
 def scan(desktop, count):
-    probe = os.path.join(harness.BUILD_DIR, "bench", "window_list_bench")
+    probe = os.path.join(harness.BUILD_DIR, "window_list_bench")
     r = subprocess.run([probe, str(count)], env=desktop.env, timeout=300, capture_output=True,
                        text=True)
     backend = next((l.split("über ", 1)[1] for l in r.stderr.splitlines() if "über" in l), "?")

@@ -1,8 +1,7 @@
 #include "platform/linux/linux_platform.h"
 
-#include "platform/linux/alsa_speaker.h"
 #include "platform/linux/desktop_shell.h"
-#include "platform/linux/inet_transfer.h"
+#include "platform/linux/lazy_services.h"
 #include "platform/linux/local_clock.h"
 #include "platform/linux/qsettings_store.h"
 #include "platform/linux/qt_event_wait.h"
@@ -11,9 +10,9 @@
 
 LinuxPlatform::LinuxPlatform()
     : m_windows(makeDesktopWindowList()), m_clock(std::make_unique<LocalClock>()),
-      m_settings(std::make_unique<QSettingsStore>()), m_speaker(makeSpeaker()),
+      m_settings(std::make_unique<QSettingsStore>()), m_speaker(std::make_unique<LazySpeaker>()),
       m_attention(makeWindowAttention()), m_shell(std::make_unique<DesktopShell>()),
-      m_transfer(std::make_unique<InetTransfer>()), m_events(std::make_unique<QtEventWait>()),
+      m_transfer(std::make_unique<LazyTransfer>()), m_events(std::make_unique<QtEventWait>()),
       m_services(
           std::make_unique<Platform>(Platform{*m_windows, *m_clock, *m_settings, *m_speaker,
                                               *m_attention, *m_shell, *m_transfer, *m_events})) {}

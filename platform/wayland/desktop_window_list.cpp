@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <optional>
 
+#include "platform/linux/own_module.h"
+#include "platform/linux/x11_window_list.h"
 #include "platform/logic/compositor_windows.h"
 #include "platform/wayland/gnome_window_list.h"
 #include "platform/wayland/kwin_window_list.h"
-#include "platform/wayland/wlr_window_list.h"
-#include "platform/linux/x11_window_list.h"
 
 std::unique_ptr<WindowList> makeDesktopWindowList() {
     SessionFacts facts;
@@ -18,7 +18,7 @@ std::unique_ptr<WindowList> makeDesktopWindowList() {
     facts.currentDesktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP").toStdString();
     // The session bus is asked only on a Wayland session: an X11 start needs no connection.
     std::optional<QDBusConnection> bus;
-    std::unique_ptr<WlrWindowList> wlr;
+    std::unique_ptr<WindowList> wlr;
     if (facts.waylandDisplay || facts.sessionType == "wayland") {
         bus = QDBusConnection::sessionBus();
         if (bus->isConnected()) {
@@ -27,8 +27,10 @@ std::unique_ptr<WindowList> makeDesktopWindowList() {
                 bus->interface()->isServiceRegistered(QStringLiteral("org.gnome.Shell"));
         }
         if (facts.waylandDisplay && !facts.kwinOnBus && !facts.gnomeShellOnBus) {
-            wlr = std::make_unique<WlrWindowList>();
-            facts.wlrToplevelGlobal = wlr->available();
+            // libwayland-client is loaded only here, for the one kind of session that needs it.
+            OwnModule wayland("libzeitfang_wayland.so");
+            wlr = wayland.make<WindowList>("zeitfang_new_wlr_window_list");
+            facts.wlrToplevelGlobal = wlr != nullptr;
         }
     }
     const WindowBackend backend = chooseBackend(facts);

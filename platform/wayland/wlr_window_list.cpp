@@ -236,3 +236,8 @@ std::vector<DesktopWindow> WlrWindowList::topLevelWindows() {
     return toDesktopWindows(std::move(windows),
                             OwnWindows{0, {"zeitfang", "Zeitfang", "de.orvikwerk.zeitfang"}});
 }
+
+extern "C" WindowList* zeitfang_new_wlr_window_list() {
+    auto list = std::make_unique<WlrWindowList>();
+    return list->available() ? list.release() : nullptr;
+}

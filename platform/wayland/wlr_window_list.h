@@ -24,3 +24,6 @@ class WlrWindowList : public WindowList {
     void connect();
     std::unique_ptr<Session> session_;
 };
+
+// The Wayland module's factory: a list when the compositor offers the protocol, else null.
+extern "C" WindowList* zeitfang_new_wlr_window_list();

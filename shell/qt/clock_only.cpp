@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 
 #include "app/startup.h"
-#include "platform/linux/inet_transfer.h"
+#include "platform/linux/lazy_services.h"
 #include "platform/linux/local_clock.h"
 #include "platform/linux/qt_event_wait.h"
 
@@ -16,7 +16,7 @@ int RunClockOnlyOnQt(int argc, char** argv) {
     qInstallMessageHandler(silent);
     QCoreApplication app(argc, argv);
     LocalClock clock;
-    InetTransfer inet;
+    LazyTransfer inet;
     QtEventWait events;
     return RunClockOnly(inet, clock, events);
 }

@@ -1,4 +1,5 @@
-"""The Debian package, installed by dpkg into a throwaway root, starts from its menu entry."""
+"""The Debian package, installed by dpkg into a throwaway root, starts from its menu entry and
+sets the clock with its installed network module."""
 import configparser
 import os
 import shlex
@@ -6,8 +7,9 @@ import shutil
 import subprocess
 import tempfile
 import unittest
+from datetime import datetime
 
-from harness import BUILD_DIR, NO_SYS_TIME, Desktop, wait_for
+from harness import BUILD_DIR, NO_SYS_TIME, Desktop, clock_env, logged_sets, time_proxy, wait_for
 
 
 def run(*args):
@@ -41,6 +43,13 @@ class PackageTest(unittest.TestCase):
                 ["xdotool", "search", "--onlyvisible", "--pid", str(proc.pid)]).split(), 30, "window")
             self.assertIsNone(proc.poll())
             self.assertEqual(d.title(wid[0]), " Zeitfang 1.4.17")
+        # The network module is found where the package put it.
+        server = time_proxy(pause=0)
+        self.addCleanup(server.shutdown)
+        log = os.path.join(tmp, "clock.log")
+        env = {"http_proxy": server.url, **clock_env(log, datetime(2026, 3, 10, 9, 0, 0))}
+        r = subprocess.run([*NO_SYS_TIME, binary, "-time"], env=env, timeout=90)
+        self.assertEqual((r.returncode, len(logged_sets(log))), (0, 2))
 
 
 if __name__ == "__main__":

@@ -1,4 +1,4 @@
-#include "platform/linux/alsa_speaker.h"
+#include "platform/linux/modules/alsa_speaker.h"
 
 #include <alsa/asoundlib.h>
 
@@ -142,6 +142,6 @@ void AlsaSpeaker::giveUp(Clock::time_point now) {
     m_retryAfter = now + RetryPause;
 }
 
-std::unique_ptr<Speaker> makeSpeaker() {
-    return std::make_unique<AlsaSpeaker>();
+extern "C" Speaker* zeitfang_new_speaker() {
+    return new AlsaSpeaker;
 }

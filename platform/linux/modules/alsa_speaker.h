@@ -40,4 +40,5 @@ class AlsaSpeaker : public Speaker {
     QTimer m_idleClose;
 };
 
-std::unique_ptr<Speaker> makeSpeaker();
+// The sound module's factory.
+extern "C" Speaker* zeitfang_new_speaker();

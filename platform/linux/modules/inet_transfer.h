@@ -37,3 +37,6 @@ class InetTransfer : public QObject, public HttpTransfer {
     bool m_receiving = false;
     bool m_haveEnough = false;
 };
+
+// The network module's factory.
+extern "C" HttpTransfer* zeitfang_new_transfer();

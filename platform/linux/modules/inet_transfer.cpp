@@ -1,4 +1,4 @@
-#include "platform/linux/inet_transfer.h"
+#include "platform/linux/modules/inet_transfer.h"
 
 #include <QNetworkAccessManager>
 
@@ -93,4 +93,8 @@ std::string InetTransfer::GetChunk(int size) {
     const QByteArray piece = m_body.mid(m_read, size);
     m_read += piece.size();
     return piece.toStdString();
+}
+
+extern "C" HttpTransfer* zeitfang_new_transfer() {
+    return new InetTransfer;
 }
