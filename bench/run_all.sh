@@ -15,3 +15,6 @@ $py "$here/clock_bench.py" --runs 20
 echo
 echo "== Alarm: time the five tones (nominal 1020 ms) block on a real-time sink"
 bash "$here/alarm_tones_pulse.sh" "$build" 10
+echo
+echo "== Windows program under Wine: start to window shown vs a minimal Win32 window"
+$py "$here/windows_start.py" --build "$build"

@@ -38,3 +38,31 @@ class SelectedObject {
     HDC m_dc;
     HGDIOBJ m_old;
 };
+
+// A window's device context for one scope.
+class WindowDC {
+  public:
+    explicit WindowDC(HWND window) : m_window(window), m_dc(GetDC(window)) {}
+    ~WindowDC() { ReleaseDC(m_window, m_dc); }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    HDC get() const { return m_dc; }
+
+  private:
+    HWND m_window;
+    HDC m_dc;
+};
+
+// One WM_PAINT's drawing: BeginPaint to EndPaint.
+class PaintScope {
+  public:
+    explicit PaintScope(HWND window) : m_window(window) { BeginPaint(window, &m_paint); }
+    ~PaintScope() { EndPaint(m_window, &m_paint); }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+    HDC get() const { return m_paint.hdc; }
+
+  private:
+    HWND m_window;
+    PAINTSTRUCT m_paint{};
+};

@@ -14,9 +14,8 @@ UINT windowDpi(HWND window) {
     if (forWindow && window)
         if (const UINT dpi = forWindow(window))
             return dpi;
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
+    const WindowDC screen(nullptr);
+    const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSX);
     return dpi > 0 ? static_cast<UINT>(dpi) : 96;
 }
 

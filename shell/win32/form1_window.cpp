@@ -72,7 +72,7 @@ void registerClass(HINSTANCE instance) {
     wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
     wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
                                                GetSystemMetrics(SM_CXSMICON),
-                                               GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+                                               GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     wc.lpszClassName = WindowClass;
     RegisterClassExW(&wc);
 }
@@ -339,10 +339,8 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND window = m_window.get();
     switch (message) {
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(window, &ps);
-        paintBackground(dc);
-        EndPaint(window, &ps);
+        const PaintScope paint(window);
+        paintBackground(paint.get());
         return 0;
     }
     case WM_ERASEBKGND:

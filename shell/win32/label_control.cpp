@@ -104,15 +104,14 @@ void LabelControl::place(const RECT& r) {
 }
 
 void LabelControl::fitToText() {
-    HDC dc = GetDC(m_window.get());
     RECT text{0, 0, m_rect.right - m_rect.left, 0};
     {
-        SelectedObject font(dc, m_font.get());
+        const WindowDC dc(m_window.get());
+        SelectedObject font(dc.get(), m_font.get());
         // An empty caption still measures one line high, as a label's does.
-        DrawTextW(dc, m_shown.empty() ? L" " : m_shown.c_str(), -1, &text,
+        DrawTextW(dc.get(), m_shown.empty() ? L" " : m_shown.c_str(), -1, &text,
                   DT_CALCRECT | drawFlags(m_fit));
     }
-    ReleaseDC(m_window.get(), dc);
     RECT r = m_rect;
     if (m_fit != Fit::WrapToWidth) {
         const LONG width = m_shown.empty() ? 0 : text.right;
@@ -125,8 +124,8 @@ void LabelControl::fitToText() {
 }
 
 void LabelControl::paint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(m_window.get(), &ps);
+    const PaintScope paint(m_window.get());
+    HDC dc = paint.get();
     const int width = m_rect.right - m_rect.left;
     const int height = m_rect.bottom - m_rect.top;
     // Drawn off screen, so the countdown does not flicker each second.
@@ -144,7 +143,6 @@ void LabelControl::paint() {
         DrawTextW(buffer.get(), m_shown.c_str(), -1, &r, drawFlags(m_fit));
         BitBlt(dc, 0, 0, width, height, buffer.get(), 0, 0, SRCCOPY);
     }
-    EndPaint(m_window.get(), &ps);
 }
 
 LRESULT CALLBACK LabelControl::proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

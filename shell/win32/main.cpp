@@ -1,3 +1,4 @@
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,11 +21,11 @@ namespace {
 
 std::vector<std::string> arguments() {
     int count = 0;
-    wchar_t** words = CommandLineToArgvW(GetCommandLineW(), &count);
+    const std::unique_ptr<wchar_t*, decltype(&LocalFree)> words(
+        CommandLineToArgvW(GetCommandLineW(), &count), &LocalFree);
     std::vector<std::string> list;
     for (int i = 1; words && i < count; ++i)
-        list.push_back(narrow(words[i]));
-    LocalFree(words);
+        list.push_back(narrow(words.get()[i]));
     return list;
 }
 
