@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Cross-builds the Windows program on Debian 12 into dist/: zeitfang.exe, statically linked, and
-# the zip that carries it. Installs the cross compiler and the other tools when they are missing.
+# Cross-builds the Windows program on Debian 12 into dist/: zeitfang.exe, statically linked, the
+# zip that carries it and an installer with a Start-menu entry and an uninstaller. Installs the cross compiler and the other tools when they are missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-wanted=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 imagemagick zip)
+wanted=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 imagemagick zip nsis)
 missing=()
 for p in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
@@ -43,4 +43,7 @@ rm -f "dist/zeitfang-$version-windows.zip"
 cp LICENSE dist/LICENSE.txt
 (cd dist && zip -q -9 "zeitfang-$version-windows.zip" zeitfang.exe LICENSE.txt)
 rm dist/LICENSE.txt
-echo "dist/zeitfang.exe ($size bytes), dist/zeitfang-$version-windows.zip"
+makensis -V2 -DVERSION="$version" -DEXE="$PWD/dist/zeitfang.exe" \
+    -DOUT="$PWD/dist/zeitfang-$version-windows-setup.exe" packaging/windows/zeitfang.nsi
+echo "dist/zeitfang.exe ($size bytes), dist/zeitfang-$version-windows.zip," \
+    "dist/zeitfang-$version-windows-setup.exe"

@@ -7,9 +7,10 @@
 #include "platform/system_clock.h"
 #include "platform/window_attention.h"
 
-// A window id as the engine holds it: Windows keeps window handles within 32 bits.
+// A window id as the engine holds it: window handles keep to 32 bits, sign-extended in 64-bit
+// programs as LongToHandle does.
 inline HWND windowFromId(std::uint32_t id) {
-    return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(id));
+    return reinterpret_cast<HWND>(static_cast<std::intptr_t>(static_cast<std::int32_t>(id)));
 }
 
 class Win32Attention : public WindowAttention {
