@@ -86,7 +86,7 @@ void run(const std::shared_ptr<WinInetTransfer::Request>& request, HWND target,
             session, url.c_str(), headers.empty() ? nullptr : headers.c_str(),
             static_cast<DWORD>(-1),
             INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE |
-                INTERNET_FLAG_NO_UI | INTERNET_FLAG_NO_COOKIES | INTERNET_FLAG_NO_AUTO_REDIRECT,
+                INTERNET_FLAG_NO_UI | INTERNET_FLAG_NO_COOKIES,
             0));
         // InternetOpenUrl returns once the response's headers have arrived.
         if (page) {
