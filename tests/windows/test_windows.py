@@ -115,6 +115,7 @@ class WindowsTest(unittest.TestCase):
                 self.assertEqual(self.text("#32770", CAPTION, "Zeitfang").group(), "Zeitfang")
                 self.assertIn(answer, [c[3] for c in self.controls("#32770").values()])
                 self.d.run(["xdotool", "key", "Return"])
+                wait_for(lambda: self.wine(HELPER, "#32770").returncode, 20, "the message to close")
                 self.click("ZeitfangOptions", MSGONSYNC)
         wait_for(lambda: self.wine(HELPER, "ZeitfangOptions").returncode, 20, "the options to close")
         ticked = str(1 - shown[MSGONSYNC][1])
