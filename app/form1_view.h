@@ -22,9 +22,12 @@ enum class Control {
 
 // red + 256 × (green + 256 × blue)
 using Colour = std::uint32_t;
+// <windows.h> has it as a macro giving the same value.
+#ifndef RGB
 constexpr Colour RGB(int red, int green, int blue) {
     return static_cast<Colour>(red + 256 * (green + 256 * blue));
 }
+#endif
 
 // Positions and sizes in twips (1/1440 inch).
 struct TwipsRect {

@@ -18,3 +18,6 @@ bash "$here/alarm_tones_pulse.sh" "$build" 10
 echo
 echo "== Window list with 50 windows: one scan on sway, KWin and GNOME Shell beside X11 (target <= 50 ms)"
 $py "$here/wayland_scan_bench.py" 50
+echo
+echo "== Windows program under Wine: start to window shown vs a minimal Win32 window"
+$py "$here/windows_start.py" --build "$build"

@@ -5,8 +5,11 @@
 #include <vector>
 
 // The two style bits the scan tests, as the window list reports them.
+// <windows.h> has them as macros of the same values.
+#ifndef WS_VISIBLE
 inline constexpr std::uint32_t WS_VISIBLE = 0x10000000;
 inline constexpr std::uint32_t WS_BORDER = 0x00800000;
+#endif
 
 struct DesktopWindow {
     std::uint32_t handle = 0; // the X window id of the client window

@@ -1,0 +1,20 @@
+#include "platform/windows/message_event_wait.h"
+
+#include <windows.h>
+
+bool MessageEventWait::serveOnce() {
+    if (m_ending)
+        return false;
+    MSG msg;
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+        m_ending = true;
+        // The main loop that follows the wait must see the end too.
+        if (got == 0)
+            PostQuitMessage(static_cast<int>(msg.wParam));
+        return false;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+    return true;
+}

@@ -1,0 +1,49 @@
+#include "platform/windows/win32_services.h"
+
+#include <shellapi.h>
+
+#include "platform/windows/wide_text.h"
+
+void Win32Attention::FlashWindow(std::uint32_t window) {
+    if (window)
+        ::FlashWindow(windowFromId(window), TRUE);
+}
+
+void Win32Speaker::Beep(int frequencyHz, int durationMs) {
+    if (durationMs > 0)
+        ::Beep(static_cast<DWORD>(frequencyHz), static_cast<DWORD>(durationMs));
+}
+
+void Win32Shell::open(const std::string& url) {
+    ShellExecuteW(m_owner, L"open", widen(url).c_str(), nullptr, nullptr, SW_HIDE);
+}
+
+DateTime Win32Clock::now() {
+    SYSTEMTIME t;
+    GetLocalTime(&t);
+    return fromCivil({t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond});
+}
+
+void Win32Clock::setTimeOfDay(std::int64_t secondsOfDay) {
+    if (secondsOfDay < 0 || secondsOfDay >= SecondsPerDay)
+        return;
+    SYSTEMTIME t;
+    GetLocalTime(&t);
+    t.wHour = static_cast<WORD>(secondsOfDay / 3600);
+    t.wMinute = static_cast<WORD>(secondsOfDay / 60 % 60);
+    t.wSecond = static_cast<WORD>(secondsOfDay % 60);
+    t.wMilliseconds = 0;
+    SetLocalTime(&t);
+}
+
+void Win32Clock::setDate(int year, int month, int day) {
+    // The years SYSTEMTIME can hold.
+    if (!isValidCivil({year, month, day, 0, 0, 0}) || year < 1601 || year > 30827)
+        return;
+    SYSTEMTIME t;
+    GetLocalTime(&t);
+    t.wYear = static_cast<WORD>(year);
+    t.wMonth = static_cast<WORD>(month);
+    t.wDay = static_cast<WORD>(day);
+    SetLocalTime(&t);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/shell.h"
+#include "platform/speaker.h"
+#include "platform/system_clock.h"
+#include "platform/window_attention.h"
+
+// A window id as the engine holds it: window handles keep to 32 bits, sign-extended in 64-bit
+// programs as LongToHandle does.
+inline HWND windowFromId(std::uint32_t id) {
+    return reinterpret_cast<HWND>(static_cast<std::intptr_t>(static_cast<std::int32_t>(id)));
+}
+
+class Win32Attention : public WindowAttention {
+  public:
+    void FlashWindow(std::uint32_t window) override;
+};
+
+// The PC's tone; Beep returns when the tone has ended.
+class Win32Speaker : public Speaker {
+  public:
+    void Beep(int frequencyHz, int durationMs) override;
+};
+
+class Win32Shell : public Shell {
+  public:
+    void setOwner(HWND owner) { m_owner = owner; }
+    void open(const std::string& url) override;
+
+  private:
+    HWND m_owner = nullptr;
+};
+
+// Setting the clock needs an elevated administrator; without one Windows refuses, and the
+// refusal is ignored.
+class Win32Clock : public SystemClock {
+  public:
+    DateTime now() override;
+    void setTimeOfDay(std::int64_t secondsOfDay) override;
+    void setDate(int year, int month, int day) override;
+};

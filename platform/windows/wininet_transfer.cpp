@@ -1,0 +1,175 @@
+#include "platform/windows/wininet_transfer.h"
+
+#include <wininet.h>
+
+#include <mutex>
+
+#include "platform/windows/wide_text.h"
+
+namespace release {
+inline void internet(HINTERNET h) {
+    InternetCloseHandle(h);
+}
+} // namespace release
+using UniqueInternet = UniqueHandle<HINTERNET, release::internet>;
+
+namespace {
+constexpr UINT StateMessage = WM_APP + 1;
+constexpr DWORD TimeoutMs = 60000;
+constexpr std::size_t KeptBodyBytes = 8192;
+const wchar_t* const WindowClass = L"ZeitfangInet";
+
+// WinINet sends its own User-Agent line beside a given one: the one given becomes the agent.
+std::pair<std::wstring, std::wstring> agentAndOtherHeaders(const std::string& headers) {
+    std::wstring agent;
+    std::wstring others;
+    std::size_t start = 0;
+    while (start < headers.size()) {
+        std::size_t end = headers.find("\r\n", start);
+        if (end == std::string::npos)
+            end = headers.size();
+        const std::string line = headers.substr(start, end - start);
+        constexpr std::string_view Prefix = "user-agent:";
+        std::string lower = line.substr(0, Prefix.size());
+        for (char& c : lower)
+            c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        if (lower == Prefix) {
+            const std::size_t value = line.find_first_not_of(' ', Prefix.size());
+            agent = widen(value == std::string::npos ? std::string() : line.substr(value));
+        } else if (!line.empty())
+            others += widen(line) + L"\r\n";
+        start = end + 2;
+    }
+    return {agent, others};
+}
+} // namespace
+
+struct WinInetTransfer::Request {
+    std::mutex mutex;
+    UniqueInternet session; // closed from the main thread to cut a request short
+    std::string body;
+};
+
+namespace {
+void readBody(HINTERNET page, std::string& body) {
+    DWORD status = 0;
+    DWORD size = sizeof(status);
+    HttpQueryInfoW(page, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr);
+    // An error page gives no text to read.
+    if (status >= 400)
+        return;
+    std::string kept(KeptBodyBytes, '\0');
+    std::size_t have = 0;
+    DWORD read = 0;
+    while (have < kept.size()) {
+        if (!InternetReadFile(page, kept.data() + have, static_cast<DWORD>(kept.size() - have),
+                              &read))
+            return; // a broken transfer gives no text either
+        if (read == 0)
+            break;
+        have += read;
+    }
+    kept.resize(have);
+    body = std::move(kept);
+}
+
+void run(const std::shared_ptr<WinInetTransfer::Request>& request, HWND target,
+         const std::wstring& url, const std::wstring& headers) {
+    HINTERNET session;
+    {
+        std::lock_guard lock(request->mutex);
+        session = request->session.get();
+    }
+    std::string body;
+    if (session) {
+        const UniqueInternet page(InternetOpenUrlW(
+            session, url.c_str(), headers.empty() ? nullptr : headers.c_str(),
+            static_cast<DWORD>(-1),
+            INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE |
+                INTERNET_FLAG_NO_UI | INTERNET_FLAG_NO_COOKIES,
+            0));
+        // InternetOpenUrl returns once the response's headers have arrived.
+        if (page) {
+            PostMessageW(target, StateMessage, HttpTransfer::icReceivingResponse, 0);
+            readBody(page.get(), body);
+        }
+    }
+    {
+        std::lock_guard lock(request->mutex);
+        request->body = std::move(body);
+    }
+    PostMessageW(target, StateMessage, HttpTransfer::icResponseCompleted, 0);
+}
+} // namespace
+
+WinInetTransfer::WinInetTransfer() {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = receive;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = WindowClass;
+    RegisterClassExW(&wc);
+    m_window.reset(CreateWindowExW(0, WindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                   wc.hInstance, nullptr));
+    SetWindowLongPtrW(m_window.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+WinInetTransfer::~WinInetTransfer() {
+    if (m_request) {
+        // Closing the session makes the worker's blocking calls return at once.
+        std::lock_guard lock(m_request->mutex);
+        m_request->session.reset();
+    }
+    if (m_worker.joinable())
+        m_worker.join();
+}
+
+bool WinInetTransfer::Execute(const std::string& url, const std::string& requestHeaders) {
+    if (m_request || !m_window)
+        return false;
+    if (m_worker.joinable())
+        m_worker.join();
+    const auto [agent, headers] = agentAndOtherHeaders(requestHeaders);
+    auto request = std::make_shared<Request>();
+    request->session.reset(
+        InternetOpenW(agent.c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
+    for (const DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT,
+                               INTERNET_OPTION_RECEIVE_TIMEOUT}) {
+        DWORD timeout = TimeoutMs;
+        InternetSetOptionW(request->session.get(), option, &timeout, sizeof(timeout));
+    }
+    m_body.clear();
+    m_read = 0;
+    m_request = request;
+    m_worker = std::thread(run, request, m_window.get(), widen(url), headers);
+    return true;
+}
+
+void WinInetTransfer::finish() {
+    if (m_worker.joinable())
+        m_worker.join();
+    {
+        std::lock_guard lock(m_request->mutex);
+        m_body = std::move(m_request->body);
+    }
+    m_request.reset();
+}
+
+LRESULT CALLBACK WinInetTransfer::receive(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<WinInetTransfer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message != StateMessage || !self || !self->m_request)
+        return DefWindowProcW(window, message, wParam, lParam);
+    const auto state = static_cast<std::int16_t>(wParam);
+    if (state == icResponseCompleted)
+        self->finish();
+    self->reportState(state);
+    return 0;
+}
+
+std::string WinInetTransfer::GetChunk(int size) {
+    if (m_request || size <= 0 || m_read >= m_body.size())
+        return {};
+    const std::string piece = m_body.substr(m_read, static_cast<std::size_t>(size));
+    m_read += piece.size();
+    return piece;
+}

@@ -1,0 +1,40 @@
+#include "shell/win32/dpi.h"
+
+#include <cmath>
+
+namespace {
+template <typename Function> Function user32(const char* name) {
+    return reinterpret_cast<Function>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
+} // namespace
+
+UINT windowDpi(HWND window) {
+    static const auto forWindow = user32<UINT(WINAPI*)(HWND)>("GetDpiForWindow");
+    if (forWindow && window)
+        if (const UINT dpi = forWindow(window))
+            return dpi;
+    const WindowDC screen(nullptr);
+    const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSX);
+    return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
+
+SIZE frameSize(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, UINT dpi) {
+    static const auto forDpi =
+        user32<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)>("AdjustWindowRectExForDpi");
+    RECT r{0, 0, clientWidth, clientHeight};
+    if (!forDpi || !forDpi(&r, style, FALSE, exStyle, dpi))
+        AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+UniqueFont createFont(const wchar_t* family, double points, bool underline, UINT dpi) {
+    const int height = -static_cast<int>(std::lround(points * dpi / 72.0));
+    return UniqueFont(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, underline, FALSE,
+                                  DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, family));
+}
+
+int Twips::toPixels(double twips) const {
+    return static_cast<int>(std::lround(twips / perPixel()));
+}

@@ -1,0 +1,68 @@
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/startup.h"
+#include "shell/win32/form1_window.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+#include <shellapi.h>
+
+#include "platform/windows/message_event_wait.h"
+#include "platform/windows/wide_text.h"
+#include "platform/windows/win32_services.h"
+#include "platform/windows/windows_platform.h"
+#include "platform/windows/wininet_transfer.h"
+
+namespace {
+
+std::vector<std::string> arguments() {
+    int count = 0;
+    const std::unique_ptr<wchar_t*, decltype(&LocalFree)> words(
+        CommandLineToArgvW(GetCommandLineW(), &count), &LocalFree);
+    std::vector<std::string> list;
+    for (int i = 1; words && i < count; ++i)
+        list.push_back(narrow(words.get()[i]));
+    return list;
+}
+
+int runWindow() {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    WindowsPlatform platform;
+    SharedState shared;
+    Form1Window window(platform.services(), shared);
+    platform.shell().setOwner(window.window());
+    StartMainWindow(window.form1);
+    // Closed while the start-up synchronisation waited: the placement is saved, nothing is
+    // left to do.
+    if (window.form1.closed())
+        return 0;
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return 0;
+}
+
+int runClockOnly() {
+    Win32Clock clock;
+    WinInetTransfer inet;
+    MessageEventWait events;
+    return RunClockOnly(inet, clock, events);
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // The shell's "open" may use COM components, which want an apartment.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    const int status = IsClockOnly(arguments()) ? runClockOnly() : runWindow();
+    if (SUCCEEDED(com))
+        CoUninitialize();
+    return status;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "options/frm_options.h"
+
+#include <windows.h>
+
+#include "platform/windows/win_handles.h"
+
+class Form1Window;
+
+// The options dialog on Win32, created for each opening and shown modally over the main
+// window, whose timer keeps ticking meanwhile. Its buttons call the engine's handlers.
+class OptionsWindow : public OptionsView {
+  public:
+    OptionsWindow(Form1Window& owner, frmOptions& handlers);
+    OptionsWindow(const OptionsWindow&) = delete;
+    OptionsWindow& operator=(const OptionsWindow&) = delete;
+    // Returns when the dialog has been closed.
+    void run();
+
+    void setValue(OptionsCheck box, CheckState state) override;
+    CheckState value(OptionsCheck box) const override;
+    void setWarnTonSekText(const std::string& text) override;
+    std::string warnTonSekText() const override;
+    CursorPosition cursorPosition() const override;
+    double twipsPerPixelX() const override;
+    double twipsPerPixelY() const override;
+    void moveDialog(double left, double top) override;
+    void messageBox(const std::string& text, MessageIcon icon) override;
+    void unload() override { m_open = false; }
+
+  private:
+    static LRESULT CALLBACK proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void addControls();
+    void drawButton(const DRAWITEMSTRUCT& item);
+    HWND control(int id) const { return GetDlgItem(m_window.get(), id); }
+
+    Form1Window& m_owner;
+    frmOptions& m_handlers;
+    UniqueBrush m_back;
+    UniqueBrush m_face;
+    bool m_open = true;
+    UniqueWindow m_window;
+};

@@ -1,0 +1,144 @@
+"""The Windows program under Wine on a private desktop; a Wine window stands in as the browser."""
+import os
+import re
+import subprocess
+import sys
+import unittest
+from datetime import timedelta
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+from harness import NO_SYS_TIME, TIME_PAGE, Desktop, auction_title, local_now, time_proxy, wait_for
+
+EXE, HELPER = os.environ["ZEITFANG_EXE"], os.environ["ZEITFANG_WINDOWS_HELPER"]
+KEY = r"HKCU\Software\VB and VBA Program Settings\Orvikwerk\Kairola"
+CAPTION, LABEL1, LABELZEIT, GO_ITEM, GET_ARTIKEL, OPTIONEN = 0, 4, 6, 8, 10, 11
+OK, CANCEL, MSGONSYNC, SECONDS = 1, 2, 101, 104
+
+
+class WindowsTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.d = Desktop()
+        cls.wine_env = {"WINEPREFIX": os.path.join(cls.d.tmp, "wine"), "WINEDEBUG": "-all",
+                        "WINEDLLOVERRIDES": "mscoree,mshtml=", "TZ": "Europe/Berlin"}
+        os.makedirs(cls.wine_env["WINEPREFIX"])
+        # The server and Wine's own services outlive each command; started here without the
+        # commands' pipes, they do not hold those open.
+        cls.d.spawn([*NO_SYS_TIME, "wineserver", "-f", "-p"], env=cls.wine_env)
+        subprocess.run([*NO_SYS_TIME, "wine", "wineboot", "-i"], env={**cls.d.env, **cls.wine_env},
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
+
+    @classmethod
+    def tearDownClass(cls):
+        subprocess.run([*NO_SYS_TIME, "wineserver", "-k"], env={**cls.d.env, **cls.wine_env})
+        cls.d.close()
+
+    @classmethod
+    def wine(cls, *args, env=None):
+        return subprocess.run([*NO_SYS_TIME, "wine", *args], env={**cls.d.env, **cls.wine_env,
+                              **(env or {})}, capture_output=True, timeout=120)
+
+    def start(self, *args):
+        return self.d.spawn([*NO_SYS_TIME, "wine", *args], env=self.wine_env)
+
+    def controls(self, window_class):
+        lines = self.wine(HELPER, window_class).stdout.decode().splitlines()
+        return {int(i): (rect, int(check), shown, text) for i, _, rect, check, shown, text in
+                (line.split("\t") for line in lines)}
+
+    def text(self, window_class, control, pattern):
+        return wait_for(lambda: re.fullmatch(pattern, self.controls(window_class).get(
+            control, (0, 0, 0, ""))[3]), 20, f"{pattern} in {window_class}")
+
+    def click(self, window_class, control):
+        left, top, right, bottom = map(int, self.controls(window_class)[control][0].split(","))
+        self.d.run(["xdotool", "mousemove", str((left + right) // 2), str((top + bottom) // 2),
+                    "click", "1"])
+
+    def settings(self):
+        return dict(re.findall(r"^\s+(\w+)\s+REG_SZ\s+(.*?)\s*$",
+                               self.wine("reg", "query", KEY).stdout.decode(), re.M))
+
+    def browser(self, title, unique):
+        self.start(HELPER, "--window", title)
+        wait_for(lambda: self.d.run(["xdotool", "search", "--name", unique]), 20, unique)
+
+    def zeitfang(self):
+        self.start(EXE)
+        wait_for(lambda: self.controls("ZeitfangForm1"), 30, "Zeitfang")
+        self.addCleanup(self.wine, HELPER, "--close", "ZeitfangForm1")
+
+    def test_takes_over_the_upper_auction_and_counts_down(self):
+        recorder = os.path.join(self.d.tmp, "browser.sh")
+        with open(recorder, "w") as f:
+            f.write(f"#!/bin/sh\necho \"$1\" > {recorder}.url\n")
+        os.chmod(recorder, 0o755)
+        self.wine("reg", "add", r"HKCU\Software\Wine\WineBrowser", "/v", "Browsers", "/d",
+                  recorder, "/f")
+        self.wine("reg", "add", KEY, "/v", "Width", "/d", "breit", "/f")  # no number: ignored
+        self.browser(auction_title(local_now() + timedelta(hours=2), "Untere"), "Untere")
+        self.zeitfang()
+        self.text("ZeitfangForm1", CAPTION, "Untere Zeitfang")
+        now = local_now()
+        long = "Ä" * 30000
+        for offset, item, label, caption in [
+                (timedelta(days=3, hours=2, minutes=30), "Tage", r"3 Tage\\r\\n2 Stunden",
+                 "Tage Zeitfang"),
+                (timedelta(hours=5, minutes=30, seconds=30), long, r"5 Stunden\\r\\n30 Minuten",
+                 long[:38] + " Zeitfang"),
+                (timedelta(minutes=30, seconds=30), "Minuten", r"(29|30) Minuten\\r\\n\d+ Sekunden",
+                 "Minuten Zeitfang"),
+                (timedelta(seconds=50), "Letzte", r"\d\d?", r" >>\d\d?<<"),
+                (timedelta(hours=-1), "Vorbei", r"Auktion\\r\\nbeendet", "Vorbei")]:
+            with self.subTest(item[:8]):
+                self.browser(auction_title(now + offset, item), item[:9])
+                self.click("ZeitfangForm1", GET_ARTIKEL)
+                self.text("ZeitfangForm1", LABELZEIT, label)
+                self.text("ZeitfangForm1", CAPTION, caption)
+                self.text("ZeitfangForm1", LABEL1, r"endet am \d\d\.\d\d\.20\d\d \d\d:\d\d:\d\d")
+        self.click("ZeitfangForm1", GO_ITEM)
+        wait_for(lambda: os.path.exists(recorder + ".url"), 20, "the browser's address")
+        with open(recorder + ".url") as f:
+            self.assertEqual(f.read(), "http://cgi.ebay.de/ws/eBayISAPI.dll?ViewItem&item=1234567890\n")
+
+    def test_options_reject_abc_and_save_to_the_registry(self):
+        self.zeitfang()
+        self.click("ZeitfangForm1", OPTIONEN)
+        shown = wait_for(lambda: self.controls("ZeitfangOptions"), 20, "the options")
+        self.assertEqual(shown[CAPTION][3], " Zeitfang Optionen")
+        for typed, answer in [("abc", "Es sind nur Zahlen grösser 0 zulässig!"), ("7", None)]:
+            self.click("ZeitfangOptions", SECONDS)
+            self.d.run(["xdotool", "key", "End", *["BackSpace"] * 5])
+            self.d.run(["xdotool", "type", typed])
+            self.d.run(["xdotool", "key", "Return"])
+            if answer:
+                self.assertEqual(self.text("#32770", CAPTION, "Zeitfang").group(), "Zeitfang")
+                self.assertIn(answer, [c[3] for c in self.controls("#32770").values()])
+                self.d.run(["xdotool", "key", "Return"])
+                wait_for(lambda: self.wine(HELPER, "#32770").returncode, 20, "the message to close")
+                self.click("ZeitfangOptions", MSGONSYNC)
+        wait_for(lambda: self.wine(HELPER, "ZeitfangOptions").returncode, 20, "the options to close")
+        ticked = str(1 - shown[MSGONSYNC][1])
+        self.assertEqual({k: v for k, v in self.settings().items() if k in ("msgonsync", "warntonsek")},
+                         {"msgonsync": ticked, "warntonsek": "7"})
+        self.click("ZeitfangForm1", OPTIONEN)
+        self.text("ZeitfangOptions", SECONDS, "7")
+        self.assertEqual(self.controls("ZeitfangOptions")[MSGONSYNC][1], int(ticked))
+        self.d.run(["xdotool", "key", "Escape"])
+        wait_for(lambda: self.wine(HELPER, "ZeitfangOptions").returncode, 20, "Esc to close")
+
+    def test_time_mode_answers_with_its_exit_status(self):
+        for page, status in [(TIME_PAGE, 0), (os.urandom(10 ** 7), 1)]:
+            server = time_proxy(0.2, page)
+            self.addCleanup(server.shutdown)
+            with self.subTest(status=status):
+                self.assertEqual(self.wine(EXE, "-time", env={"http_proxy": server.url}).returncode,
+                                 status)
+                [(line, agent)] = server.requests  # WinINet names the port
+                self.assertRegex(line, r"^GET http://cgi1\.ebay\.de(:80)?/aw-cgi/eBayISAPI\.dll"
+                                       r"\?TimeShow HTTP/1\.1$")
+                self.assertEqual(agent, "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)")
+
+
+if __name__ == "__main__":
+    unittest.main()
