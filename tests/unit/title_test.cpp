@@ -6,10 +6,6 @@
 
 namespace {
 
-std::u32string u(const char* s) {
-    return decodeUtf8(s);
-}
-
 TEST(TitleTakeOver, CutsNumberTitleAndEnd) {
     struct Case {
         const char *title, *itemNumber, *itemTitle, *end; // end "": unreadable
@@ -40,7 +36,7 @@ TEST(TitleTakeOver, CutsNumberTitleAndEnd) {
         {"eBay Angebot 1234567890 (endet 31.02.04 10:00:00 MEZ) - Tasse", "1234567890", "asse",
          ""}};
     for (const Case& c : cases) {
-        const TitleTakeOver t = takeOverTitle(u(c.title));
+        const TitleTakeOver t = takeOverTitle(decodeUtf8(c.title));
         EXPECT_EQ(encodeUtf8(t.itemNumber), c.itemNumber) << c.title;
         EXPECT_EQ(encodeUtf8(t.itemTitle), c.itemTitle) << c.title;
         EXPECT_EQ(t.end ? formatGeneralDateTime(*t.end) : "", c.end) << c.title;
@@ -80,7 +76,7 @@ TEST(WindowScan, TakesTheUppermostVisibleBorderedAuction) {
         std::vector<DesktopWindow> windows;
         for (const auto& [style, title] : cases[n].windows)
             windows.push_back(
-                {static_cast<std::uint32_t>(windows.size()), style, u(title.c_str())});
+                {static_cast<std::uint32_t>(windows.size()), style, decodeUtf8(title)});
         const ScanResult r = scanWindows(windows, Own, VB);
         EXPECT_EQ(r.instanceCount, cases[n].instances) << n;
         ASSERT_EQ(r.accepted.has_value(), cases[n].accepted != nullptr) << n;
