@@ -87,7 +87,9 @@ def time_proxy(pause=2.0, page=TIME_PAGE):
 
 
 class Desktop:
-    def __init__(self, window_manager=True):
+    """Xvfb with openbox or with no window manager; a subclass's `start` sets up another."""
+
+    def __init__(self, *args):
         self.tmp = tempfile.mkdtemp(prefix="zeitfang-e2e-")
         self.home, self.config = os.path.join(self.tmp, "home"), os.path.join(self.tmp, "config")
         self.log = os.path.join(self.tmp, "clock.log")
@@ -99,24 +101,27 @@ class Desktop:
         self.env.update(HOME=self.home, XDG_CONFIG_HOME=self.config, LC_ALL="C.UTF-8", TZ=TZ,
                         XDG_RUNTIME_DIR=os.path.join(self.tmp, "run"))
         try:
-            read_fd, write_fd = os.pipe()
-            self.spawn(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24",
-                        "-nolisten", "tcp"], pass_fds=(write_fd,))
-            os.close(write_fd)
-            with os.fdopen(read_fd) as f:
-                self.env["DISPLAY"] = ":" + f.readline().strip()
-            bus = self.spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
-                             stdout=subprocess.PIPE, text=True)
-            self.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
-            for _ in range(3 if window_manager else 0):  # openbox may end on a new display
-                wm = self.spawn(["openbox", "--sm-disable"])
-                if wait_for(lambda: "ended" if wm.poll() is not None else "window id" in self.run(
-                        ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"]), 60, "openbox") is True:
-                    break
-            self.x = display.Display(self.env["DISPLAY"])
+            self.start(*args)
         except BaseException:
             self.close()
             raise
+
+    def start(self, window_manager=True):
+        read_fd, write_fd = os.pipe()
+        self.spawn(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24",
+                    "-nolisten", "tcp"], pass_fds=(write_fd,))
+        os.close(write_fd)
+        with os.fdopen(read_fd) as f:
+            self.env["DISPLAY"] = ":" + f.readline().strip()
+        bus = self.spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                         stdout=subprocess.PIPE, text=True)
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
+        for _ in range(3 if window_manager else 0):  # openbox may end on a new display
+            wm = self.spawn(["openbox", "--sm-disable"])
+            if wait_for(lambda: "ended" if wm.poll() is not None else "window id" in self.run(
+                    ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"]), 60, "openbox") is True:
+                break
+        self.x = display.Display(self.env["DISPLAY"])
 
     def spawn(self, args, env=None, **kw):
         kw.setdefault("stdout", subprocess.DEVNULL)

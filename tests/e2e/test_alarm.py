@@ -51,7 +51,3 @@ class AlarmTest(unittest.TestCase):
             for (hz, ms), (want_hz, want_ms) in zip(found, ALARM):
                 self.assertAlmostEqual(hz, want_hz, delta=5, msg=found)
                 self.assertAlmostEqual(ms, want_ms, delta=6, msg=found)
-
-
-if __name__ == "__main__":
-    unittest.main()

@@ -14,7 +14,3 @@ class CaptureTest(unittest.TestCase):
             d.window(auction_title(now + timedelta(hours=1), "Versteckte Auktion mit Namen"), False)
             _, wid = d.zeitfang(now)
             self.assertEqual(d.title(wid), "Obere Auktion mit langem Namen - Chrom Zeitfang")
-
-
-if __name__ == "__main__":
-    unittest.main()

@@ -37,7 +37,3 @@ class ClockOnlyTest(unittest.TestCase):
             s.bind(("127.0.0.1", 0))
             refused = f"http://127.0.0.1:{s.getsockname()[1]}"
         self.assertEqual(self.run_mode(refused, os.path.join(home, "refused.log"))[:3], (1, b"", []))
-
-
-if __name__ == "__main__":
-    unittest.main()

@@ -50,7 +50,3 @@ class PackageTest(unittest.TestCase):
         env = {"http_proxy": server.url, **clock_env(log, datetime(2026, 3, 10, 9, 0, 0))}
         r = subprocess.run([*NO_SYS_TIME, binary, "-time"], env=env, timeout=90)
         self.assertEqual((r.returncode, len(logged_sets(log))), (0, 2))
-
-
-if __name__ == "__main__":
-    unittest.main()

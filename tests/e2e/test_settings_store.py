@@ -28,7 +28,3 @@ class SettingsStoreTest(unittest.TestCase):
                 store.read(os.path.join(d.config, "Orvikwerk.conf"))
                 self.assertEqual(set(store["Kairola"]), KEYS, attempt)
                 self.assertEqual({len(set(v)) for v in store["Kairola"].values()}, {1}, attempt)
-
-
-if __name__ == "__main__":
-    unittest.main()

@@ -20,7 +20,3 @@ class GnomeCaptureTest(unittest.TestCase):
         self.assertIn("Fensterliste über GNOME Shell", stderr)
         self.assertEqual(stderr.count(ENABLE), 1)
         self.assertIn("ab- und wieder anmelden", stderr)
-
-
-if __name__ == "__main__":
-    unittest.main()

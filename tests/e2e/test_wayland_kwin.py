@@ -8,7 +8,3 @@ class KWinCaptureTest(unittest.TestCase):
     def test_capture_on_kwin(self):
         session, proc, _ = run_capture_scenario(self, "kwin")
         self.assertIn("Fensterliste über KWin", stderr_of(session, proc))
-
-
-if __name__ == "__main__":
-    unittest.main()

@@ -22,7 +22,3 @@ class SwayCaptureTest(unittest.TestCase):
             session.stop(session.compositor)
             take_over(d, wid, " Zeitfang ")
             self.assertIsNone(proc.poll())
-
-
-if __name__ == "__main__":
-    unittest.main()

@@ -62,7 +62,3 @@ class WindowLifecycleTest(unittest.TestCase):
             standin.stdin.flush()
         # The time of day on the seen day (2026), then the server's date (2004).
         self.assertGreater(int(calls()[0]), int(calls()[1]))
-
-
-if __name__ == "__main__":
-    unittest.main()

@@ -11,7 +11,6 @@ import re
 import shutil
 import signal
 import subprocess
-import tempfile
 import textwrap
 from datetime import timedelta
 
@@ -36,32 +35,19 @@ BUS_CONFIG = """<busconfig><type>{}</type><listen>unix:tmpdir=/tmp</listen><auth
 
 
 class WaylandSession(Desktop):
-    """One compositor, started by `start_<name>`; `minimize(title)` is its own way to hide one.
-    Not Desktop's set-up: the compositor's XWayland stands in for Xvfb and openbox."""
+    """One compositor, started by `start_<name>`, whose XWayland stands in for Xvfb and openbox;
+    `minimize_<name>(title)` is its own way to hide a window."""
 
-    def __init__(self, compositor):
-        self.tmp = tempfile.mkdtemp(prefix="zeitfang-wl-")
-        self.home, self.config = os.path.join(self.tmp, "home"), os.path.join(self.tmp, "config")
-        self.log = os.path.join(self.tmp, "clock.log")
+    def start(self, compositor):
         self.user = os.path.join(self.tmp, "user")  # the compositor's runtime folder
-        for d in (self.home, self.config, self.user, os.path.join(self.tmp, "run")):
-            os.makedirs(d, mode=0o700)
+        os.makedirs(self.user, mode=0o700)
         os.chmod(self.tmp, 0o755)
         os.chown(self.user, 65534, 65534)
-        self.procs = []
-        self.env = {k: v for k, v in os.environ.items()
-                    if not k.startswith(("DBUS_", "XDG_", "QT_", "WAYLAND", "DISPLAY"))}
-        self.env.update(HOME=self.home, XDG_CONFIG_HOME=self.config, LC_ALL="C.UTF-8",
-                        XDG_RUNTIME_DIR=os.path.join(self.tmp, "run"), TZ="Europe/Berlin")
         self.user_env = {"HOME": self.user, "XDG_RUNTIME_DIR": self.user,
                          "XDG_CONFIG_HOME": os.path.join(self.user, ".config")}
-        try:
-            self.env["DBUS_SESSION_BUS_ADDRESS"] = self.bus("session")
-            getattr(self, "start_" + compositor)()
-            self.env["WAYLAND_DISPLAY"] = self.socket
-        except BaseException:
-            self.close()
-            raise
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = self.bus("session")
+        getattr(self, "start_" + compositor)()
+        self.env["WAYLAND_DISPLAY"] = self.socket
 
     def bus(self, kind):
         config = self.write_user_file(kind + ".conf", BUS_CONFIG.format(kind))

@@ -13,6 +13,7 @@ from harness import BUILD_DIR, Desktop, wait_for
 BOTH, VISIBLE, BORDER = 0x10800000, 0x10000000, 0x00800000
 DOCK, KDE = "_NET_WM_WINDOW_TYPE_DOCK", "_KDE_NET_WM_WINDOW_TYPE_OVERRIDE"
 UNDECORATED, EXTENTS = [2, 0, 0, 0, 0], [4, 4, 0, 4]
+HIDE_TITLE_BAR = "_GTK_HIDE_TITLEBAR_WHEN_MAXIMIZED"
 
 
 class ScanTest(unittest.TestCase):
@@ -49,39 +50,36 @@ class ScanTest(unittest.TestCase):
 
 class X11WindowListTest(ScanTest):
     def test_style_bits_follow_state_type_and_frame(self):
-        def atoms(*names):
-            return (Xatom.ATOM, 32, [self.atom(n) for n in names])
+        def atoms(prop, *names):
+            return {prop: (Xatom.ATOM, 32, [self.atom(n) for n in names])}
 
-        def cards(*values):
-            return (Xatom.CARDINAL, 32, list(values))
+        def cards(prop, *values):
+            return {prop: (Xatom.CARDINAL, 32, list(values))}
 
+        state, kind = "_NET_WM_STATE", "_NET_WM_WINDOW_TYPE"
+        iconic, motif = {"WM_STATE": (self.atom("WM_STATE"), 32, [3, 0])}, "_MOTIF_WM_HINTS"
+        undecorated = cards(motif, *UNDECORATED)
         cases = [
-            ("mapped", {}, {}, BOTH), ("never mapped", {"mapped": False}, {}, BORDER),
-            ("override-redirect", {"override": True}, {}, VISIBLE),
-            ("hidden", {}, {"_NET_WM_STATE": atoms("_NET_WM_STATE_HIDDEN")}, BOTH),
-            ("maximised", {}, {"_NET_WM_STATE": atoms("_NET_WM_STATE_MAXIMIZED_VERT")}, BOTH),
-            ("iconic", {}, {"WM_STATE": (self.atom("WM_STATE"), 32, [3, 0])}, BOTH),
-            ("iconic, unmapped", {"mapped": False},
-             {"WM_STATE": (self.atom("WM_STATE"), 32, [3, 0])}, BOTH),
-            ("normal state", {}, {"WM_STATE": (self.atom("WM_STATE"), 32, [1, 0])}, BOTH),
-            ("dialog", {}, {"_NET_WM_WINDOW_TYPE": atoms("_NET_WM_WINDOW_TYPE_DIALOG")}, BOTH),
-            ("dock", {}, {"_NET_WM_WINDOW_TYPE": atoms(DOCK)}, VISIBLE),
-            ("splash", {}, {"_NET_WM_WINDOW_TYPE": atoms("_NET_WM_WINDOW_TYPE_SPLASH")}, VISIBLE),
-            ("private type, dock", {}, {"_NET_WM_WINDOW_TYPE": atoms(KDE, DOCK)}, VISIBLE),
-            ("private type, normal", {},
-             {"_NET_WM_WINDOW_TYPE": atoms(KDE, "_NET_WM_WINDOW_TYPE_NORMAL")}, BOTH),
-            ("undecorated", {}, {"_MOTIF_WM_HINTS": cards(*UNDECORATED)}, VISIBLE),
-            ("decorations not given", {}, {"_MOTIF_WM_HINTS": cards(1, 0, 0, 0, 0)}, BOTH),
-            ("border only", {}, {"_MOTIF_WM_HINTS": cards(2, 0, 2, 0, 0)}, BOTH),
-            ("client-side frame", {}, {"_MOTIF_WM_HINTS": cards(*UNDECORATED),
-                                       "_GTK_FRAME_EXTENTS": cards(*EXTENTS)}, BOTH),
-            ("own title bar", {}, {"_MOTIF_WM_HINTS": cards(*UNDECORATED),
-                                   "_GTK_HIDE_TITLEBAR_WHEN_MAXIMIZED": cards(1)}, BOTH),
-            ("title bar hint off", {}, {"_MOTIF_WM_HINTS": cards(*UNDECORATED),
-                                        "_GTK_HIDE_TITLEBAR_WHEN_MAXIMIZED": cards(0)}, VISIBLE),
-            ("dock drawing a frame", {}, {"_NET_WM_WINDOW_TYPE": atoms(DOCK),
-                                          "_GTK_FRAME_EXTENTS": cards(*EXTENTS)}, VISIBLE)]
-        made = [(what, self.create(**how, **props).id, style) for what, how, props, style in cases]
+            ("mapped", {}, BOTH), ("never mapped", {"mapped": False}, BORDER),
+            ("override-redirect", {"override": True}, VISIBLE),
+            ("hidden", atoms(state, "_NET_WM_STATE_HIDDEN"), BOTH),
+            ("maximised", atoms(state, "_NET_WM_STATE_MAXIMIZED_VERT"), BOTH),
+            ("iconic", iconic, BOTH), ("iconic, unmapped", {"mapped": False, **iconic}, BOTH),
+            ("normal state", {"WM_STATE": (self.atom("WM_STATE"), 32, [1, 0])}, BOTH),
+            ("dialog", atoms(kind, "_NET_WM_WINDOW_TYPE_DIALOG"), BOTH),
+            ("dock", atoms(kind, DOCK), VISIBLE),
+            ("splash", atoms(kind, "_NET_WM_WINDOW_TYPE_SPLASH"), VISIBLE),
+            ("private type, dock", atoms(kind, KDE, DOCK), VISIBLE),
+            ("private type, normal", atoms(kind, KDE, "_NET_WM_WINDOW_TYPE_NORMAL"), BOTH),
+            ("undecorated", undecorated, VISIBLE),
+            ("decorations not given", cards(motif, 1, 0, 0, 0, 0), BOTH),
+            ("border only", cards(motif, 2, 0, 2, 0, 0), BOTH),
+            ("client-side frame", {**undecorated, **cards("_GTK_FRAME_EXTENTS", *EXTENTS)}, BOTH),
+            ("own title bar", {**undecorated, **cards(HIDE_TITLE_BAR, 1)}, BOTH),
+            ("title bar hint off", {**undecorated, **cards(HIDE_TITLE_BAR, 0)}, VISIBLE),
+            ("dock drawing a frame",
+             {**atoms(kind, DOCK), **cards("_GTK_FRAME_EXTENTS", *EXTENTS)}, VISIBLE)]
+        made = [(what, self.create(**props).id, style) for what, props, style in cases]
         found, _ = self.windows()
         for what, wid, style in made:
             self.assertEqual(found[wid][0], style, what)
@@ -168,7 +166,3 @@ class ManagedWindowsTest(ScanTest):
             self.d.run(["xdotool", command[0], str(w.id), *command[1:]])
             wait_for(lambda: value(w, prop) == shown, 10, command[0])
             self.assertEqual(bool(self.windows()[0].get(w.id, (0,))[0] & VISIBLE), visible, command)
-
-
-if __name__ == "__main__":
-    unittest.main()

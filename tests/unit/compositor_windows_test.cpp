@@ -20,14 +20,9 @@ std::vector<std::string> titles(const std::vector<DesktopWindow>& windows) {
     return out;
 }
 
-struct ReplyCase {
-    const char* name;
-    std::string reply;
-    std::vector<std::string> expected; // top first; "(-)" marks a window without the border bit
-};
-
 TEST(CompositorWindows, RepliesGiveTheWindowsTopFirstWithoutTheOwn) {
-    const ReplyCase cases[] = {
+    // name, reply, titles top first ("(-)": a window without the border bit)
+    const std::tuple<const char*, const char*, std::vector<std::string>> cases[] = {
         {"stacking order decides, not list order",
          "zf1|10~1~n~chromium~Unten|11~7~n~firefox~Oben|12~3~n~kate~Mitte|",
          {"Oben", "Mitte", "Unten"}},
@@ -44,10 +39,10 @@ TEST(CompositorWindows, RepliesGiveTheWindowsTopFirstWithoutTheOwn) {
         {"equal orders keep the list order", "zf1|5~1~n~a~Erst|6~1~n~b~Dann|", {"Erst", "Dann"}},
         {"no windows", "zf1|", {}},
     };
-    for (const auto& c : cases) {
-        const auto parsed = parseWindowRecords(reply(c.reply));
-        ASSERT_TRUE(parsed.has_value()) << c.name;
-        EXPECT_EQ(titles(toDesktopWindows(*parsed, OwnWindows{42, {}})), c.expected) << c.name;
+    for (const auto& [name, text, expected] : cases) {
+        const auto parsed = parseWindowRecords(reply(text));
+        ASSERT_TRUE(parsed.has_value()) << name;
+        EXPECT_EQ(titles(toDesktopWindows(*parsed, OwnWindows{42, {}})), expected) << name;
     }
 }
 
@@ -59,12 +54,10 @@ TEST(CompositorWindows, GarbageIsRefusedWhole) {
 }
 
 TEST(CompositorWindows, OwnWindowByAppIdWhereNoPidIsGiven) {
-    std::vector<CompositorWindow> windows(3);
-    windows[0].appId = "zeitfang";
-    windows[1].appId = "chromium";
-    windows[1].title = U"Browser";
-    windows[2].appId = "Zeitfang";
-    const auto shown = toDesktopWindows(windows, OwnWindows{0, {"zeitfang", "Zeitfang"}});
+    const auto windows =
+        parseWindowRecords(reply("zf1|0~1~n~zeitfang~A|0~2~n~x~Browser|0~3~n~Zeitfang~B|"));
+    ASSERT_TRUE(windows.has_value());
+    const auto shown = toDesktopWindows(*windows, OwnWindows{0, {"zeitfang", "Zeitfang"}});
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].title, U"Browser");
     EXPECT_EQ(shown[0].handle & 0xE0000000u, 0x80000000u); // never an X window id

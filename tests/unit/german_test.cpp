@@ -38,8 +38,7 @@ TEST(German, AlarmSecondsAndStoredPreferencesRoundHalfToEven) {
 }
 
 TEST(German, DatesAndTimes) {
-    const std::pair<const char*, const char*> cases[] = {
-        // nullptr: refused
+    const std::pair<const char*, const char*> read[] = {
         {"05.08.03 18:42:07", "05.08.2003 18:42:07"},
         {" 5.8.2003  8:05 ", "05.08.2003 08:05:00"},
         {"05.08.03", "05.08.2003"},
@@ -48,26 +47,17 @@ TEST(German, DatesAndTimes) {
         {"29.02.2004", "29.02.2004"},
         {"31.12.9999", "31.12.9999"},
         {"01.01.5000", "01.01.5000"},
-        {"01.01.0100", "01.01.0100"},
-        {"01.01.0099", nullptr},
-        {"29.02.2003", nullptr},
-        {"00.01.2003", nullptr},
-        {"01.00.2003", nullptr},
-        {"01.13.2003", nullptr},
-        {"005.08.03", nullptr},
-        {"05.08.003", nullptr},
-        {"05-08-03", nullptr},
-        {"05.08.03 24:00:00", nullptr},
-        {"05.08.03 18:60:00", nullptr},
-        {"05.08.03 18:42:60", nullptr},
-        {"05.08.03 18:042", nullptr},
-        {"05.08.03 18:42:07x", nullptr},
-        {"05.08.03x18:42", nullptr}};
-    for (const auto& [text, expected] : cases) {
+        {"01.01.0100", "01.01.0100"}};
+    for (const auto& [text, shown] : read) {
         const auto t = parseGermanDateTime(text, TimePart::Optional);
-        EXPECT_EQ(t ? formatGeneralDateTime(*t) : "refused", expected ? expected : "refused")
-            << text;
+        ASSERT_TRUE(t) << text;
+        EXPECT_EQ(formatGeneralDateTime(*t), shown) << text;
     }
+    for (const char* text :
+         {"01.01.0099", "29.02.2003", "00.01.2003", "01.00.2003", "01.13.2003", "005.08.03",
+          "05.08.003", "05-08-03", "05.08.03 24:00:00", "05.08.03 18:60:00", "05.08.03 18:42:60",
+          "05.08.03 18:042", "05.08.03 18:42:07x", "05.08.03x18:42"})
+        EXPECT_FALSE(parseGermanDateTime(text, TimePart::Optional)) << text;
     EXPECT_FALSE(parseGermanDateTime("05.08.03", TimePart::Required));
     EXPECT_TRUE(parseGermanDateTime(" 5.8.2003  8:05 ", TimePart::Required));
 }

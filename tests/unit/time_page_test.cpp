@@ -7,26 +7,23 @@ namespace {
 
 TEST(TimePage, ReadsTheFieldBeforeTheZoneWord) {
     const std::pair<std::string, const char*> pages[] = {
-        // page, server time or nullptr
+        // page, server time or "" for none
         {"Offizielle Zeit:   08.11.2004 14:05:33 MEZ", "08.11.2004 14:05:33"},
         {"Offizielle Zeit:   08.11.2004 14:05:33 mesz</b>", "08.11.2004 14:05:33"},
         {"Offizielle Zeit:   8.1.04 14:05:33     MEZ", "08.01.2004 14:05:33"},
         {"Offizielle Zeit:    08.11.2004 14:05:33  MEZ", "08.11.2004 14:05:33"},
         {"Offizielle Zeit:    08.11.2004 14:05:33MEZ", "08.11.2004 14:05:03"},
-        {"<b>Mezzanine</b> 08.11.2004 14:05:33 MEZ", nullptr}, // the first MEZ anchors
-        {"Offizielle Zeit: abcdefghijk MEZ 08.11.2004 14:05:33 MESZ", nullptr},
+        {"<b>Mezzanine</b> 08.11.2004 14:05:33 MEZ", ""}, // the first MEZ anchors
+        {"Offizielle Zeit: abcdefghijk MEZ 08.11.2004 14:05:33 MESZ", ""},
         {"   08.11.2004 14:05:33 MEZ", "08.11.2004 14:05:33"}, // anchor 24
-        {"  08.11.2004 14:05:33 MEZ", nullptr},                // anchor 23
+        {"  08.11.2004 14:05:33 MEZ", ""},                     // anchor 23
         {"Offizielle Zeit:   08.11.2004 14:05    MEZ", "08.11.2004 14:05:00"},
-        {"Offizielle Zeit:   08.11.2004          MEZ", nullptr},
-        {"Offizielle Zeit:   31.11.2004 14:05:33 MEZ", nullptr},
-        {"no zone word at all", nullptr}};
+        {"Offizielle Zeit:   08.11.2004          MEZ", ""},
+        {"Offizielle Zeit:   31.11.2004 14:05:33 MEZ", ""},
+        {"no zone word at all", ""}};
     for (const auto& [page, expected] : pages) {
         const auto t = readServerTime(page);
-        ASSERT_EQ(t.has_value(), expected != nullptr) << page;
-        if (t) {
-            EXPECT_EQ(formatGeneralDateTime(*t), expected) << page;
-        }
+        EXPECT_EQ(t ? formatGeneralDateTime(*t) : "", expected) << page;
     }
     EXPECT_EQ(findZoneAnchor("Offizielle Zeit:   08.11.2004 14:05:33 MEZ"), 40u);
     EXPECT_EQ(findZoneAnchor("abc mesz"), 5u);
