@@ -215,12 +215,13 @@ TEST_F(EngineTest, CommandLabelsLookAndActLikeLinks) {
     form->Lbl_GoItem_MouseMove();
     EXPECT_TRUE(look(Control::Lbl_GoItem).underline);
     form->Lbl_GoItem_Click();
-    shared->ItemNumber = "12 3/4ä";
+    shared->ItemNumber = "AZaz09-._~ 3/4ä@[`{";
     form->Lbl_GoItem_Click();
-    EXPECT_EQ(fake->recorder.opened,
-              (std::vector<std::string>{
-                  "http://cgi.ebay.de/ws/eBayISAPI.dll?ViewItem&item=1234567890",
-                  "http://cgi.ebay.de/ws/eBayISAPI.dll?ViewItem&item=12%203%2F4%C3%A4"}));
+    EXPECT_EQ(
+        fake->recorder.opened,
+        (std::vector<std::string>{"http://cgi.ebay.de/ws/eBayISAPI.dll?ViewItem&item=1234567890",
+                                  "http://cgi.ebay.de/ws/eBayISAPI.dll?ViewItem&item="
+                                  "AZaz09-._~%203%2F4%C3%A4%40%5B%60%7B"}));
     bool hoverWhileOpen = true;
     view->onOptions = [&](frmOptions&) { hoverWhileOpen = look(Control::Lbl_Optionen).underline; };
     form->Lbl_Optionen_MouseMove();
@@ -250,6 +251,13 @@ TEST_F(EngineTest, SyncSetsTimeOfDayThenDateAndSaysSo) {
                   {"", MessageIcon::None}, {done, MessageIcon::None}, {done, MessageIcon::None}}));
     shared->AppSettings.msgonsync = 0;
     form->Lbl_GetTime_Click();
+    EXPECT_EQ(view->messages.size(), 3u);
+    // The "-time" mode's exit status.
+    for (const auto& [page, status] :
+         {std::pair{"Offizielle Zeit:   08.11.2004 14:05:33 MEZ<br>", 0}, {"", 1}}) {
+        serve(page);
+        EXPECT_EQ(RunClockOnly(fake->transfer, fake->clock, fake->transfer), status) << page;
+    }
     EXPECT_EQ(view->messages.size(), 3u);
 }
 

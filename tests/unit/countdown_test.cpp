@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "countdown/logic/countdown.h"
+#include "platform/logic/tone_samples.h"
 
 namespace {
 
@@ -52,6 +53,23 @@ TEST(Countdown, RemainingSecondsStayInTheirRange) {
     EXPECT_EQ(remainingSeconds(DateTime{970}, DateTime{1000}), -30);
     EXPECT_EQ(remainingSeconds(DateTime{std::int64_t{Max} + 5000}, DateTime{1}), Max);
     EXPECT_EQ(remainingSeconds(DateTime{1}, DateTime{std::int64_t{Max} + 5000}), Min);
+}
+
+TEST(AlarmTone, FullLoudnessBetweenFadesOfFiveMilliseconds) {
+    const auto s = toneSamples(900, 200, 48000);
+    ASSERT_EQ(s.size(), 9600u);
+    const auto peak = [&](std::size_t from, std::size_t to) {
+        int loudest = 0;
+        for (std::size_t i = from; i < to; ++i)
+            loudest = std::max(loudest, std::abs(int{s[i]}));
+        return loudest;
+    };
+    const int full = 13107; // 0.4 of the sample range
+    EXPECT_EQ(peak(0, 1), 0);
+    EXPECT_LT(peak(0, 24), full / 10);
+    EXPECT_NEAR(peak(240, 300), full, 2);
+    EXPECT_NEAR(peak(9300, 9360), full, 2);
+    EXPECT_LT(peak(9576, 9600), full / 10);
 }
 
 } // namespace

@@ -105,6 +105,7 @@ TEST_F(Form1Test, OptionsDialogLayoutFocusAndGreyedBoxes) {
     EXPECT_EQ(dialog.Check_msgonsync->geometry(), QRect(8, 8, 241, 33));
     EXPECT_EQ(dialog.Check_Warnton->geometry(), QRect(8, 72, 161, 33));
     EXPECT_EQ(dialog.Txt_WarnTonSek->geometry(), QRect(160, 77, 27, 19));
+    EXPECT_EQ(dialog.cmdOK->geometry(), QRect(47, 113, 73, 25));
     EXPECT_EQ(dialog.cmdCancel->geometry(), QRect(128, 113, 73, 25));
     QApplication::setActiveWindow(&dialog);
     EXPECT_EQ(QApplication::focusWidget(), dialog.cmdOK);
