@@ -83,8 +83,7 @@ Form1Window::Form1Window(Platform& platform, SharedState& shared) : form1(*this,
     registerClass(instance);
     m_window.reset(CreateWindowExW(0, WindowClass, L"", Style, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
                                    nullptr, nullptr, instance, nullptr));
-    SetWindowLongPtrW(m_window.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(m_window.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
+    attachWindowObject(m_window.get(), this);
     m_twips.dpi = windowDpi(m_window.get());
     const SIZE frame = frameSize(m_twips.toPixels(ClientWidth), m_twips.toPixels(ClientHeight),
                                  Style, 0, m_twips.dpi);
@@ -327,12 +326,6 @@ void Form1Window::changeDpi(UINT dpi, const RECT& suggested) {
                  suggested.right - suggested.left, suggested.bottom - suggested.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(m_window.get(), nullptr, FALSE);
-}
-
-LRESULT CALLBACK Form1Window::proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return self ? self->handle(message, wParam, lParam)
-                : DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {

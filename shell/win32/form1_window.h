@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include "shell/win32/dpi.h"
+#include "shell/win32/window_object.h"
 
 class Win32Shell;
 
@@ -54,7 +55,7 @@ class Form1Window : public Form1View, private LabelHost {
         bool visible = true;
     };
 
-    static LRESULT CALLBACK proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    friend LRESULT CALLBACK windowObjectProc<Form1Window>(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
     void addToolTip(HWND label, const wchar_t* text);

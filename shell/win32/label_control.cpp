@@ -42,8 +42,7 @@ LabelControl::LabelControl(HWND parent, LabelHost& host, const Design& d, UINT d
         0, WindowClass, m_shown.c_str(), WS_CHILD | WS_VISIBLE, m_rect.left, m_rect.top,
         m_rect.right - m_rect.left, m_rect.bottom - m_rect.top, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(d.id)), GetModuleHandleW(nullptr), nullptr));
-    SetWindowLongPtrW(m_window.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(m_window.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
+    attachWindowObject(m_window.get(), this);
 }
 
 void LabelControl::newFont() {
@@ -143,12 +142,6 @@ void LabelControl::paint() {
         DrawTextW(buffer.get(), m_shown.c_str(), -1, &r, drawFlags(m_fit));
         BitBlt(dc, 0, 0, width, height, buffer.get(), 0, 0, SRCCOPY);
     }
-}
-
-LRESULT CALLBACK LabelControl::proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<LabelControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return self ? self->handle(message, wParam, lParam)
-                : DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT LabelControl::handle(UINT message, WPARAM wParam, LPARAM lParam) {

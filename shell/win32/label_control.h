@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "platform/windows/win_handles.h"
+#include "shell/win32/window_object.h"
 
 class LabelControl;
 
@@ -52,7 +53,7 @@ class LabelControl {
     void rescale(UINT dpi);
 
   private:
-    static LRESULT CALLBACK proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    friend LRESULT CALLBACK windowObjectProc<LabelControl>(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void paint();
     void newFont();

@@ -71,8 +71,7 @@ OptionsWindow::OptionsWindow(Form1Window& owner, frmOptions& handlers)
     m_window.reset(CreateWindowExW(ExStyle, WindowClass, L" Zeitfang Optionen", Style,
                                    CW_USEDEFAULT, CW_USEDEFAULT, frame.cx, frame.cy, owner.window(),
                                    nullptr, instance, nullptr));
-    SetWindowLongPtrW(m_window.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(m_window.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
+    attachWindowObject(m_window.get(), this);
     addControls();
 }
 
@@ -192,12 +191,6 @@ void OptionsWindow::drawButton(const DRAWITEMSTRUCT& item) {
         InflateRect(&r, -4, -4);
         DrawFocusRect(dc, &r);
     }
-}
-
-LRESULT CALLBACK OptionsWindow::proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<OptionsWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return self ? self->handle(message, wParam, lParam)
-                : DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT OptionsWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "platform/windows/win_handles.h"
+#include "shell/win32/window_object.h"
 
 class Form1Window;
 
@@ -30,7 +31,7 @@ class OptionsWindow : public OptionsView {
     void unload() override { m_open = false; }
 
   private:
-    static LRESULT CALLBACK proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    friend LRESULT CALLBACK windowObjectProc<OptionsWindow>(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void addControls();
     void drawButton(const DRAWITEMSTRUCT& item);
