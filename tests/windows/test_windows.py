@@ -7,7 +7,7 @@ import unittest
 from datetime import timedelta
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from harness import NO_SYS_TIME, TIME_PAGE, Desktop, auction_title, local_now, time_proxy, wait_for
+from harness import INTERCEPT, NO_SYS_TIME, TIME_PAGE, Desktop, auction_title, local_now, time_proxy, wait_for
 
 EXE, HELPER = os.environ["ZEITFANG_EXE"], os.environ["ZEITFANG_WINDOWS_HELPER"]
 KEY = r"HKCU\Software\VB and VBA Program Settings\Orvikwerk\Kairola"
@@ -19,8 +19,12 @@ class WindowsTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.d = Desktop()
+        # Wine refuses to set the host's clock; the tests' clock library refuses it once more.
+        cls.clock_log = os.path.join(cls.d.tmp, "clock.log")
         cls.wine_env = {"WINEPREFIX": os.path.join(cls.d.tmp, "wine"), "WINEDEBUG": "-all",
-                        "WINEDLLOVERRIDES": "mscoree,mshtml=", "TZ": "Europe/Berlin"}
+                        "WINEDLLOVERRIDES": "mscoree,mshtml=", "TZ": "Europe/Berlin",
+                        "LD_PRELOAD": INTERCEPT, "CLOCK_INTERCEPT_REFUSE": "1",
+                        "CLOCK_INTERCEPT_LOG": cls.clock_log}
         os.makedirs(cls.wine_env["WINEPREFIX"])
         # The server and Wine's own services outlive each command; started here without the
         # commands' pipes, they do not hold those open.
@@ -138,6 +142,7 @@ class WindowsTest(unittest.TestCase):
                 self.assertRegex(line, r"^GET http://cgi1\.ebay\.de(:80)?/aw-cgi/eBayISAPI\.dll"
                                        r"\?TimeShow HTTP/1\.1$")
                 self.assertEqual(agent, "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)")
+        self.assertFalse(os.path.exists(self.clock_log))  # no attempt reached the host's clock
 
 
 if __name__ == "__main__":
