@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "shell/qt/app_icon.h"
+#include "shell/qt/design_fonts.h"
 #include "shell/qt/options_dialog.h"
 #include "shell/qt/x11_window_title.h"
 
@@ -37,15 +38,15 @@ Form1Window::Form1Window(Platform& platform, SharedState& shared) : form1(*this,
     p.setColor(QPalette::Window, QColor(235, 235, 235));
     setPalette(p);
     setMouseTracking(true);
-    QFont defaultFont(QStringLiteral("MS Sans Serif"));
+    QFont defaultFont(designFamily(QStringLiteral("MS Sans Serif")));
     defaultFont.setPointSizeF(8.25);
     setFont(defaultFont);
 
     // Created back to front: a later sibling lies in front of an earlier one.
     m_controls[static_cast<std::size_t>(Control::Shape2)] = new Shape(this);
     setTwipsGeometry(widget(Control::Shape2), 120, 720, 2055, 1935);
-    VbLabel* hint = addLabel(Control::Lbl_NoAuction, QStringLiteral("MS Sans Serif"), 9.75,
-                             VbLabel::Fit::WrapToWidth);
+    VbLabel* hint = addLabel(Control::Lbl_NoAuction, designFamily(QStringLiteral("MS Sans Serif")),
+                             9.75, VbLabel::Fit::WrapToWidth);
     setTwipsGeometry(hint, 201, 960, 1845, 1440);
     hint->setDesignCaption(QStringLiteral(
         "Öffnen Sie den Artikel, auf den Sie bieten möchten, in Ihrem Internet Explorer und "
@@ -54,8 +55,8 @@ Form1Window::Form1Window(Platform& platform, SharedState& shared) : form1(*this,
     setTwipsGeometry(widget(Control::Shape3), 120, 120, 3975, 495);
     m_controls[static_cast<std::size_t>(Control::Shape1)] = new Shape(this);
     setTwipsGeometry(widget(Control::Shape1), 2280, 720, 1815, 1935);
-    VbLabel* Label1 =
-        addLabel(Control::Label1, QStringLiteral("Arial"), 11.25, VbLabel::Fit::KeepCentre);
+    VbLabel* Label1 = addLabel(Control::Label1, designFamily(QStringLiteral("Arial")), 11.25,
+                               VbLabel::Fit::KeepCentre);
     setTwipsGeometry(Label1, 405, 240, 3315, 255);
     Label1->setDesignCaption(QStringLiteral("keine Auktionsdaten weit und breit"));
     VbLabel* Label2 =
@@ -69,8 +70,8 @@ Form1Window::Form1Window(Platform& platform, SharedState& shared) : form1(*this,
                  QStringLiteral(" Öffnet das Optionsformular "));
     commandLabel(Control::Lbl_GetArtikel, QStringLiteral("Artikel übernehmen"), 2400, 2160, 1605,
                  QStringLiteral(" Übernimmt den Artikel aus dem Browser "));
-    VbLabel* LabelZeit =
-        addLabel(Control::LabelZeit, QStringLiteral("Arial"), 21.75, VbLabel::Fit::KeepCentre);
+    VbLabel* LabelZeit = addLabel(Control::LabelZeit, designFamily(QStringLiteral("Arial")), 21.75,
+                                  VbLabel::Fit::KeepCentre);
     setTwipsGeometry(LabelZeit, 960, 1560, 495, 495);
     LabelZeit->setForeColor(QColor(255, 0, 0));
     LabelZeit->setDesignCaption(QStringLiteral("34"));
@@ -113,7 +114,8 @@ VbLabel* Form1Window::addLabel(Control control, const QString& family, double po
 
 VbLabel* Form1Window::commandLabel(Control control, const QString& text, double left, double top,
                                    double width, const QString& toolTip) {
-    VbLabel* created = addLabel(control, QStringLiteral("Arial"), 9, VbLabel::Fit::Grow);
+    VbLabel* created =
+        addLabel(control, designFamily(QStringLiteral("Arial")), 9, VbLabel::Fit::Grow);
     setTwipsGeometry(created, left, top, width, 225);
     created->setForeColor(qtColour(CommandBlue));
     created->setDesignCaption(text);

@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QFont>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -27,9 +26,6 @@ int runWindow(char** argv) {
     int qtArgc = argv[0] ? 1 : 0;
     char* qtArgv[] = {argv[0], nullptr};
     QApplication app(qtArgc, qtArgv);
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
-                              QStringLiteral("Liberation Sans Narrow"));
     LinuxPlatform platform;
     SharedState shared;
     Form1Window window(platform.services(), shared);

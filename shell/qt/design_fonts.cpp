@@ -1,0 +1,18 @@
+#include "shell/qt/design_fonts.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+#include <utility>
+
+QString designFamily(const QString& windowsFamily) {
+    // Exact names only: fontconfig would also "find" Arial through its own alias.
+    if (QFontDatabase::families().contains(windowsFamily, Qt::CaseInsensitive))
+        return windowsFamily;
+    static const std::pair<const char*, const char*> standIns[] = {
+        {"Arial", "Liberation Sans"}, {"MS Sans Serif", "Liberation Sans Narrow"}};
+    for (const auto& [windows, standIn] : standIns) {
+        if (windowsFamily == QLatin1String(windows))
+            return QString::fromLatin1(standIn);
+    }
+    return windowsFamily;
+}
