@@ -63,24 +63,11 @@ const LabelControl::Design Labels[] = {
      Text},
 };
 
-void registerClass(HINSTANCE instance) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON),
-                                               GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-    wc.lpszClassName = WindowClass;
-    RegisterClassExW(&wc);
-}
 } // namespace
 
 Form1Window::Form1Window(Platform& platform, SharedState& shared) : form1(*this, platform, shared) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    registerClass(instance);
+    registerWindowClass(WindowClass, 1);
     m_window.reset(CreateWindowExW(0, WindowClass, L"", Style, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
                                    nullptr, nullptr, instance, nullptr));
     attachWindowObject(m_window.get(), this);

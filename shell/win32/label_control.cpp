@@ -4,22 +4,10 @@
 
 #include "platform/windows/wide_text.h"
 #include "shell/win32/dpi.h"
+#include "shell/win32/window_object.h"
 
 namespace {
 const wchar_t* const WindowClass = L"ZeitfangLabel";
-
-void registerClass() {
-    static const bool registered = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = WindowClass;
-        return RegisterClassExW(&wc) != 0;
-    }();
-    (void)registered;
-}
 
 UINT drawFlags(LabelControl::Fit fit) {
     return DT_NOPREFIX | DT_EXPANDTABS |
@@ -32,7 +20,7 @@ UINT drawFlags(LabelControl::Fit fit) {
 LabelControl::LabelControl(HWND parent, LabelHost& host, const Design& d, UINT dpi)
     : m_host(host), m_id(d.id), m_family(d.family), m_points(d.points), m_fit(d.fit), m_dpi(dpi),
       m_colour(d.colour), m_caption(d.caption), m_shown(widen(d.caption)) {
-    registerClass();
+    registerWindowClass(WindowClass);
     const Twips twips{dpi};
     m_rect = {twips.toPixels(d.left), twips.toPixels(d.top), twips.toPixels(d.left + d.width),
               twips.toPixels(d.top + d.height)};

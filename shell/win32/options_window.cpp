@@ -48,23 +48,13 @@ int idOf(OptionsCheck box) {
            : box == OptionsCheck::Check_synconstart ? Check_synconstart
                                                     : Check_Warnton;
 }
-
-void registerClass(HINSTANCE instance) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = WindowClass;
-    RegisterClassExW(&wc);
-}
 } // namespace
 
 OptionsWindow::OptionsWindow(Form1Window& owner, frmOptions& handlers)
     : m_owner(owner), m_handlers(handlers), m_back(CreateSolidBrush(DialogBack)),
       m_face(CreateSolidBrush(ButtonFace)) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    registerClass(instance);
+    registerWindowClass(WindowClass);
     const Twips& twips = owner.twips();
     const SIZE frame = frameSize(twips.toPixels(ClientWidth), twips.toPixels(ClientHeight), Style,
                                  ExStyle, twips.dpi);

@@ -16,3 +16,21 @@ template <class T> void attachWindowObject(HWND window, T* object) {
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
     SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&windowObjectProc<T>));
 }
+
+// Registers a window class of the program's own: the arrow cursor, the default procedure until
+// attachWindowObject, and the given icon resource (0: none). A second call changes nothing.
+inline void registerWindowClass(const wchar_t* name, int icon = 0) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    if (icon) {
+        wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(icon));
+        wc.hIconSm = static_cast<HICON>(LoadImageW(wc.hInstance, MAKEINTRESOURCEW(icon), IMAGE_ICON,
+                                                   GetSystemMetrics(SM_CXSMICON),
+                                                   GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    }
+    wc.lpszClassName = name;
+    RegisterClassExW(&wc);
+}
