@@ -8,27 +8,21 @@
 
 #include "platform/platform.h"
 
-// Fake services: a settable clock, scripted windows, transfer and events, an in-memory store,
-// and a recorder of tones, flashes and opened addresses.
+// Fake services: a clock that records what it is set to, scripted windows and transfer, an
+// in-memory store, and a recorder of tones, flashes and opened addresses.
 struct FakeClock : SystemClock {
     DateTime current;
     std::vector<std::int64_t> timesOfDaySet;
     std::vector<CivilTime> datesSet;
     DateTime now() override { return current; }
-    void setTimeOfDay(std::int64_t seconds) override {
-        timesOfDaySet.push_back(seconds);
-        current.seconds += seconds - timeOfDay(current);
-    }
+    void setTimeOfDay(std::int64_t seconds) override { timesOfDaySet.push_back(seconds); }
     void setDate(int year, int month, int day) override {
         datesSet.push_back({year, month, day, 0, 0, 0});
-        const CivilTime c = toCivil(current);
-        current = fromCivil({year, month, day, c.hour, c.minute, c.second});
     }
 };
 
 struct MemoryStore : SettingsStore {
     std::map<std::string, std::string> values; // "application/section/key" -> text
-    std::vector<std::string> writes;           // keys in the order written
     std::string GetSetting(const std::string& app, const std::string& section,
                            const std::string& key, const std::string& defaultValue) override {
         const auto found = values.find(app + "/" + section + "/" + key);
@@ -37,7 +31,6 @@ struct MemoryStore : SettingsStore {
     void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
                      const std::string& text) override {
         values[app + "/" + section + "/" + key] = text;
-        writes.push_back(key);
     }
 };
 
@@ -57,33 +50,35 @@ struct Recorder : WindowList, Speaker, WindowAttention, Shell {
     void open(const std::string& url) override { opened.push_back(url); }
 };
 
-// After Execute nothing happens until a step the test scheduled runs in the event loop; with
-// nothing scheduled the application counts as ending, so no wait can hang.
+// A request runs until the event loop serves it: the response begins, and 2 s later the page
+// arrives, with `during` run meanwhile. With no request running the application counts as
+// ending, so no wait can hang.
 struct ScriptedTransfer : HttpTransfer, EventWait {
+    FakeClock& clock;
     int executes = 0;
-    std::string lastUrl, lastHeaders, body;
-    std::function<void()> onExecute, next;
+    std::string lastUrl, lastHeaders, page;
+    std::function<void()> during;
     bool running = false;
+    explicit ScriptedTransfer(FakeClock& c) : clock(c) {}
     bool Execute(const std::string& url, const std::string& requestHeaders) override {
         if (running)
             return false;
         ++executes, lastUrl = url, lastHeaders = requestHeaders, running = true;
-        if (onExecute)
-            onExecute();
         return true;
     }
     bool StillExecuting() const override { return running; }
-    std::string GetChunk(int size) override { return running ? "" : body.substr(0, size); }
-    void report(std::int16_t state) { reportState(state); }
-    void finish(const std::string& page) {
-        running = false, body = page;
-        reportState(icResponseCompleted);
-    }
+    std::string GetChunk(int size) override { return running ? "" : page.substr(0, size); }
     bool serveOnce() override {
-        auto step = std::exchange(next, nullptr);
-        if (step)
+        if (!running)
+            return false;
+        reportState(icReceivingResponse);
+        clock.current.seconds += 2;
+        reportState(icReceivingResponse); // reported again: the program keeps the first
+        if (const auto step = std::exchange(during, nullptr))
             step();
-        return bool(step);
+        running = false;
+        reportState(icResponseCompleted);
+        return true;
     }
 };
 
@@ -91,6 +86,6 @@ struct FakePlatform {
     FakeClock clock;
     MemoryStore store;
     Recorder recorder;
-    ScriptedTransfer transfer;
+    ScriptedTransfer transfer{clock};
     Platform platform{recorder, clock, store, recorder, recorder, recorder, transfer, transfer};
 };
