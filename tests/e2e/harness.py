@@ -184,8 +184,8 @@ class Desktop:
     def chromium(self, title):
         page = self.page(title)
         self.spawn([*CHROMIUM, "--disable-quic", f"--user-data-dir={page[7:]}.profile", page])
-        wait_for(lambda: self.run(["xdotool", "search", "--name", re.escape(title) + " - Chromium"]),
-                 60, "the Chromium window")
+        shown = ["xdotool", "search", "--name", re.escape(title) + " - Chromium"]
+        wait_for(lambda: self.run(shown), 60, "the Chromium window")
 
     def shown(self, proc):
         """The id of the window `proc` shows, once shown; the process must still run."""

@@ -9,7 +9,6 @@ import pathlib
 import re
 import shutil
 import subprocess
-import textwrap
 from datetime import timedelta
 
 from gi.repository import Gio, GLib
@@ -79,11 +78,8 @@ class WaylandSession(Desktop):
 
     def start_sway(self):
         self.socket = os.path.join(self.user, "wayland-1")
-        config = self.write_user_file("sway.conf", textwrap.dedent(f"""\
-            output HEADLESS-1 resolution 1280x1024
-            xwayland force
-            exec sh -c '{self.ready()}'
-            """))
+        config = self.write_user_file("sway.conf", "output HEADLESS-1 resolution 1280x1024\n"
+                                      f"xwayland force\nexec sh -c '{self.ready()}'\n")
         self.compositor = self.as_user(["sway", "-c", config], background=True,
                                        WLR_BACKENDS="headless", WLR_LIBINPUT_NO_DEVICES="1",
                                        WLR_RENDERER="pixman")
@@ -197,8 +193,8 @@ class WaylandSession(Desktop):
         page = self.page(title, self.user)
         profile = page[len("file://"):] + ".profile"
         if kind == "chromium":
-            return self.as_user([*CHROMIUM, "--ozone-platform=wayland", "--user-data-dir=" + profile,
-                                 page], background=True)
+            return self.as_user([*CHROMIUM, "--ozone-platform=wayland",
+                                 "--user-data-dir=" + profile, page], background=True)
         self.write_user_file(os.path.join(profile, "user.js"), "".join(
             'user_pref("{}", {});\n'.format(*p.split(" ", 1)) for p in FIREFOX_PREFS))
         os.chown(profile, 65534, 65534)

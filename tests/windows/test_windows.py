@@ -47,12 +47,12 @@ class WindowsTest(unittest.TestCase):
 
     def controls(self, window_class):
         lines = self.wine(HELPER, window_class).stdout.decode().splitlines()
-        return {int(i): (rect, int(check), shown, text) for i, _, rect, check, shown, text in
+        return {int(i): (rect, int(check), text) for i, rect, check, text in
                 (line.split("\t") for line in lines)}
 
     def text(self, window_class, control, pattern):
         return wait_for(lambda: re.fullmatch(pattern, self.controls(window_class).get(
-            control, (0, 0, 0, ""))[3]), 20, f"{pattern} in {window_class}")
+            control, (0, 0, ""))[2]), 20, f"{pattern} in {window_class}")
 
     def click(self, window_class, control):
         left, top, right, bottom = map(int, self.controls(window_class)[control][0].split(","))
@@ -106,7 +106,7 @@ class WindowsTest(unittest.TestCase):
         self.zeitfang()
         self.click("ZeitfangForm1", OPTIONEN)
         shown = wait_for(lambda: self.controls("ZeitfangOptions"), 20, "the options")
-        self.assertEqual(shown[CAPTION][3], " Zeitfang Optionen")
+        self.assertEqual(shown[CAPTION][2], " Zeitfang Optionen")
         for typed, answer in [("abc", "Es sind nur Zahlen grösser 0 zulässig!"), ("7", None)]:
             self.click("ZeitfangOptions", SECONDS)
             self.d.run(["xdotool", "key", "End", *["BackSpace"] * 5])
@@ -114,18 +114,18 @@ class WindowsTest(unittest.TestCase):
             self.d.run(["xdotool", "key", "Return"])
             if answer:
                 self.text("#32770", CAPTION, "Zeitfang")
-                self.assertIn(answer, [c[3] for c in self.controls("#32770").values()])
+                self.assertIn(answer, [c[2] for c in self.controls("#32770").values()])
                 self.d.run(["xdotool", "key", "Return"])
                 wait_for(lambda: self.wine(HELPER, "#32770").returncode, 20, "the message to close")
                 self.click("ZeitfangOptions", MSGONSYNC)
         wait_for(lambda: self.wine(HELPER, "ZeitfangOptions").returncode, 20, "the options gone")
-        ticked = str(1 - shown[MSGONSYNC][1])
+        ticked = 1 - shown[MSGONSYNC][1]
         saved = self.wine("reg", "query", KEY).stdout.decode()
         self.assertRegex(saved, rf"(?m)^\s+msgonsync\s+REG_SZ\s+{ticked}\s*$")
         self.assertRegex(saved, r"(?m)^\s+warntonsek\s+REG_SZ\s+7\s*$")
         self.click("ZeitfangForm1", OPTIONEN)
         self.text("ZeitfangOptions", SECONDS, "7")
-        self.assertEqual(self.controls("ZeitfangOptions")[MSGONSYNC][1], int(ticked))
+        self.assertEqual(self.controls("ZeitfangOptions")[MSGONSYNC][1], ticked)
         self.d.run(["xdotool", "key", "Escape"])
         wait_for(lambda: self.wine(HELPER, "ZeitfangOptions").returncode, 20, "Esc to close")
 
