@@ -14,7 +14,7 @@ EXE = os.path.join(BUILD_DIR, "windows/program/shell/win32/zeitfang.exe")
 HELPER = os.path.join(BUILD_DIR, "windows/helper/controls.exe")
 KEY = r"HKCU\Software\VB and VBA Program Settings\Orvikwerk\Kairola"
 CAPTION, LABEL1, LABELZEIT, GO_ITEM, GET_ARTIKEL, OPTIONEN = 0, 4, 6, 8, 10, 11
-OK, CANCEL, MSGONSYNC, SECONDS = 1, 2, 101, 104
+MSGONSYNC, SECONDS = 101, 104
 
 
 class WindowsTest(unittest.TestCase):
