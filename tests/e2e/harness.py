@@ -175,15 +175,16 @@ class Desktop:
         return w.id
 
     def page(self, title, folder=None):
-        """A local page with the given title, as a file:// address."""
+        """The path of a local page with the given title."""
         path = os.path.join(folder or self.tmp, f"page{len(self.procs)}.html")
         with open(path, "w", encoding="utf-8") as f:
             f.write(f"<!doctype html><meta charset='utf-8'><title>{html.escape(title)}</title>")
-        return "file://" + path
+        return path
 
     def chromium(self, title):
         page = self.page(title)
-        self.spawn([*CHROMIUM, "--disable-quic", f"--user-data-dir={page[7:]}.profile", page])
+        self.spawn([*CHROMIUM, "--disable-quic", f"--user-data-dir={page}.profile",
+                    "file://" + page])
         shown = ["xdotool", "search", "--name", re.escape(title) + " - Chromium"]
         wait_for(lambda: self.run(shown), 60, "the Chromium window")
 

@@ -190,8 +190,8 @@ class WaylandSession(Desktop):
 
     # --- browsers ----------------------------------------------------------------------------
     def browser(self, kind, title):
-        page = self.page(title, self.user)
-        profile = page[len("file://"):] + ".profile"
+        path = self.page(title, self.user)
+        profile, page = path + ".profile", "file://" + path
         if kind == "chromium":
             return self.as_user([*CHROMIUM, "--ozone-platform=wayland",
                                  "--user-data-dir=" + profile, page], background=True)
