@@ -1,0 +1,37 @@
+"""A stand-in timedated on the bus at argv[1] that appends each SetTime's microseconds to the
+file argv[2] at once, and holds the answer until the test writes a line to its stdin."""
+import sys
+
+import dbus
+import dbus.mainloop.glib
+import dbus.service
+from gi.repository import GLib
+
+
+class HeldTimedate(dbus.service.Object):
+    held = []
+
+    @dbus.service.method("org.freedesktop.timedate1", in_signature="xbb", out_signature="",
+                         async_callbacks=("answer", "fail"))
+    def SetTime(self, usec, relative, interactive, answer, fail):
+        with open(sys.argv[2], "a") as f:
+            f.write(f"{int(usec)}\n")
+        self.held.append(answer)
+
+
+def on_line(source, _condition):
+    if not source.readline():
+        loop.quit()
+        return False
+    HeldTimedate.held.pop(0)()
+    return True
+
+
+dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)
+bus = dbus.bus.BusConnection(sys.argv[1])
+name = dbus.service.BusName("org.freedesktop.timedate1", bus)
+timedate = HeldTimedate(bus, "/org/freedesktop/timedate1")
+loop = GLib.MainLoop()
+GLib.io_add_watch(sys.stdin, GLib.IO_IN | GLib.IO_HUP, on_line)
+print("ready", flush=True)
+loop.run()
