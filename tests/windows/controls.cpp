@@ -1,5 +1,5 @@
 // For the tests under Wine: "controls CLASS" prints the top-level window of that class and each of
-// its child controls as id, screen rectangle, check state and text (WM_GETTEXT), one per line.
+// its child controls as id, the centre on screen, check state and text (WM_GETTEXT), one a line.
 // "controls --window TITLE" shows a window with that title, standing in for a browser;
 // "controls --close CLASS" asks the window of that class to close.
 #include <windows.h>
@@ -15,9 +15,10 @@ BOOL CALLBACK print(HWND w, LPARAM) {
     RECT r;
     GetWindowRect(w, &r);
     const LRESULT check = lstrcmpiW(cls, L"Button") ? -1 : SendMessageW(w, BM_GETCHECK, 0, 0);
-    std::wstring line = std::to_wstring(GetDlgCtrlID(w)) + L"\t" + std::to_wstring(r.left) + L"," +
-                        std::to_wstring(r.top) + L"," + std::to_wstring(r.right) + L"," +
-                        std::to_wstring(r.bottom) + L"\t" + std::to_wstring(check) + L"\t";
+    std::wstring line = std::to_wstring(GetDlgCtrlID(w)) + L"\t" +
+                        std::to_wstring((r.left + r.right) / 2) + L"," +
+                        std::to_wstring((r.top + r.bottom) / 2) + L"\t" +
+                        std::to_wstring(check) + L"\t";
     for (wchar_t c : text)  // one control a line: its line breaks written as \r and \n
         line += c == L'\r' ? L"\\r" : c == L'\n' ? L"\\n" : std::wstring(1, c);
     line += L"\n";

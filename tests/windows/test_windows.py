@@ -47,7 +47,7 @@ class WindowsTest(unittest.TestCase):
 
     def controls(self, window_class):
         lines = self.wine(HELPER, window_class).stdout.decode().splitlines()
-        return {int(i): (rect, int(check), text) for i, rect, check, text in
+        return {int(i): (centre, int(check), text) for i, centre, check, text in
                 (line.split("\t") for line in lines)}
 
     def text(self, window_class, control, pattern):
@@ -55,9 +55,8 @@ class WindowsTest(unittest.TestCase):
             control, (0, 0, ""))[2]), 20, f"{pattern} in {window_class}")
 
     def click(self, window_class, control):
-        left, top, right, bottom = map(int, self.controls(window_class)[control][0].split(","))
-        self.d.run(["xdotool", "mousemove", str((left + right) // 2), str((top + bottom) // 2),
-                    "click", "1"])
+        x, y = self.controls(window_class)[control][0].split(",")
+        self.d.run(["xdotool", "mousemove", x, y, "click", "1"])
 
     def browser(self, title, unique):
         self.start(HELPER, "--window", title)
