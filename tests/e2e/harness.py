@@ -23,6 +23,11 @@ BIN = os.environ.get("ZEITFANG_BIN", "../../build/zeitfang")
 BUILD_DIR = os.environ.get("ZEITFANG_BUILD_DIR", os.path.dirname(BIN))
 INTERCEPT = os.path.join(BUILD_DIR, "tests", "libclock_intercept.so")
 NO_SYS_TIME = ["setpriv", "--inh-caps=-sys_time", "--bounding-set=-sys_time"]
+SEEN_NOW = datetime(2026, 3, 10, 9, 0, 0)
+TIME_PAGE = b"<p>Offizielle eBay-Zeit:   08.11.2004 14:05:33 MEZ</p>"
+CHROMIUM = ["chromium", "--no-sandbox", "--disable-gpu", "--no-first-run",
+            "--disable-background-networking", "--disable-component-update", "--disable-sync",
+            "--no-default-browser-check", "--password-store=basic"]
 
 
 def local_now():
@@ -46,6 +51,14 @@ def logged_sets(log):
                 for line in f if line.startswith("set ")]
 
 
+def time_mode(binary, proxy, log):
+    """`binary -time` through the proxy under the tests' clock: status, output, clock sets."""
+    env = {"PATH": os.environ["PATH"], "HOME": os.path.dirname(log), "http_proxy": proxy,
+           **clock_env(log, SEEN_NOW)}
+    r = subprocess.run([*NO_SYS_TIME, binary, "-time"], env=env, capture_output=True, timeout=90)
+    return r.returncode, r.stdout + r.stderr, logged_sets(log)
+
+
 def auction_title(end, item="Espressokanne aus Aluminium, 6 Tassen"):
     return f"eBay Angebot 1234567890 (endet {end:%d.%m.%y %H:%M:%S} MESZ) - {item}"
 
@@ -57,9 +70,6 @@ def wait_for(predicate, timeout=30.0, what="condition"):
             return value
         time.sleep(0.05)
     raise TimeoutError("timed out waiting for " + what)
-
-
-TIME_PAGE = b"<p>Offizielle eBay-Zeit:   08.11.2004 14:05:33 MEZ</p>"
 
 
 def time_proxy(pause=2.0, page=TIME_PAGE):
@@ -130,14 +140,17 @@ class Desktop:
         self.procs.append(proc)
         return proc
 
+    def stop(self, proc, sig=signal.SIGTERM):
+        if proc.poll() is None:
+            os.killpg(proc.pid, sig)
+            proc.wait(10)
+
     def run(self, args):
         return subprocess.run(args, env=self.env, timeout=30, capture_output=True, text=True).stdout
 
     def close(self):
         for proc in reversed(self.procs):
-            if proc.poll() is None:
-                os.killpg(proc.pid, signal.SIGKILL)
-                proc.wait(10)
+            self.stop(proc, signal.SIGKILL)
         shutil.rmtree(self.tmp, ignore_errors=True)
 
     def __enter__(self):
@@ -161,16 +174,26 @@ class Desktop:
         self.x.sync()
         return w.id
 
-    def chromium(self, title):
-        page = os.path.join(self.tmp, f"page{len(self.procs)}.html")
-        with open(page, "w", encoding="utf-8") as f:
+    def page(self, title, folder=None):
+        """The path of a local page with the given title."""
+        path = os.path.join(folder or self.tmp, f"page{len(self.procs)}.html")
+        with open(path, "w", encoding="utf-8") as f:
             f.write(f"<!doctype html><meta charset='utf-8'><title>{html.escape(title)}</title>")
-        self.spawn(["chromium", "--no-sandbox", "--disable-gpu", "--disable-quic",
-                    "--no-first-run", "--disable-background-networking", "--no-default-browser-check",
-                    "--disable-component-update", "--disable-sync", "--password-store=basic",
-                    f"--user-data-dir={page}.profile", "file://" + page])
-        wait_for(lambda: self.run(["xdotool", "search", "--name", re.escape(title) + " - Chromium"]),
-                 60, "the Chromium window")
+        return path
+
+    def chromium(self, title):
+        page = self.page(title)
+        self.spawn([*CHROMIUM, "--disable-quic", f"--user-data-dir={page}.profile",
+                    "file://" + page])
+        shown = ["xdotool", "search", "--name", re.escape(title) + " - Chromium"]
+        wait_for(lambda: self.run(shown), 60, "the Chromium window")
+
+    def shown(self, proc):
+        """The id of the window `proc` shows, once shown; the process must still run."""
+        wid = wait_for(lambda: proc.poll() is not None or self.run(
+            ["xdotool", "search", "--onlyvisible", "--pid", str(proc.pid)]).split(), 30, "a window")
+        assert proc.poll() is None, f"{proc.args} ended with {proc.returncode}"
+        return int(wid[0])
 
     def zeitfang(self, seen_now, args=(), settings="", env=None, **kw):
         """The program under the tests' clock, and its window once it is shown."""
@@ -178,7 +201,4 @@ class Desktop:
             f.write("[Kairola]\n" + settings)
         env = {**clock_env(self.log, seen_now), "no_proxy": "", "NO_PROXY": "", **(env or {})}
         proc = self.spawn([*NO_SYS_TIME, BIN, *args], env=env, **kw)
-        wid = wait_for(lambda: proc.poll() is not None or self.run(
-            ["xdotool", "search", "--onlyvisible", "--pid", str(proc.pid)]).split(), 30, "Zeitfang")
-        assert proc.poll() is None, f"zeitfang ended with {proc.returncode}"
-        return proc, int(wid[0])
+        return proc, self.shown(proc)

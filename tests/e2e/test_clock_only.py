@@ -2,30 +2,21 @@
 import os
 import shutil
 import socket
-import subprocess
 import tempfile
 import unittest
 from datetime import datetime
 
-from harness import BIN, NO_SYS_TIME, clock_env, logged_sets, time_proxy
-
-SEEN_NOW = datetime(2026, 3, 10, 9, 0, 0)
+from harness import BIN, SEEN_NOW, time_mode, time_proxy
 
 
 class ClockOnlyTest(unittest.TestCase):
-    def run_mode(self, proxy, log):
-        env = {"PATH": os.environ["PATH"], "HOME": os.path.dirname(log), "http_proxy": proxy,
-               **clock_env(log, SEEN_NOW)}
-        r = subprocess.run([*NO_SYS_TIME, BIN, "-time"], env=env, capture_output=True, timeout=90)
-        return r.returncode, r.stdout + r.stderr, logged_sets(log), os.listdir(os.path.dirname(log))
-
     def test_a_good_page_sets_time_then_date_and_a_refused_one_nothing(self):
         server = time_proxy()
         self.addCleanup(server.shutdown)
         home = tempfile.mkdtemp(prefix="zeitfang-clock-")
         self.addCleanup(shutil.rmtree, home)
-        code, out, sets, files = self.run_mode(server.url, os.path.join(home, "good.log"))
-        self.assertEqual((code, out, files), (0, b"", ["good.log"]))
+        code, out, sets = time_mode(BIN, server.url, os.path.join(home, "good.log"))
+        self.assertEqual((code, out, os.listdir(home)), (0, b"", ["good.log"]))  # no settings
         self.assertEqual(server.requests, [(
             "GET http://cgi1.ebay.de/aw-cgi/eBayISAPI.dll?TimeShow HTTP/1.1",
             "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)")])
@@ -36,4 +27,4 @@ class ClockOnlyTest(unittest.TestCase):
         with socket.socket() as s:
             s.bind(("127.0.0.1", 0))
             refused = f"http://127.0.0.1:{s.getsockname()[1]}"
-        self.assertEqual(self.run_mode(refused, os.path.join(home, "refused.log"))[:3], (1, b"", []))
+        self.assertEqual(time_mode(BIN, refused, os.path.join(home, "refused.log")), (1, b"", []))

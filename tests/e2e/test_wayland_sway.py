@@ -3,13 +3,13 @@ import unittest
 from datetime import timedelta
 
 from harness import Desktop, auction_title, local_now
-from wayland_session import WaylandSession, run_capture_scenario, stderr_of, take_over
+from wayland_session import WaylandSession, run_capture_scenario, take_over
 
 
 class SwayCaptureTest(unittest.TestCase):
     def test_capture_on_sway(self):
-        session, proc, _ = run_capture_scenario(self, "sway", upper_browser="firefox")
-        self.assertIn("Fensterliste über wlr-foreign-toplevel", stderr_of(session, proc))
+        stderr = run_capture_scenario(self, "sway", upper_browser="firefox")
+        self.assertIn("Fensterliste über wlr-foreign-toplevel", stderr)
 
     def test_sway_dying_leaves_the_no_item_state(self):
         session = WaylandSession("sway")

@@ -1,15 +1,11 @@
 """Only "-time" changes the start, closing the window always ends the program, and the window
 stays alive while timedated (polkit) takes its time."""
 import os
-import signal
 import subprocess
 import unittest
-from datetime import datetime, timedelta
+from datetime import timedelta
 
-from harness import Desktop, auction_title, logged_sets, time_proxy, wait_for
-
-SEEN_NOW = datetime(2026, 3, 10, 9, 0, 0)
-SYNC_AT_START = "synconstart=1\nmsgonsync=1\n"
+from harness import SEEN_NOW, Desktop, auction_title, logged_sets, time_proxy, wait_for
 
 
 class WindowLifecycleTest(unittest.TestCase):
@@ -20,7 +16,8 @@ class WindowLifecycleTest(unittest.TestCase):
     def test_closing_while_the_start_up_sync_waits_ends_the_program(self):
         server = time_proxy(pause=10)  # the answer comes long after the window has gone
         self.addCleanup(server.shutdown)
-        proc, wid = self.d.zeitfang(SEEN_NOW, settings=SYNC_AT_START, env={"http_proxy": server.url})
+        proc, wid = self.d.zeitfang(SEEN_NOW, settings="synconstart=1\nmsgonsync=1\n",
+                                    env={"http_proxy": server.url})
         wait_for(lambda: server.requests, 30, "the time request")
         self.d.run(["wmctrl", "-i", "-c", str(wid)])
         wait_for(lambda: proc.poll() is not None, 5, "the program to end")
@@ -33,8 +30,7 @@ class WindowLifecycleTest(unittest.TestCase):
         for args in ((), ("-reverse", "-name", "fremd", "-style", "windows")):
             proc, wid = self.d.zeitfang(SEEN_NOW, args)
             classes.append(self.d.run(["xprop", "-id", str(wid), "WM_CLASS"]))
-            os.killpg(proc.pid, signal.SIGTERM)
-            proc.wait(10)
+            self.d.stop(proc)
         self.assertEqual(classes[0], classes[1])
 
     def test_countdown_runs_while_timedated_holds_its_answers(self):
@@ -47,7 +43,8 @@ class WindowLifecycleTest(unittest.TestCase):
         self.addCleanup(server.shutdown)
         self.d.window(auction_title(SEEN_NOW + timedelta(seconds=58)))
         _, wid = self.d.zeitfang(SEEN_NOW, settings="synconstart=1\nmsgonsync=0\n", env={
-            "http_proxy": server.url, "CLOCK_INTERCEPT_REFUSE": "1", "DBUS_SYSTEM_BUS_ADDRESS": bus})
+            "http_proxy": server.url, "CLOCK_INTERCEPT_REFUSE": "1",
+            "DBUS_SYSTEM_BUS_ADDRESS": bus})
 
         def calls():
             return open(record).read().split() if os.path.exists(record) else []

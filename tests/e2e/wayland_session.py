@@ -4,19 +4,16 @@ browsers natively on Wayland, the program on the compositor's XWayland.
 sway refuses root, so its processes and the browsers run as `nobody`; Zeitfang runs as root, let
 in by the XWayland server's access list. Processes are ended by their process group.
 """
-import html
 import os
 import pathlib
 import re
 import shutil
-import signal
 import subprocess
-import textwrap
 from datetime import timedelta
 
 from gi.repository import Gio, GLib
 
-from harness import BUILD_DIR, Desktop, auction_title, local_now, wait_for
+from harness import BUILD_DIR, CHROMIUM, Desktop, auction_title, local_now, wait_for
 
 NOBODY = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--inh-caps=-all",
           "--bounding-set=-sys_time"]
@@ -70,11 +67,6 @@ class WaylandSession(Desktop):
         return subprocess.run([*NOBODY, "env", *(f"{k}={v}" for k, v in env.items()), *args],
                               cwd=self.user, check=True, capture_output=True, timeout=30)
 
-    def stop(self, proc):
-        if proc.poll() is None:
-            os.killpg(proc.pid, signal.SIGTERM)
-            proc.wait(10)
-
     # --- compositors -----------------------------------------------------------------------
     def wait_display(self, what):
         """Waits for `ready` to have run inside the compositor's X11 session."""
@@ -86,11 +78,8 @@ class WaylandSession(Desktop):
 
     def start_sway(self):
         self.socket = os.path.join(self.user, "wayland-1")
-        config = self.write_user_file("sway.conf", textwrap.dedent(f"""\
-            output HEADLESS-1 resolution 1280x1024
-            xwayland force
-            exec sh -c '{self.ready()}'
-            """))
+        config = self.write_user_file("sway.conf", "output HEADLESS-1 resolution 1280x1024\n"
+                                      f"xwayland force\nexec sh -c '{self.ready()}'\n")
         self.compositor = self.as_user(["sway", "-c", config], background=True,
                                        WLR_BACKENDS="headless", WLR_LIBINPUT_NO_DEVICES="1",
                                        WLR_RENDERER="pixman")
@@ -107,13 +96,15 @@ class WaylandSession(Desktop):
         os.chmod(ready, 0o755)
         self.spawn([kwin, "--virtual", "--no-lockscreen", "--no-global-shortcuts",
                     "--no-kactivities", "--xwayland", "--width", "1280", "--height", "1024",
-                    "--socket", "wayland-kwin", ready], env={"KWIN_COMPOSE": "Q", "XDG_RUNTIME_DIR": self.user})
+                    "--socket", "wayland-kwin", ready],
+                   env={"KWIN_COMPOSE": "Q", "XDG_RUNTIME_DIR": self.user})
         self.wait_display("KWin")
         os.chmod(self.socket, 0o777)
 
     def minimize_kwin(self, title):
         script = self.write_user_file("minimize.js", "workspace.clientList().forEach(function (c) "
-                                      f"{{ if (c.caption.indexOf({title!r}) === 0) c.minimized = true; }});")
+                                      "{ if (c.caption.indexOf(%r) === 0) c.minimized = true; });"
+                                      % title)
         send = ["dbus-send", "--session", "--print-reply", "--dest=org.kde.KWin"]
         reply = self.run([*send, "/Scripting", "org.kde.kwin.Scripting.loadScript",
                           "string:" + script, "string:zeitfang-test"])
@@ -134,7 +125,7 @@ class WaylandSession(Desktop):
             f.write(f"[org/gnome/shell]\nenabled-extensions=['{EXTENSION}']\n")
         self.socket = os.path.join(self.user, "wayland-gnome")
         shell = self.spawn(["unshare", "-m", "sh", "-c",
-                            "[ ! -d /run/systemd ] || mount -t tmpfs none /run/systemd; exec \"$@\"",
+                            '[ ! -d /run/systemd ] || mount -t tmpfs none /run/systemd; exec "$@"',
                             "sh", "gnome-shell", "--headless", "--wayland", "--virtual-monitor",
                             "1280x1024", "--wayland-display=wayland-gnome"],
                            env={"DBUS_SYSTEM_BUS_ADDRESS": self.bus("system"),
@@ -146,21 +137,13 @@ class WaylandSession(Desktop):
         # The start-up ends in the overview, where no window has the focus: leave it then.
         wait_for(self.overview, 60, "the overview")
         self.leave_overview()
-        xwayland = wait_for(lambda: [c for c in self.children(shell.pid) if "Xwayland" in c[0]],
-                            what="Xwayland")[0]
-        self.env.update(DISPLAY=xwayland[1], XAUTHORITY=xwayland[xwayland.index("-auth") + 1])
+        xwayland = wait_for(lambda: self.run(["pgrep", "-a", "-P", str(shell.pid), "Xwayland"])
+                            .split(), what="Xwayland")  # its pid, path, display, ..., -auth file
+        self.env.update(DISPLAY=xwayland[2], XAUTHORITY=xwayland[xwayland.index("-auth") + 1])
         os.chmod(self.socket, 0o777)
 
-    @staticmethod
-    def children(pid):
-        for entry in pathlib.Path("/proc").glob("[0-9]*"):
-            try:
-                if (entry / "stat").read_text().rsplit(")", 1)[1].split()[1] == str(pid):
-                    yield (entry / "cmdline").read_text().split("\0")
-            except (OSError, IndexError):
-                pass
-
-    def call(self, dest, path, method, signature=None, args=None):
+    def call(self, method, signature=None, args=None, dest="org.gnome.Shell",
+             path="/org/gnome/Shell"):
         interface, name = method.rsplit(".", 1)
         return self.gbus.call_sync(dest, path, interface, name, signature and GLib.Variant(
             signature, args), None, 0, 5000, None).unpack()
@@ -168,33 +151,32 @@ class WaylandSession(Desktop):
     def shell_windows(self):
         """The extension's list, or "" while it does not answer."""
         try:
-            return self.call("org.gnome.Shell", "/de/orvikwerk/Zeitfang/Windows",
-                             "de.orvikwerk.Zeitfang.Windows.List")[0]
+            return self.call("de.orvikwerk.Zeitfang.Windows.List",
+                             path="/de/orvikwerk/Zeitfang/Windows")[0]
         except GLib.Error:
             return ""
 
     def overview(self, show=None):
-        args = ("org.gnome.Shell", "/org/gnome/Shell", "org.freedesktop.DBus.Properties.")
-        prop = ("org.gnome.Shell", "OverviewActive")
+        prop, props = ("org.gnome.Shell", "OverviewActive"), "org.freedesktop.DBus.Properties."
         if show is not None:
-            self.call(*args[:2], args[2] + "Set", "(ssv)", (*prop, GLib.Variant("b", show)))
-        return self.call(*args[:2], args[2] + "Get", "(ss)", prop)[0]
+            self.call(props + "Set", "(ssv)", (*prop, GLib.Variant("b", show)))
+        return self.call(props + "Get", "(ss)", prop)[0]
 
     def leave_overview(self):
         wait_for(lambda: not self.overview(False), 30, "the overview to close")
 
     def extension(self, on):
-        self.call("org.gnome.Shell", "/org/gnome/Shell",
-                  "org.gnome.Shell.Extensions." + ("EnableExtension" if on else "DisableExtension"),
-                  "(s)", (EXTENSION,))
+        self.call(f"org.gnome.Shell.Extensions.{'En' if on else 'Dis'}ableExtension", "(s)",
+                  (EXTENSION,))
 
     def keys(self, *keysyms):
         """Presses the keys in order and lets go in reverse, on mutter's remote-desktop keyboard."""
         rd = "org.gnome.Mutter.RemoteDesktop"
-        session = self.call(rd, "/org/gnome/Mutter/RemoteDesktop", rd + ".CreateSession")[0]
-        self.call(rd, session, rd + ".Session.Start")
+        session = self.call(rd + ".CreateSession", dest=rd,
+                            path="/org/gnome/Mutter/RemoteDesktop")[0]
+        self.call(rd + ".Session.Start", dest=rd, path=session)
         for keysym, down in [(k, True) for k in keysyms] + [(k, False) for k in keysyms[::-1]]:
-            self.call(rd, session, rd + ".Session.NotifyKeyboardKeysym", "(ub)", (keysym, down))
+            self.call(rd + ".Session.NotifyKeyboardKeysym", "(ub)", (keysym, down), rd, session)
         # Not stopped: that would drop the keys still queued. It ends with the shell.
 
     def minimize_gnome(self, title):
@@ -207,25 +189,17 @@ class WaylandSession(Desktop):
                                    self.shell_windows()), what="the minimised window")
 
     # --- browsers ----------------------------------------------------------------------------
-    def page(self, title):
-        return "file://" + self.write_user_file(
-            f"page{len(self.procs)}.html",
-            f"<!doctype html><meta charset='utf-8'><title>{html.escape(title)}</title>")
-
     def browser(self, kind, title):
-        profile = os.path.join(self.user, f"{kind}-{len(self.procs)}")
+        path = self.page(title, self.user)
+        profile, page = path + ".profile", "file://" + path
         if kind == "chromium":
-            return self.as_user([
-                "chromium", "--ozone-platform=wayland", "--no-sandbox", "--disable-gpu",
-                "--no-first-run", "--disable-background-networking", "--disable-component-update",
-                "--disable-sync", "--no-default-browser-check", "--password-store=basic",
-                f"--user-data-dir={profile}", self.page(title)], background=True)
+            return self.as_user([*CHROMIUM, "--ozone-platform=wayland",
+                                 "--user-data-dir=" + profile, page], background=True)
         self.write_user_file(os.path.join(profile, "user.js"), "".join(
             'user_pref("{}", {});\n'.format(*p.split(" ", 1)) for p in FIREFOX_PREFS))
         os.chown(profile, 65534, 65534)
-        return self.as_user(["firefox-esr", "--no-remote", "--profile", profile,
-                             self.page(title)], background=True)
-
+        return self.as_user(["firefox-esr", "--no-remote", "--profile", profile, page],
+                            background=True)
 
 
 def take_over(desktop, wid, caption):
@@ -238,8 +212,8 @@ def take_over(desktop, wid, caption):
 
 def run_capture_scenario(test, compositor, upper_browser="chromium", while_minimised=None):
     """Capture takes the auction; a newer auction window above it wins; a minimised auction
-    window is still taken; once its window is closed the no-item state follows. Returns the
-    session with Zeitfang's process and window, for checks of the compositor's own."""
+    window is still taken; once its window is closed the no-item state follows. Returns what
+    Zeitfang wrote to stderr, for checks of the compositor's own."""
     session = WaylandSession(compositor)
     test.addCleanup(session.close)
     base = local_now()
@@ -258,10 +232,5 @@ def run_capture_scenario(test, compositor, upper_browser="chromium", while_minim
     session.stop(lower_browser)
     take_over(session, wid, " Zeitfang ")
     test.assertIsNone(proc.poll())
-    return session, proc, wid
-
-
-def stderr_of(session, proc):
     session.stop(proc)
-    with proc.stderr:
-        return proc.stderr.read().decode()
+    return proc.communicate()[1].decode()

@@ -22,7 +22,7 @@ class ScanTest(unittest.TestCase):
     def setUp(self):
         self.d = Desktop(self.window_manager)
         self.addCleanup(self.d.close)
-        self.x = self.d.x
+        self.x, self.atom = self.d.x, self.d.x.intern_atom
         self.scan = self.d.spawn([os.path.join(BUILD_DIR, "tests", "x11_tests")],
                                  stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
 
@@ -33,10 +33,8 @@ class ScanTest(unittest.TestCase):
         self.scan.stdin.write(f"{scans}\n")
         self.scan.stdin.flush()
         rows = [line[:-1].split(" ", 3) for line in iter(self.scan.stdout.readline, "\n")]
-        return {int(r[0]): (int(r[1], 16), int(r[2]), r[3]) for r in rows}, [int(r[0]) for r in rows]
-
-    def atom(self, name):
-        return self.x.intern_atom(name)
+        ids = [int(r[0]) for r in rows]
+        return {int(r[0]): (int(r[1], 16), int(r[2]), r[3]) for r in rows}, ids
 
     def create(self, override=False, parent=None, mapped=True, **props):
         w = (parent or self.x.screen().root).create_window(
@@ -98,7 +96,8 @@ class X11WindowListTest(ScanTest):
         live.change_property(self.atom("_NET_SUPPORTING_WM_CHECK"), Xatom.WINDOW, 32, [live.id])
         gone.destroy()
         for check in (gone, bare, live):
-            root.change_property(self.atom("_NET_SUPPORTING_WM_CHECK"), Xatom.WINDOW, 32, [check.id])
+            root.change_property(self.atom("_NET_SUPPORTING_WM_CHECK"), Xatom.WINDOW, 32,
+                                 [check.id])
             self.assertEqual(below.id in self.windows()[0] and len(self.windows()[1]) == 1,
                              check == live, check)
 
@@ -158,11 +157,13 @@ class ManagedWindowsTest(ScanTest):
             prop = w.get_full_property(self.atom(name), X.AnyPropertyType)
             return prop.value[0] if prop and len(prop.value) else 0
 
-        for command, prop, shown, visible in ((["windowminimize"], "WM_STATE", 3, True),
-                                              (["set_desktop_for_window", "1"], "_NET_WM_DESKTOP", 1,
-                                               True), (["windowunmap"], "WM_STATE", 0, False)):
+        for command, prop, shown, visible in (
+                (["windowminimize"], "WM_STATE", 3, True),
+                (["set_desktop_for_window", "1"], "_NET_WM_DESKTOP", 1, True),
+                (["windowunmap"], "WM_STATE", 0, False)):
             w = self.create()
             wait_for(lambda: value(w, "WM_STATE") == 1, 60, "openbox to adopt the window")
             self.d.run(["xdotool", command[0], str(w.id), *command[1:]])
             wait_for(lambda: value(w, prop) == shown, 10, command[0])
-            self.assertEqual(bool(self.windows()[0].get(w.id, (0,))[0] & VISIBLE), visible, command)
+            style = self.windows()[0].get(w.id, (0,))[0]
+            self.assertEqual(bool(style & VISIBLE), visible, command)

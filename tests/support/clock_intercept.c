@@ -1,6 +1,7 @@
 /*
  * LD_PRELOAD library for the tests: the program sees a clock of its own, and setting it never
- * reaches the kernel. Only the real-time clock is touched, so Qt's timers keep their real pace.
+ * reaches the kernel. Only the real-time clock is touched, so Qt's timers keep their real pace;
+ * the program and Qt read it with clock_gettime, and set it with clock_settime or settimeofday.
  *   CLOCK_INTERCEPT_OFFSET  seconds added to every real-time read (may be fractional).
  *   CLOCK_INTERCEPT_LOG     every set appends "set <epoch> <local YYYY-MM-DD HH:MM:SS>".
  *   CLOCK_INTERCEPT_REFUSE  "1": every set fails with EPERM, logged as "refused ...".
@@ -60,9 +61,7 @@ static int setSeen(int64_t ns) {
     if (!refuse)
         anchorReal = realNowNs(), anchorSeen = ns;
     pthread_mutex_unlock(&lock);
-    if (refuse)
-        errno = EPERM;
-    return refuse ? -1 : 0;
+    return refuse ? (errno = EPERM, -1) : 0;
 }
 
 int clock_gettime(clockid_t id, struct timespec* ts) {
@@ -72,22 +71,6 @@ int clock_gettime(clockid_t id, struct timespec* ts) {
     ts->tv_sec = (time_t)(now / 1000000000 - (now % 1000000000 < 0));
     ts->tv_nsec = (long)(now - (int64_t)ts->tv_sec * 1000000000);
     return 0;
-}
-
-int gettimeofday(struct timeval* restrict tv, void* restrict tz) {
-    struct timespec ts;
-    clock_gettime(CLOCK_REALTIME, &ts);
-    if (tz)
-        memset(tz, 0, sizeof(struct timezone));
-    tv->tv_sec = ts.tv_sec;
-    tv->tv_usec = ts.tv_nsec / 1000;
-    return 0;
-}
-
-time_t time(time_t* out) {
-    struct timespec ts;
-    clock_gettime(CLOCK_REALTIME, &ts);
-    return out ? (*out = ts.tv_sec) : ts.tv_sec;
 }
 
 /* Nothing is passed on: only the real-time clock can be set, and that one is ours. */

@@ -1,22 +1,12 @@
 // For the tests under Wine: "controls CLASS" prints the top-level window of that class and each of
-// its child controls as id, class, screen rectangle, check state, visibility and text
-// (WM_GETTEXT), one per line. "controls --window TITLE" shows a window with that title, standing
-// in for a browser; "controls --close CLASS" asks the window of that class to close.
+// its child controls as id, the centre on screen, check state and text (WM_GETTEXT), one a line.
+// "controls --window TITLE" shows a window with that title, standing in for a browser;
+// "controls --close CLASS" asks the window of that class to close.
 #include <windows.h>
 
 #include <string>
 
 namespace {
-std::string utf8(const std::wstring& text) {
-    std::string out(text.size() * 3, '\0');
-    out.resize(static_cast<std::size_t>(WideCharToMultiByte(
-        CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), out.size(), 0, 0)));
-    std::string escaped;
-    for (char c : out)
-        escaped += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
-    return escaped;
-}
-
 BOOL CALLBACK print(HWND w, LPARAM) {
     wchar_t cls[64] = L"";
     GetClassNameW(w, cls, 64);
@@ -25,13 +15,19 @@ BOOL CALLBACK print(HWND w, LPARAM) {
     RECT r;
     GetWindowRect(w, &r);
     const LRESULT check = lstrcmpiW(cls, L"Button") ? -1 : SendMessageW(w, BM_GETCHECK, 0, 0);
-    const char* shown = IsWindowVisible(w) ? "shown" : "hidden";
-    const std::string line = std::to_string(GetDlgCtrlID(w)) + "\t" + utf8(cls) + "\t" +
-                             std::to_string(r.left) + "," + std::to_string(r.top) + "," +
-                             std::to_string(r.right) + "," + std::to_string(r.bottom) + "\t" +
-                             std::to_string(check) + "\t" + shown + "\t" + utf8(text) + "\n";
+    std::wstring line = std::to_wstring(GetDlgCtrlID(w)) + L"\t" +
+                        std::to_wstring((r.left + r.right) / 2) + L"," +
+                        std::to_wstring((r.top + r.bottom) / 2) + L"\t" +
+                        std::to_wstring(check) + L"\t";
+    for (wchar_t c : text)  // one control a line: its line breaks written as \r and \n
+        line += c == L'\r' ? L"\\r" : c == L'\n' ? L"\\n" : std::wstring(1, c);
+    line += L"\n";
+    std::string out(line.size() * 3, '\0');
     DWORD written;
-    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), line.data(), line.size(), &written, nullptr);
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), out.data(),
+              WideCharToMultiByte(CP_UTF8, 0, line.data(), static_cast<int>(line.size()),
+                                  out.data(), static_cast<int>(out.size()), nullptr, nullptr),
+              &written, nullptr);
     return TRUE;
 }
 } // namespace

@@ -7,12 +7,14 @@ import unittest
 from datetime import timedelta
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from harness import INTERCEPT, NO_SYS_TIME, TIME_PAGE, Desktop, auction_title, local_now, time_proxy, wait_for
+from harness import (BUILD_DIR, INTERCEPT, NO_SYS_TIME, TIME_PAGE, Desktop,  # noqa: E402
+                     auction_title, local_now, time_proxy, wait_for)
 
-EXE, HELPER = os.environ["ZEITFANG_EXE"], os.environ["ZEITFANG_WINDOWS_HELPER"]
+EXE = os.path.join(BUILD_DIR, "windows/program/shell/win32/zeitfang.exe")
+HELPER = os.path.join(BUILD_DIR, "windows/helper/controls.exe")
 KEY = r"HKCU\Software\VB and VBA Program Settings\Orvikwerk\Kairola"
 CAPTION, LABEL1, LABELZEIT, GO_ITEM, GET_ARTIKEL, OPTIONEN = 0, 4, 6, 8, 10, 11
-OK, CANCEL, MSGONSYNC, SECONDS = 1, 2, 101, 104
+MSGONSYNC, SECONDS = 101, 104
 
 
 class WindowsTest(unittest.TestCase):
@@ -20,48 +22,41 @@ class WindowsTest(unittest.TestCase):
     def setUpClass(cls):
         cls.d = Desktop()
         # Wine refuses to set the host's clock; the tests' clock library refuses it once more.
-        cls.clock_log = os.path.join(cls.d.tmp, "clock.log")
-        cls.wine_env = {"WINEPREFIX": os.path.join(cls.d.tmp, "wine"), "WINEDEBUG": "-all",
-                        "WINEDLLOVERRIDES": "mscoree,mshtml=", "TZ": "Europe/Berlin",
-                        "LD_PRELOAD": INTERCEPT, "CLOCK_INTERCEPT_REFUSE": "1",
-                        "CLOCK_INTERCEPT_LOG": cls.clock_log}
-        os.makedirs(cls.wine_env["WINEPREFIX"])
+        # Every later process on this desktop, xdotool included, runs with both.
+        cls.d.env.update(WINEPREFIX=os.path.join(cls.d.tmp, "wine"), WINEDEBUG="-all",
+                         WINEDLLOVERRIDES="mscoree,mshtml=", LD_PRELOAD=INTERCEPT,
+                         CLOCK_INTERCEPT_REFUSE="1", CLOCK_INTERCEPT_LOG=cls.d.log)
+        os.makedirs(cls.d.env["WINEPREFIX"])
         # The server and Wine's own services outlive each command; started here without the
         # commands' pipes, they do not hold those open.
-        cls.d.spawn([*NO_SYS_TIME, "wineserver", "-f", "-p"], env=cls.wine_env)
-        subprocess.run([*NO_SYS_TIME, "wine", "wineboot", "-i"], env={**cls.d.env, **cls.wine_env},
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
+        cls.d.spawn([*NO_SYS_TIME, "wineserver", "-f", "-p"])
+        cls.d.spawn([*NO_SYS_TIME, "wine", "wineboot", "-i"]).wait(120)
 
     @classmethod
     def tearDownClass(cls):
-        subprocess.run([*NO_SYS_TIME, "wineserver", "-k"], env={**cls.d.env, **cls.wine_env})
+        cls.d.spawn([*NO_SYS_TIME, "wineserver", "-k"]).wait(60)
         cls.d.close()
 
     @classmethod
-    def wine(cls, *args, env=None):
-        return subprocess.run([*NO_SYS_TIME, "wine", *args], env={**cls.d.env, **cls.wine_env,
-                              **(env or {})}, capture_output=True, timeout=120)
+    def wine(cls, *args, **env):
+        return subprocess.run([*NO_SYS_TIME, "wine", *args], env={**cls.d.env, **env},
+                              capture_output=True, timeout=120)
 
     def start(self, *args):
-        return self.d.spawn([*NO_SYS_TIME, "wine", *args], env=self.wine_env)
+        return self.d.spawn([*NO_SYS_TIME, "wine", *args])
 
     def controls(self, window_class):
         lines = self.wine(HELPER, window_class).stdout.decode().splitlines()
-        return {int(i): (rect, int(check), shown, text) for i, _, rect, check, shown, text in
+        return {int(i): (centre, int(check), text) for i, centre, check, text in
                 (line.split("\t") for line in lines)}
 
     def text(self, window_class, control, pattern):
         return wait_for(lambda: re.fullmatch(pattern, self.controls(window_class).get(
-            control, (0, 0, 0, ""))[3]), 20, f"{pattern} in {window_class}")
+            control, (0, 0, ""))[2]), 20, f"{pattern} in {window_class}")
 
     def click(self, window_class, control):
-        left, top, right, bottom = map(int, self.controls(window_class)[control][0].split(","))
-        self.d.run(["xdotool", "mousemove", str((left + right) // 2), str((top + bottom) // 2),
-                    "click", "1"])
-
-    def settings(self):
-        return dict(re.findall(r"^\s+(\w+)\s+REG_SZ\s+(.*?)\s*$",
-                               self.wine("reg", "query", KEY).stdout.decode(), re.M))
+        x, y = self.controls(window_class)[control][0].split(",")
+        self.d.run(["xdotool", "mousemove", x, y, "click", "1"])
 
     def browser(self, title, unique):
         self.start(HELPER, "--window", title)
@@ -75,7 +70,7 @@ class WindowsTest(unittest.TestCase):
     def test_takes_over_the_upper_auction_and_counts_down(self):
         recorder = os.path.join(self.d.tmp, "browser.sh")
         with open(recorder, "w") as f:
-            f.write(f"#!/bin/sh\necho \"$1\" > {recorder}.url\n")
+            f.write(f'#!/bin/sh\necho "$1" > {recorder}.url\n')
         os.chmod(recorder, 0o755)
         self.wine("reg", "add", r"HKCU\Software\Wine\WineBrowser", "/v", "Browsers", "/d",
                   recorder, "/f")
@@ -90,8 +85,8 @@ class WindowsTest(unittest.TestCase):
                  "Tage Zeitfang"),
                 (timedelta(hours=5, minutes=30, seconds=30), long, r"5 Stunden\\r\\n30 Minuten",
                  long[:38] + " Zeitfang"),
-                (timedelta(minutes=30, seconds=30), "Minuten", r"(29|30) Minuten\\r\\n\d+ Sekunden",
-                 "Minuten Zeitfang"),
+                (timedelta(minutes=30, seconds=30), "Minuten",
+                 r"(29|30) Minuten\\r\\n\d+ Sekunden", "Minuten Zeitfang"),
                 (timedelta(seconds=50), "Letzte", r"\d\d?", r" >>\d\d?<<"),
                 (timedelta(hours=-1), "Vorbei", r"Auktion\\r\\nbeendet", "Vorbei")]:
             with self.subTest(item[:8]):
@@ -103,31 +98,33 @@ class WindowsTest(unittest.TestCase):
         self.click("ZeitfangForm1", GO_ITEM)
         wait_for(lambda: os.path.exists(recorder + ".url"), 20, "the browser's address")
         with open(recorder + ".url") as f:
-            self.assertEqual(f.read(), "http://cgi.ebay.de/ws/eBayISAPI.dll?ViewItem&item=1234567890\n")
+            self.assertEqual(f.read(),
+                             "http://cgi.ebay.de/ws/eBayISAPI.dll?ViewItem&item=1234567890\n")
 
     def test_options_reject_abc_and_save_to_the_registry(self):
         self.zeitfang()
         self.click("ZeitfangForm1", OPTIONEN)
         shown = wait_for(lambda: self.controls("ZeitfangOptions"), 20, "the options")
-        self.assertEqual(shown[CAPTION][3], " Zeitfang Optionen")
+        self.assertEqual(shown[CAPTION][2], " Zeitfang Optionen")
         for typed, answer in [("abc", "Es sind nur Zahlen grösser 0 zulässig!"), ("7", None)]:
             self.click("ZeitfangOptions", SECONDS)
             self.d.run(["xdotool", "key", "End", *["BackSpace"] * 5])
             self.d.run(["xdotool", "type", typed])
             self.d.run(["xdotool", "key", "Return"])
             if answer:
-                self.assertEqual(self.text("#32770", CAPTION, "Zeitfang").group(), "Zeitfang")
-                self.assertIn(answer, [c[3] for c in self.controls("#32770").values()])
+                self.text("#32770", CAPTION, "Zeitfang")
+                self.assertIn(answer, [c[2] for c in self.controls("#32770").values()])
                 self.d.run(["xdotool", "key", "Return"])
                 wait_for(lambda: self.wine(HELPER, "#32770").returncode, 20, "the message to close")
                 self.click("ZeitfangOptions", MSGONSYNC)
-        wait_for(lambda: self.wine(HELPER, "ZeitfangOptions").returncode, 20, "the options to close")
-        ticked = str(1 - shown[MSGONSYNC][1])
-        self.assertEqual({k: v for k, v in self.settings().items() if k in ("msgonsync", "warntonsek")},
-                         {"msgonsync": ticked, "warntonsek": "7"})
+        wait_for(lambda: self.wine(HELPER, "ZeitfangOptions").returncode, 20, "the options gone")
+        ticked = 1 - shown[MSGONSYNC][1]
+        saved = self.wine("reg", "query", KEY).stdout.decode()
+        self.assertRegex(saved, rf"(?m)^\s+msgonsync\s+REG_SZ\s+{ticked}\s*$")
+        self.assertRegex(saved, r"(?m)^\s+warntonsek\s+REG_SZ\s+7\s*$")
         self.click("ZeitfangForm1", OPTIONEN)
         self.text("ZeitfangOptions", SECONDS, "7")
-        self.assertEqual(self.controls("ZeitfangOptions")[MSGONSYNC][1], int(ticked))
+        self.assertEqual(self.controls("ZeitfangOptions")[MSGONSYNC][1], ticked)
         self.d.run(["xdotool", "key", "Escape"])
         wait_for(lambda: self.wine(HELPER, "ZeitfangOptions").returncode, 20, "Esc to close")
 
@@ -136,13 +133,13 @@ class WindowsTest(unittest.TestCase):
             server = time_proxy(0.2, page)
             self.addCleanup(server.shutdown)
             with self.subTest(status=status):
-                self.assertEqual(self.wine(EXE, "-time", env={"http_proxy": server.url}).returncode,
+                self.assertEqual(self.wine(EXE, "-time", http_proxy=server.url).returncode,
                                  status)
                 [(line, agent)] = server.requests  # WinINet names the port
                 self.assertRegex(line, r"^GET http://cgi1\.ebay\.de(:80)?/aw-cgi/eBayISAPI\.dll"
                                        r"\?TimeShow HTTP/1\.1$")
                 self.assertEqual(agent, "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)")
-        self.assertFalse(os.path.exists(self.clock_log))  # no attempt reached the host's clock
+        self.assertFalse(os.path.exists(self.d.log))  # no attempt reached the host's clock
 
 
 if __name__ == "__main__":
