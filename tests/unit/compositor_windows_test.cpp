@@ -62,10 +62,7 @@ TEST(CompositorWindows, OwnWindowByAppIdWhereNoPidIsGiven) {
 }
 
 TEST(CompositorWindows, BackendFollowsTheSession) {
-    struct Case {
-        SessionFacts facts;
-        WindowBackend expected;
-    } const cases[] = {
+    const std::pair<SessionFacts, WindowBackend> cases[] = {
         {{false, "x11", "KDE", true, false, false}, WindowBackend::X11},
         {{true, "wayland", "KDE", true, false, false}, WindowBackend::KWin},
         {{true, "wayland", "GNOME", false, true, false}, WindowBackend::Gnome},
@@ -75,8 +72,8 @@ TEST(CompositorWindows, BackendFollowsTheSession) {
         {{false, "wayland", "", false, false, true}, WindowBackend::Wlroots},
         {{true, "wayland", "weston", false, false, false}, WindowBackend::X11},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(chooseBackend(c.facts), c.expected) << c.facts.currentDesktop;
+    for (const auto& [facts, expected] : cases)
+        EXPECT_EQ(chooseBackend(facts), expected) << facts.currentDesktop;
 }
 
 } // namespace
