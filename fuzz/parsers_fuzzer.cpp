@@ -15,31 +15,24 @@
 #include "platform/logic/german_format.h"
 #include "platform/logic/utf.h"
 
-namespace {
-void check(bool ok) {
-    if (!ok)
-        std::abort();
-}
-} // namespace
+const auto check = [](bool ok) { ok ? void() : std::abort(); };
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0)
         return 0;
     const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
-    if (data[0] == 4) { // a compositor's window list: all but the own windows shown, as existing
-        const auto windows = parseWindowRecords(text);
-        if (!windows)
-            return 0;
-        const auto shown = toDesktopWindows(*windows, OwnWindows{1, {"zeitfang"}});
-        const auto own = std::count_if(windows->begin(), windows->end(), [](const auto& w) {
-            return w.pid == 1 || w.appId == "zeitfang";
-        });
-        check(shown.size() + static_cast<std::size_t>(own) == windows->size());
-        for (const auto& w : shown)
-            check((w.style & WS_VISIBLE) && (w.handle & 0x80000000u));
-        return 0;
-    }
-    switch (data[0] % 4) {
+    switch (data[0] == 4 ? 4 : data[0] % 4) {
+    case 4: // a compositor's window list: all but the own windows shown, as existing
+        if (const auto windows = parseWindowRecords(text)) {
+            const auto shown = toDesktopWindows(*windows, OwnWindows{1, {"zeitfang"}});
+            const auto own = std::count_if(windows->begin(), windows->end(), [](const auto& w) {
+                return w.pid == 1 || w.appId == "zeitfang";
+            });
+            check(shown.size() + static_cast<std::size_t>(own) == windows->size());
+            for (const auto& w : shown)
+                check((w.style & WS_VISIBLE) && (w.handle & 0x80000000u));
+        }
+        break;
     case 0: { // a window title, any bytes
         const std::u32string title = decodeUtf8(text);
         check(decodeUtf8(encodeUtf8(title)) == title);
@@ -51,15 +44,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(r.accepted.has_value() == isAuctionTitle(title));
         break;
     }
-    case 1: { // a time page: text in front moves the field but does not change it
-        const auto server = readServerTime(text);
-        if (server && text.size() + 40 <= TimePageChunkSize)
-            check(readServerTime(std::string(40, ' ') + text) == server);
-        if (server)
+    case 1: // a time page: text in front moves the field but does not change it
+        if (const auto server = readServerTime(text)) {
+            if (text.size() + 40 <= TimePageChunkSize)
+                check(readServerTime(std::string(40, ' ') + text) == server);
             check(correctedSetting(*server, 86400).timeOfDay == timeOfDay(*server));
+        }
         break;
-    }
-    case 2: { // a number as a user types it, and the placement's number text
+    case 2: // a number as a user types it, and the placement's number text
         if (const auto value = parseGermanNumber(text)) {
             if (*value == std::trunc(*value) && std::fabs(*value) < 1e15) // placement values
                 check(parseGermanNumber(formatGermanDecimal(*value)) == *value);
@@ -67,7 +59,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             check(!rounded || (*rounded - *value <= 0.5 && *value - *rounded <= 0.5));
         }
         break;
-    }
     default: // a hand-edited preference: a usable number or the key's default
         for (const PreferenceKey& key : PreferenceKeys) {
             const std::int16_t value = preferenceFromText(text, key.defaultValue);

@@ -56,18 +56,13 @@ TEST(CompositorWindows, GarbageIsRefusedWhole) {
 TEST(CompositorWindows, OwnWindowByAppIdWhereNoPidIsGiven) {
     const auto windows =
         parseWindowRecords(reply("zf1|0~1~n~zeitfang~A|0~2~n~x~Browser|0~3~n~Zeitfang~B|"));
-    ASSERT_TRUE(windows.has_value());
-    const auto shown = toDesktopWindows(*windows, OwnWindows{0, {"zeitfang", "Zeitfang"}});
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].title, U"Browser");
+    const auto shown = toDesktopWindows(windows.value(), OwnWindows{0, {"zeitfang", "Zeitfang"}});
+    ASSERT_EQ(titles(shown), std::vector<std::string>{"Browser"});
     EXPECT_EQ(shown[0].handle & 0xE0000000u, 0x80000000u); // never an X window id
 }
 
 TEST(CompositorWindows, BackendFollowsTheSession) {
-    struct Case {
-        SessionFacts facts;
-        WindowBackend expected;
-    } const cases[] = {
+    const std::pair<SessionFacts, WindowBackend> cases[] = {
         {{false, "x11", "KDE", true, false, false}, WindowBackend::X11},
         {{true, "wayland", "KDE", true, false, false}, WindowBackend::KWin},
         {{true, "wayland", "GNOME", false, true, false}, WindowBackend::Gnome},
@@ -77,8 +72,8 @@ TEST(CompositorWindows, BackendFollowsTheSession) {
         {{false, "wayland", "", false, false, true}, WindowBackend::Wlroots},
         {{true, "wayland", "weston", false, false, false}, WindowBackend::X11},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(chooseBackend(c.facts), c.expected) << c.facts.currentDesktop;
+    for (const auto& [facts, expected] : cases)
+        EXPECT_EQ(chooseBackend(facts), expected) << facts.currentDesktop;
 }
 
 } // namespace

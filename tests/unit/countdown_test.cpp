@@ -9,15 +9,8 @@ namespace {
 
 TEST(Countdown, EachRemainingTimeShowsItsTextStateAndPeriod) {
     using S = CountdownState;
-    struct Row {
-        std::int32_t r;
-        const char* text;
-        S state;
-        int period;
-        double size;
-        int red;
-    };
-    const Row rows[] = {
+    // remaining seconds, text, state, timer period, font size, red
+    const std::tuple<std::int32_t, std::string, S, int, double, int> rows[] = {
         {400 * 86400 + 7 * 3600, "400 Tage\r\n7 Stunden", S::MoreThanADay, 500, 12, 0},
         {2 * 86400 + 7 * 3600, "2 Tage\r\n7 Stunden", S::MoreThanADay, 500, 12, 0},
         {86400 + 3600 + 60 + 1, "1 Tag\r\n1 Stunde", S::MoreThanADay, 500, 12, 0},
@@ -34,13 +27,11 @@ TEST(Countdown, EachRemainingTimeShowsItsTextStateAndPeriod) {
         {1, "1", S::FinalMinute, 1000, 71, 232},
         {0, "Auktion\r\nbeendet", S::Ended, 0, 16, 0},
         {-90000, "Auktion\r\nbeendet", S::Ended, 0, 16, 0}};
-    for (const Row& row : rows) {
-        const CountdownView v = countdownFor(row.r);
-        EXPECT_EQ(v.text, row.text) << row.r;
-        EXPECT_EQ(v.state, row.state) << row.r;
-        EXPECT_EQ(v.periodMs, row.period) << row.r;
-        EXPECT_EQ(v.fontSize, row.size) << row.r;
-        EXPECT_EQ(v.red, row.red) << row.r;
+    for (const auto& [r, text, state, period, size, red] : rows) {
+        const CountdownView v = countdownFor(r);
+        EXPECT_EQ(std::tuple(v.text, v.state, v.periodMs, v.fontSize, v.red),
+                  std::tuple(text, state, period, size, red))
+            << r;
     }
     EXPECT_EQ(countdownFor(42).secondText, "42");
     EXPECT_EQ(countdownFor(75).secondText, "15 Sekunden");
@@ -50,14 +41,17 @@ TEST(Countdown, RemainingSecondsStayInTheirRange) {
     constexpr auto Max = std::numeric_limits<std::int32_t>::max();
     constexpr auto Min = std::numeric_limits<std::int32_t>::min();
     EXPECT_EQ(remainingSeconds(DateTime{1000}, DateTime{970}), 30);
-    EXPECT_EQ(remainingSeconds(DateTime{970}, DateTime{1000}), -30);
     EXPECT_EQ(remainingSeconds(DateTime{std::int64_t{Max} + 5000}, DateTime{1}), Max);
     EXPECT_EQ(remainingSeconds(DateTime{1}, DateTime{std::int64_t{Max} + 5000}), Min);
 }
 
-TEST(AlarmTone, FullLoudnessBetweenFadesOfFiveMilliseconds) {
+TEST(AlarmTone, OneSineAtFullLoudnessBetweenFadesOfFiveMilliseconds) {
     const auto s = toneSamples(900, 200, 48000);
     ASSERT_EQ(s.size(), 9600u);
+    int cycles = 0;
+    for (std::size_t i = 1; i < s.size(); ++i)
+        cycles += s[i - 1] < 0 && s[i] >= 0;
+    EXPECT_NEAR(cycles, 180, 1);
     const auto peak = [&](std::size_t from, std::size_t to) {
         int loudest = 0;
         for (std::size_t i = from; i < to; ++i)
@@ -70,6 +64,8 @@ TEST(AlarmTone, FullLoudnessBetweenFadesOfFiveMilliseconds) {
     EXPECT_NEAR(peak(240, 300), full, 2);
     EXPECT_NEAR(peak(9300, 9360), full, 2);
     EXPECT_LT(peak(9576, 9600), full / 10);
+    EXPECT_TRUE(toneSamples(0, 80, 48000).empty());
+    EXPECT_TRUE(toneSamples(900, 0, 48000).empty());
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 #include "options/logic/warn_seconds.h"
 #include "platform/logic/german_decimal.h"
 #include "platform/logic/german_format.h"
-#include "platform/logic/tone_samples.h"
 #include "platform/logic/utf.h"
 
 namespace {
@@ -23,12 +22,10 @@ TEST(German, NumbersAsAUserWritesThem) {
 
 TEST(German, AlarmSecondsAndStoredPreferencesRoundHalfToEven) {
     const std::pair<const char*, std::optional<std::int16_t>> seconds[] = {
-        {" 12 ", 12},    {"2,5", 2},      {"3,5", 4},    {"0,4", 0},   {"32767,4", 32767},
-        {"1.000", 1000}, {"0", {}},       {"-5", {}},    {"-0,4", {}}, {"abc", {}},
-        {"", {}},        {"32767,5", {}}, {"40000", {}}, {"1,5 s", {}}};
+        {"2,5", 2}, {"3,5", 4},   {"0,4", 0},  {"32767,4", 32767}, {"1.000", 1000}, {"0", {}},
+        {"-5", {}}, {"-0,4", {}}, {"abc", {}}, {"32767,5", {}},    {"40000", {}}};
     for (const auto& [text, value] : seconds)
         EXPECT_EQ(parseWarnSeconds(text), value) << '"' << text << '"';
-    EXPECT_EQ(roundToInt16(-2.5), -2);
     EXPECT_EQ(roundToInt16(-32768.5), -32768);
     EXPECT_EQ(roundToInt16(-32768.6), std::nullopt);
     EXPECT_EQ(roundToInt16(NAN), std::nullopt);
@@ -52,14 +49,14 @@ TEST(German, DatesAndTimes) {
         const auto t = parseGermanDateTime(text, TimePart::Optional);
         ASSERT_TRUE(t) << text;
         EXPECT_EQ(formatGeneralDateTime(*t), shown) << text;
+        EXPECT_EQ(parseGermanDateTime(text, TimePart::Required).has_value(),
+                  std::string_view(shown).size() > 10);
     }
     for (const char* text :
          {"01.01.0099", "29.02.2003", "00.01.2003", "01.00.2003", "01.13.2003", "005.08.03",
           "05.08.003", "05-08-03", "05.08.03 24:00:00", "05.08.03 18:60:00", "05.08.03 18:42:60",
           "05.08.03 18:042", "05.08.03 18:42:07x", "05.08.03x18:42"})
         EXPECT_FALSE(parseGermanDateTime(text, TimePart::Optional)) << text;
-    EXPECT_FALSE(parseGermanDateTime("05.08.03", TimePart::Required));
-    EXPECT_TRUE(parseGermanDateTime(" 5.8.2003  8:05 ", TimePart::Required));
 }
 
 TEST(German, DecimalTextOfPlacementValues) {
@@ -93,22 +90,6 @@ TEST(Utf8, CodePointsNeverBytes) {
     }
     EXPECT_EQ(encodeUtf8(U"\x7F\xD800"), "\x7F\xEF\xBF\xBD");
     EXPECT_EQ(decodeLatin1("\xE4x"), U"äx");
-}
-
-TEST(Tones, OneSineWithQuietEnds) {
-    const std::vector<std::int16_t> s = toneSamples(900, 80, 48000);
-    ASSERT_EQ(s.size(), 3840u);
-    int cycles = 0, peak = 0;
-    for (std::size_t i = 1; i < s.size(); ++i) {
-        cycles += s[i - 1] < 0 && s[i] >= 0;
-        peak = std::max(peak, std::abs(int{s[i]}));
-    }
-    EXPECT_NEAR(cycles, 72, 1);
-    EXPECT_GT(peak, 8000);
-    EXPECT_LT(std::abs(int{s[1]}), 200);
-    EXPECT_LT(std::abs(int{s[s.size() - 2]}), 200);
-    EXPECT_TRUE(toneSamples(0, 80, 48000).empty());
-    EXPECT_TRUE(toneSamples(900, 0, 48000).empty());
 }
 
 } // namespace

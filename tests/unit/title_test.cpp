@@ -7,10 +7,8 @@
 namespace {
 
 TEST(TitleTakeOver, CutsNumberTitleAndEnd) {
-    struct Case {
-        const char *title, *itemNumber, *itemTitle, *end; // end "": unreadable
-    };
-    const Case cases[] = {
+    // title, item number, item title, end ("": unreadable)
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
         {"eBay Angebot 1234567890 (endet 05.08.03 18:42:07 MESZ) - Espressokanne aus Aluminium, "
          "6 Tassen - Browser",
          "1234567890", "Espressokanne aus Aluminium, 6 Tassen ", "05.08.2003 18:42:07"},
@@ -35,27 +33,24 @@ TEST(TitleTakeOver, CutsNumberTitleAndEnd) {
         {"eBay Angebot 1234567890 (endet morgen früh um acht) - Tasse", "1234567890", "se", ""},
         {"eBay Angebot 1234567890 (endet 31.02.04 10:00:00 MEZ) - Tasse", "1234567890", "asse",
          ""}};
-    for (const Case& c : cases) {
-        const TitleTakeOver t = takeOverTitle(decodeUtf8(c.title));
-        EXPECT_EQ(encodeUtf8(t.itemNumber), c.itemNumber) << c.title;
-        EXPECT_EQ(encodeUtf8(t.itemTitle), c.itemTitle) << c.title;
-        EXPECT_EQ(t.end ? formatGeneralDateTime(*t.end) : "", c.end) << c.title;
+    for (const auto& [title, itemNumber, itemTitle, end] : cases) {
+        const TitleTakeOver t = takeOverTitle(decodeUtf8(title));
+        EXPECT_EQ(std::tuple(encodeUtf8(t.itemNumber), encodeUtf8(t.itemTitle),
+                             t.end ? formatGeneralDateTime(*t.end) : ""),
+                  std::tuple(itemNumber, itemTitle, end))
+            << title;
     }
 }
 
 TEST(WindowScan, TakesTheUppermostVisibleBorderedAuction) {
-    constexpr std::uint32_t VB = 0x10800000, Own = 7;
+    constexpr std::uint32_t VB = 0x10800000, Own = 0; // the first window of the first case
     const auto auction = [](const char* number) {
         return std::string("eBay Angebot ") + number + " (endet 05.08.03 18:42:07 MESZ) - Ding";
     };
-    struct Case {
-        std::vector<std::pair<std::uint32_t, std::string>> windows; // style, title; handle = index
-        const char* accepted;                                       // item number, nullptr: none
-        int instances;
-    };
-    std::vector<std::pair<std::uint32_t, std::string>> ownAt7(Own, {VB, "x"});
-    ownAt7.insert(ownAt7.end(), {{VB, auction("0000000007")}, {VB, auction("0000000008")}});
-    const Case cases[] = {
+    using Windows = std::vector<std::pair<std::uint32_t, std::string>>; // style, title; top first
+    // the windows, the accepted item number (nullptr: none), the other copies counted
+    const std::tuple<Windows, const char*, int> cases[] = {
+        {{{VB, auction("0000000007")}, {VB, auction("0000000008")}}, "0000000008", 0},
         {{}, nullptr, 0},
         {{{VB, auction("1111111111")}, {VB, auction("2222222222")}}, "1111111111", 0},
         {{{0x10000000, auction("1111111111")},
@@ -70,18 +65,18 @@ TEST(WindowScan, TakesTheUppermostVisibleBorderedAuction) {
          "Zeitfang (endet",
          2},
         {{{VB, "eBay (endet"}, {VB, "(endetx eBay"}, {VB, "(endet ebey"}, {VB, ""}}, nullptr, 0},
-        {{{VB, "eBay endet "}}, nullptr, 0},
-        {ownAt7, "0000000008", 0}};
-    for (std::size_t n = 0; n < std::size(cases); ++n) {
+        {{{VB, "eBay endet "}}, nullptr, 0}};
+    std::uint32_t handle = Own; // unique across the cases
+    for (const auto& [list, accepted, instances] : cases) {
         std::vector<DesktopWindow> windows;
-        for (const auto& [style, title] : cases[n].windows)
-            windows.push_back(
-                {static_cast<std::uint32_t>(windows.size()), style, decodeUtf8(title)});
+        for (const auto& [style, title] : list)
+            windows.push_back({handle++, style, decodeUtf8(title)});
+        SCOPED_TRACE(handle);
         const ScanResult r = scanWindows(windows, Own, VB);
-        EXPECT_EQ(r.instanceCount, cases[n].instances) << n;
-        ASSERT_EQ(r.accepted.has_value(), cases[n].accepted != nullptr) << n;
+        EXPECT_EQ(r.instanceCount, instances);
+        ASSERT_EQ(r.accepted.has_value(), accepted != nullptr);
         if (r.accepted) {
-            EXPECT_NE(encodeUtf8(*r.accepted).find(cases[n].accepted), std::string::npos) << n;
+            EXPECT_NE(encodeUtf8(*r.accepted).find(accepted), std::string::npos);
         }
     }
 }
