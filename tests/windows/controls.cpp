@@ -8,13 +8,11 @@
 
 namespace {
 BOOL CALLBACK print(HWND w, LPARAM) {
-    wchar_t cls[64] = L"";
-    GetClassNameW(w, cls, 64);
     std::wstring text(SendMessageW(w, WM_GETTEXTLENGTH, 0, 0) + 1, L'\0');
     text.resize(SendMessageW(w, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
     RECT r;
     GetWindowRect(w, &r);
-    const LRESULT check = lstrcmpiW(cls, L"Button") ? -1 : SendMessageW(w, BM_GETCHECK, 0, 0);
+    const LRESULT check = SendMessageW(w, BM_GETCHECK, 0, 0); // 0 from any other control
     std::wstring line = std::to_wstring(GetDlgCtrlID(w)) + L"\t" +
                         std::to_wstring((r.left + r.right) / 2) + L"," +
                         std::to_wstring((r.top + r.bottom) / 2) + L"\t" +

@@ -89,12 +89,11 @@ class WindowsTest(unittest.TestCase):
                  r"(29|30) Minuten\\r\\n\d+ Sekunden", "Minuten Zeitfang"),
                 (timedelta(seconds=50), "Letzte", r"\d\d?", r" >>\d\d?<<"),
                 (timedelta(hours=-1), "Vorbei", r"Auktion\\r\\nbeendet", "Vorbei")]:
-            with self.subTest(item[:8]):
-                self.browser(auction_title(now + offset, item), item[:9])
-                self.click("ZeitfangForm1", GET_ARTIKEL)
-                self.text("ZeitfangForm1", LABELZEIT, label)
-                self.text("ZeitfangForm1", CAPTION, caption)
-                self.text("ZeitfangForm1", LABEL1, r"endet am \d\d\.\d\d\.20\d\d \d\d:\d\d:\d\d")
+            self.browser(auction_title(now + offset, item), item[:9])
+            self.click("ZeitfangForm1", GET_ARTIKEL)
+            self.text("ZeitfangForm1", LABELZEIT, label)
+            self.text("ZeitfangForm1", CAPTION, caption)
+            self.text("ZeitfangForm1", LABEL1, r"endet am \d\d\.\d\d\.20\d\d \d\d:\d\d:\d\d")
         self.click("ZeitfangForm1", GO_ITEM)
         wait_for(lambda: os.path.exists(recorder + ".url"), 20, "the browser's address")
         with open(recorder + ".url") as f:
@@ -131,14 +130,8 @@ class WindowsTest(unittest.TestCase):
     def test_time_mode_answers_with_its_exit_status(self):
         for page, status in [(TIME_PAGE, 0), (os.urandom(10 ** 7), 1)]:
             server = time_proxy(0.2, page)
-            self.addCleanup(server.shutdown)
-            with self.subTest(status=status):
-                self.assertEqual(self.wine(EXE, "-time", http_proxy=server.url).returncode,
-                                 status)
-                [(line, agent)] = server.requests  # WinINet names the port
-                self.assertRegex(line, r"^GET http://cgi1\.ebay\.de(:80)?/aw-cgi/eBayISAPI\.dll"
-                                       r"\?TimeShow HTTP/1\.1$")
-                self.assertEqual(agent, "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)")
+            self.assertEqual(self.wine(EXE, "-time", http_proxy=server.url).returncode, status)
+            self.assertEqual(len(server.requests), 1)  # through the proxy, also when it fails
         self.assertFalse(os.path.exists(self.d.log))  # no attempt reached the host's clock
 
 
