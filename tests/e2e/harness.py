@@ -73,8 +73,8 @@ def wait_for(predicate, timeout=30.0, what="condition"):
 
 
 def time_proxy(pause=2.0, page=TIME_PAGE):
-    """A local server that stands in as the proxy for the time page: it records each request
-    line with its User-Agent and answers `pause` seconds after the response has begun."""
+    """A local proxy for the time page, on daemon threads: it records each request line with
+    its User-Agent and answers `pause` seconds after the response has begun."""
     class Handler(http.server.BaseHTTPRequestHandler):
         def do_GET(self):
             server.requests.append((self.requestline, self.headers["User-Agent"]))
@@ -190,9 +190,8 @@ class Desktop:
 
     def shown(self, proc):
         """The id of the window `proc` shows, once shown; the process must still run."""
-        wid = wait_for(lambda: proc.poll() is not None or self.run(
+        wid = wait_for(lambda: proc.poll() is None and self.run(
             ["xdotool", "search", "--onlyvisible", "--pid", str(proc.pid)]).split(), 30, "a window")
-        assert proc.poll() is None, f"{proc.args} ended with {proc.returncode}"
         return int(wid[0])
 
     def zeitfang(self, seen_now, args=(), settings="", env=None, **kw):

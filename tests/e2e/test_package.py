@@ -3,7 +3,6 @@ sets the clock with its installed network module."""
 import configparser
 import os
 import shlex
-import shutil
 import subprocess
 import tempfile
 import unittest
@@ -18,8 +17,7 @@ def run(*args):
 
 class PackageTest(unittest.TestCase):
     def test_installed_menu_entry_starts_the_program(self):
-        tmp = tempfile.mkdtemp(prefix="zeitfang-deb-")
-        self.addCleanup(shutil.rmtree, tmp)
+        tmp = self.enterContext(tempfile.TemporaryDirectory(prefix="zeitfang-deb-"))
         run("cpack", "--config", os.path.join(BUILD_DIR, "CPackConfig.cmake"), "-B", tmp)
         [deb] = [os.path.join(tmp, f) for f in os.listdir(tmp) if f.endswith(".deb")]
         root = os.path.join(tmp, "root")
@@ -41,6 +39,5 @@ class PackageTest(unittest.TestCase):
             proc = d.spawn([*NO_SYS_TIME, *shlex.split(ini["Desktop Entry"]["Exec"])], env=env)
             self.assertEqual(d.title(d.shown(proc)), " Zeitfang 1.4.17")
         server = time_proxy(pause=0)  # the network module is found where the package put it
-        self.addCleanup(server.shutdown)
         code, _, sets = time_mode(binary, server.url, os.path.join(tmp, "clock.log"))
         self.assertEqual((code, len(sets)), (0, 2))
