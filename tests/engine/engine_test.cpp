@@ -179,7 +179,8 @@ TEST_F(EngineTest, AlarmSoundsAtTheChosenSecondBeforeTheDisplay) {
                                                          {"1", "30", 29, false},
                                                          {"2", "30", 30, false},
                                                          {"0", "30", 30, false},
-                                                         {"1", "0", 0, true}}) {
+                                                         {"1", "0", 0, true},
+                                                         {"1", "90", 90, true}}) {
         Rig t;
         t.stored("warnton") = warnton;
         t.stored("warntonsek") = warntonsek;

@@ -32,6 +32,7 @@ TEST(CompositorWindows, RepliesGiveTheWindowsTopFirstWithoutTheOwn) {
         {"panels and task-bar-skipped windows lose the border bit",
          "zf1|1~3~~plasmashell~Leiste|2~2~ns~x~Versteckt|3~1~n~x~Normal|",
          {"Leiste (-)", "Versteckt (-)", "Normal"}},
+        {"equal orders keep the list order", "zf1|5~1~n~a~Erst|6~1~n~b~Dann|", {"Erst", "Dann"}},
     };
     for (const auto& [name, text, expected] : cases) {
         const auto parsed = parseWindowRecords(reply(text));
