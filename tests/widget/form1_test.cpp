@@ -131,7 +131,8 @@ TEST_F(Form1Test, OptionsDialogLayoutFocusAndGreyedBoxes) {
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QCoreApplication::sendEvent(dialog.Txt_WarnTonSek, &enter);
     EXPECT_FALSE(dialog.isVisible()); // Enter answers OK
-    EXPECT_EQ(stored("warnton"), "1");
+    EXPECT_EQ(std::pair(stored("warnton"), stored("warntonsek")),
+              std::pair(std::string("1"), std::string("2")));
 }
 
 TEST_F(Form1Test, PlacementOfTheRealWindowInTwips) {
