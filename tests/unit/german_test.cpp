@@ -49,8 +49,7 @@ TEST(German, DatesAndTimes) {
 }
 
 TEST(German, DecimalTextOfPlacementValues) {
-    const std::pair<double, const char*> cases[] = {
-        {1500, "1500"}, {1234.5, "1234,5"}, {-15, "-15"}};
+    const std::pair<double, const char*> cases[] = {{1234.5, "1234,5"}, {-15, "-15"}};
     for (const auto& [value, text] : cases) {
         EXPECT_EQ(formatGermanDecimal(value), text);
         EXPECT_EQ(parseGermanNumber(text), value);
