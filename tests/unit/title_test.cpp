@@ -12,27 +12,16 @@ TEST(TitleTakeOver, CutsNumberTitleAndEnd) {
         {"eBay Angebot 1234567890 (endet 05.08.03 18:42:07 MESZ) - Espressokanne aus Aluminium, "
          "6 Tassen - Browser",
          "1234567890", "Espressokanne aus Aluminium, 6 Tassen ", "05.08.2003 18:42:07"},
-        {"eBay Angebot 1234567890 (endet 05.12.03 09:05:00 MEZ) - Kinderfahrrad 20 Zoll",
-         "1234567890", "inderfahrrad 20 Zoll", "05.12.2003 09:05:00"},
-        {"eBay Angebot 987654321 (endet 01.02.04 20:00:00 MEZ) - Buch", "987654321 ", "ch",
-         "01.02.2004 20:00:00"},
         {"EBAY Angebot 1234567890 (ENDET 31.01.04 23:59:59 MEZ) - Vase", "1234567890", "ase",
          "31.01.2004 23:59:59"},
-        {"eBay Angebot 1234567890 (endet 06.07.03 00:00:00 MESZ) - Uhr", "1234567890", "Uhr",
-         "06.07.2003"},
         {"eBay Angebot 1234567890 (endet 05.08.03 18:42:07 MESZ) - U", "1234567890", "U",
          "05.08.2003 18:42:07"},
         {"eBay Angebot 1234567890 (endet 06.07.03 10:00:00) (endet 07.07.03 11:00:00)",
          "1234567890", "07.07.03 11:00:00)", "06.07.2003 10:00:00"},
         {"eBay (endet 01.02.04 20:00:00", "1.02.04 20", "", "01.02.2004 20:00:00"},
-        {"eBay (endet 01.02.29 20:00", "1.02.29 20", "", "01.02.2029 20:00:00"},
         {"eBäy Ängebot 1234567890 (endet 05.08.03 18:42:07 MESZ) - Öl für Lämpchen", "1234567890",
          "Öl für Lämpchen", "05.08.2003 18:42:07"},
-        {"eBay Angebot 1234567890 (endet 01.01.30 00:00:01 MESZ) - Alt", "1234567890", "Alt",
-         "01.01.1930 00:00:01"},
-        {"eBay Angebot 1234567890 (endet morgen früh um acht) - Tasse", "1234567890", "se", ""},
-        {"eBay Angebot 1234567890 (endet 31.02.04 10:00:00 MEZ) - Tasse", "1234567890", "asse",
-         ""}};
+        {"eBay Angebot 1234567890 (endet morgen früh um acht) - Tasse", "1234567890", "se", ""}};
     for (const auto& [title, itemNumber, itemTitle, end] : cases) {
         const TitleTakeOver t = takeOverTitle(decodeUtf8(title));
         EXPECT_EQ(std::tuple(encodeUtf8(t.itemNumber), encodeUtf8(t.itemTitle),
@@ -51,7 +40,6 @@ TEST(WindowScan, TakesTheUppermostVisibleBorderedAuction) {
     // the windows, the accepted item number (nullptr: none), the other copies counted
     const std::tuple<Windows, const char*, int> cases[] = {
         {{{VB, auction("0000000007")}, {VB, auction("0000000008")}}, "0000000008", 0},
-        {{}, nullptr, 0},
         {{{VB, auction("1111111111")}, {VB, auction("2222222222")}}, "1111111111", 0},
         {{{0x10000000, auction("1111111111")},
           {0x00800000, auction("2222222222")},
@@ -64,8 +52,7 @@ TEST(WindowScan, TakesTheUppermostVisibleBorderedAuction) {
           {VB, "Zeitfang"}},
          "Zeitfang (endet",
          2},
-        {{{VB, "eBay (endet"}, {VB, "(endetx eBay"}, {VB, "(endet ebey"}, {VB, ""}}, nullptr, 0},
-        {{{VB, "eBay endet "}}, nullptr, 0}};
+        {{{VB, "eBay (endet"}, {VB, "(endetx eBay"}, {VB, "(endet ebey"}, {VB, ""}}, nullptr, 0}};
     std::uint32_t handle = Own; // unique across the cases
     for (const auto& [list, accepted, instances] : cases) {
         std::vector<DesktopWindow> windows;
