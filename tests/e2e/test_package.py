@@ -1,11 +1,12 @@
-"""The Debian package, installed by dpkg into a throwaway root, starts from its menu entry and
-sets the clock with its installed network module."""
+"""The Debian package, installed by dpkg into a throwaway root, starts from its menu entry, and
+its `zeitfang -time` sets the clock from the time page through a local proxy."""
 import configparser
 import os
 import shlex
 import subprocess
 import tempfile
 import unittest
+from datetime import date, datetime
 
 from harness import (BUILD_DIR, NO_SYS_TIME, SEEN_NOW, Desktop, clock_env, time_mode,
                      time_proxy)
@@ -16,7 +17,7 @@ def run(*args):
 
 
 class PackageTest(unittest.TestCase):
-    def test_installed_menu_entry_starts_the_program(self):
+    def test_installed_program_starts_from_its_menu_entry_and_sets_the_clock(self):
         tmp = self.enterContext(tempfile.TemporaryDirectory(prefix="zeitfang-deb-"))
         run("cpack", "--config", os.path.join(BUILD_DIR, "CPackConfig.cmake"), "-B", tmp)
         [deb] = [os.path.join(tmp, f) for f in os.listdir(tmp) if f.endswith(".deb")]
@@ -38,6 +39,16 @@ class PackageTest(unittest.TestCase):
                    **clock_env(d.log, SEEN_NOW)}
             proc = d.spawn([*NO_SYS_TIME, *shlex.split(ini["Desktop Entry"]["Exec"])], env=env)
             self.assertEqual(d.title(d.shown(proc)), " Zeitfang 1.4.17")
-        server = time_proxy(pause=0)  # the network module is found where the package put it
-        code, _, sets = time_mode(binary, server.url, os.path.join(tmp, "clock.log"))
-        self.assertEqual((code, len(sets)), (0, 2))
+        # The network module is found where the package put it; no settings are written.
+        server, home = time_proxy(), os.path.join(tmp, "home")
+        os.mkdir(home)
+        code, out, sets = time_mode(binary, server.url, os.path.join(home, "good.log"))
+        self.assertEqual((code, out, os.listdir(home)), (0, b"", ["good.log"]))
+        self.assertEqual(server.requests, [(
+            "GET http://cgi1.ebay.de/aw-cgi/eBayISAPI.dll?TimeShow HTTP/1.1",
+            "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)")])
+        at = sets[0].time()  # the time of day on the seen day, then the page's date
+        self.assertIn(at.isoformat(), ("14:05:35", "14:05:36"))
+        self.assertEqual(sets, [datetime.combine(d, at) for d in (SEEN_NOW, date(2004, 11, 8))])
+        refused = "http://127.0.0.1:9"  # discard's port: nothing listens on it here
+        self.assertEqual(time_mode(binary, refused, f"{home}/refused.log"), (1, b"", []))
