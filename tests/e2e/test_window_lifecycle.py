@@ -1,5 +1,5 @@
-"""Only "-time" changes the start, closing the window always ends the program, and the window
-stays alive while timedated (polkit) takes its time."""
+"""The start takes the auction from the upper of two Chromium windows, closing the window always
+ends the program, and the window stays alive while timedated (polkit) takes its time."""
 import os
 import subprocess
 import unittest
@@ -13,11 +13,15 @@ class WindowLifecycleTest(unittest.TestCase):
         self.d = Desktop()
         self.addCleanup(self.d.close)
 
-    def test_closing_while_the_start_up_sync_waits_ends_the_program(self):
+    def test_takes_the_upper_auction_and_a_close_during_the_start_up_sync_ends_it(self):
+        for hours, item in ((5, "Untere"), (3, "Obere")):
+            self.d.chromium(auction_title(SEEN_NOW + timedelta(hours=hours), item + " Auktion"))
+        self.d.window(auction_title(SEEN_NOW + timedelta(hours=1), "Versteckte Auktion"), False)
         server = time_proxy(pause=10)  # the answer comes long after the window has gone
         qt_options = ("-reverse", "-name", "fremd", "-style", "windows")
         proc, wid = self.d.zeitfang(SEEN_NOW, qt_options, "synconstart=1\nmsgonsync=1\n",
                                     env={"http_proxy": server.url})
+        self.assertEqual(self.d.title(wid), "Obere Auktion - Chromium Zeitfang")
         self.assertNotIn("fremd", self.d.run(["xprop", "-id", str(wid), "WM_CLASS"]))
         wait_for(lambda: server.requests, 30, "the time request")
         self.d.run(["wmctrl", "-i", "-c", str(wid)])
