@@ -60,14 +60,10 @@ class WaylandSession(Desktop):
         os.chown(path, 65534, 65534)
         return path
 
-    def as_user(self, args, background=False, **env):
+    def as_user(self, args, **env):
         env = {**self.user_env, **BROWSER_ENV, "WAYLAND_DISPLAY": self.socket, **env}
-        if background:
-            return self.spawn([*NOBODY, *args], env=env, cwd=self.user)
-        return subprocess.run([*NOBODY, "env", *(f"{k}={v}" for k, v in env.items()), *args],
-                              cwd=self.user, check=True, capture_output=True, timeout=30)
+        return self.spawn([*NOBODY, *args], env=env, cwd=self.user)
 
-    # --- compositors -----------------------------------------------------------------------
     def wait_display(self, what):
         """Waits for `ready` to have run inside the compositor's X11 session."""
         path = pathlib.Path(self.user, "display")
@@ -80,9 +76,8 @@ class WaylandSession(Desktop):
         self.socket = os.path.join(self.user, "wayland-1")
         config = self.write_user_file("sway.conf", "output HEADLESS-1 resolution 1280x1024\n"
                                       f"xwayland force\nexec sh -c '{self.ready()}'\n")
-        self.compositor = self.as_user(["sway", "-c", config], background=True,
-                                       WLR_BACKENDS="headless", WLR_LIBINPUT_NO_DEVICES="1",
-                                       WLR_RENDERER="pixman")
+        self.compositor = self.as_user(["sway", "-c", config], WLR_BACKENDS="headless",
+                                       WLR_LIBINPUT_NO_DEVICES="1", WLR_RENDERER="pixman")
         self.wait_display("sway")
         self.sway_ipc = [f for f in os.listdir(self.user) if f.startswith("sway-ipc")][0]
 
@@ -112,8 +107,8 @@ class WaylandSession(Desktop):
 
     def minimize_sway(self, title):
         # sway has no minimising; the scratchpad is its way to put a window out of sight.
-        self.as_user(["swaymsg", "-s", os.path.join(self.user, self.sway_ipc),
-                      f'[title="^{re.escape(title)}"] move scratchpad'])
+        subprocess.run(["swaymsg", "-s", os.path.join(self.user, self.sway_ipc),
+                        f'[title="^{re.escape(title)}"] move scratchpad'], check=True, timeout=30)
 
     def start_gnome(self):
         # No logind to wait for: a stand-in system bus, and /run/systemd hidden in a mount
@@ -188,18 +183,16 @@ class WaylandSession(Desktop):
         wait_for(lambda: re.search(f"\x1fm[^\x1f]*\x1f[^\x1f]*\x1f{re.escape(title)}",
                                    self.shell_windows()), what="the minimised window")
 
-    # --- browsers ----------------------------------------------------------------------------
     def browser(self, kind, title):
         path = self.page(title, self.user)
         profile, page = path + ".profile", "file://" + path
         if kind == "chromium":
             return self.as_user([*CHROMIUM, "--ozone-platform=wayland",
-                                 "--user-data-dir=" + profile, page], background=True)
+                                 "--user-data-dir=" + profile, page])
         self.write_user_file(os.path.join(profile, "user.js"), "".join(
             'user_pref("{}", {});\n'.format(*p.split(" ", 1)) for p in FIREFOX_PREFS))
         os.chown(profile, 65534, 65534)
-        return self.as_user(["firefox-esr", "--no-remote", "--profile", profile, page],
-                            background=True)
+        return self.as_user(["firefox-esr", "--no-remote", "--profile", profile, page])
 
 
 def take_over(desktop, wid, caption):

@@ -42,9 +42,6 @@ class WindowsTest(unittest.TestCase):
         return subprocess.run([*NO_SYS_TIME, "wine", *args], env={**cls.d.env, **env},
                               capture_output=True, timeout=120)
 
-    def start(self, *args):
-        return self.d.spawn([*NO_SYS_TIME, "wine", *args])
-
     def controls(self, window_class):
         lines = self.wine(HELPER, window_class).stdout.decode().splitlines()
         return {int(i): (centre, int(check), text) for i, centre, check, text in
@@ -59,11 +56,11 @@ class WindowsTest(unittest.TestCase):
         self.d.run(["xdotool", "mousemove", x, y, "click", "1"])
 
     def browser(self, title, unique):
-        self.start(HELPER, "--window", title)
+        self.d.spawn([*NO_SYS_TIME, "wine", HELPER, "--window", title])
         wait_for(lambda: self.d.run(["xdotool", "search", "--name", unique]), 20, unique)
 
     def zeitfang(self):
-        self.start(EXE)
+        self.d.spawn([*NO_SYS_TIME, "wine", EXE])
         wait_for(lambda: self.controls("ZeitfangForm1"), 30, "Zeitfang")
         self.addCleanup(self.wine, HELPER, "--close", "ZeitfangForm1")
 
@@ -134,6 +131,3 @@ class WindowsTest(unittest.TestCase):
             self.assertEqual(len(server.requests), 1)  # through the proxy, also when it fails
         self.assertFalse(os.path.exists(self.d.log))  # no attempt reached the host's clock
 
-
-if __name__ == "__main__":
-    unittest.main()
