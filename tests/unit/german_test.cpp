@@ -14,6 +14,11 @@ TEST(German, NumbersAsAUserWritesThem) {
         {".5", {}},  {"1.", {}},      {"1..0", {}}, {"1,5 s", {}},  {"", {}}};
     for (const auto& [text, value] : cases)
         EXPECT_EQ(parseGermanNumber(text), value) << '"' << text << '"';
+    // The placement's values are stored as such text and read back.
+    for (const double value : {1234.5, -15.0})
+        EXPECT_EQ(parseGermanNumber(formatGermanDecimal(value)), value);
+    EXPECT_EQ(formatGermanDecimal(1234.5), "1234,5");
+    EXPECT_EQ(formatGermanDecimal(-15), "-15");
 }
 
 TEST(German, AlarmSecondsAndStoredPreferencesRoundHalfToEven) {
@@ -46,14 +51,6 @@ TEST(German, DatesAndTimes) {
           "05.08.003", "05-08-03", "05.08.03 24:00:00", "05.08.03 18:60:00", "05.08.03 18:42:60",
           "05.08.03 18:42:07x", "05.08.03x18:42"})
         EXPECT_FALSE(parseGermanDateTime(text, TimePart::Optional)) << text;
-}
-
-TEST(German, DecimalTextOfPlacementValues) {
-    const std::pair<double, const char*> cases[] = {{1234.5, "1234,5"}, {-15, "-15"}};
-    for (const auto& [value, text] : cases) {
-        EXPECT_EQ(formatGermanDecimal(value), text);
-        EXPECT_EQ(parseGermanNumber(text), value);
-    }
 }
 
 TEST(Utf8, CodePointsNeverBytes) {
