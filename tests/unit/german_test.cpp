@@ -55,8 +55,8 @@ TEST(German, DatesAndTimes) {
 
 TEST(Utf8, CodePointsNeverBytes) {
     const std::pair<const char*, std::u32string> cases[] = {
-        {"\xC2\x80\xE0\xA0\x80\xF0\x90\x80\x80\xF4\x8F\xBF\xBF",
-         U"\u0080\u0800\U00010000\U0010FFFF"},
+        {"\xC2\x80\xE0\xA0\x80\xF0\x90\x80\x80\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF",
+         U"\u0080\u0800\U00010000\U0001F600\U0010FFFF"},
         {"\xC0\x80", U"\uFFFD\uFFFD"},
         {"\xE0\x80\x80", U"\uFFFD\uFFFD\uFFFD"},
         {"\xED\xA0\x80", U"\uFFFD\uFFFD\uFFFD"},

@@ -52,7 +52,7 @@ TEST(WindowScan, TakesTheUppermostVisibleBorderedAuction) {
           {VB, "Zeitfang"}},
          "Zeitfang (endet",
          2},
-        {{{VB, "eBay (endet"}, {VB, "(endetx eBay"}, {VB, "(endet ebey"}, {VB, ""}}, nullptr, 0}};
+        {{{VB, "eBay (endet"}, {VB, "(endetx eBay"}, {VB, "(endet xbay"}, {VB, ""}}, nullptr, 0}};
     std::uint32_t handle = Own; // unique across the cases
     for (const auto& [list, accepted, instances] : cases) {
         std::vector<DesktopWindow> windows;
