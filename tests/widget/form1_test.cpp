@@ -80,8 +80,9 @@ TEST_F(Form1Test, DesignLayoutColoursAndFonts) {
     EXPECT_EQ(
         std::pair(label(C::Lbl_GetTime)->foreColor(), label(C::Lbl_GetTime)->font().underline()),
         std::pair(QColor(255, 0, 0), true));
-    const QIcon icon = appIcon();
-    EXPECT_EQ(icon.pixmap(32).toImage().pixelColor(16, 2), QColor(60, 60, 70)); // the crown
+    const QImage icon = appIcon().pixmap(32).toImage(); // the crown and the face
+    EXPECT_EQ(std::pair(icon.pixelColor(16, 2), icon.pixelColor(10, 24)),
+              std::pair(QColor(60, 60, 70), QColor(255, 255, 232)));
 }
 
 TEST_F(Form1Test, OptionsDialogLayoutFocusAndGreyedBoxes) {
