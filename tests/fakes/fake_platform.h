@@ -11,7 +11,7 @@
 // Fake services: a clock that records what it is set to, scripted windows and transfer, an
 // in-memory store, and a recorder of tones, flashes and opened addresses.
 struct FakeClock : SystemClock {
-    DateTime current;
+    DateTime current{12 * 3600}; // not midnight: a response time never recorded would show
     std::vector<std::int64_t> timesOfDaySet;
     std::vector<CivilTime> datesSet;
     DateTime now() override { return current; }
