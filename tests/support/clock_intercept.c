@@ -1,7 +1,7 @@
 /*
  * LD_PRELOAD library for the tests: the program sees a clock of its own, and setting it never
  * reaches the kernel. Only the real-time clock is touched, so Qt's timers keep their real pace;
- * the program and Qt read it with clock_gettime, and set it with clock_settime or settimeofday.
+ * the program reads its time of day only with clock_gettime, and sets it with clock_settime.
  *   CLOCK_INTERCEPT_OFFSET  seconds added to every real-time read (may be fractional).
  *   CLOCK_INTERCEPT_LOG     every set appends "set <epoch> <local YYYY-MM-DD HH:MM:SS>".
  *   CLOCK_INTERCEPT_REFUSE  "1": every set fails with EPERM, logged as "refused ...".
