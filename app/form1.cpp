@@ -1,51 +1,37 @@
 #include "app/form1.h"
 
-#include "app/item_page.h"
+#include "app/logic/item_page.h"
 #include "app/settings_loading.h"
+#include "app/shared/version.h"
 #include "app/window_placement.h"
 #include "capture/capture_auction.h"
+#include "countdown/update_label.h"
 #include "options/frm_options.h"
 
-Form1::Form1(Form1View& formView, Platform& platformServices, SharedState& sharedState)
-    : view(formView), platform(platformServices), shared(sharedState),
-      clockSync(platform.transfer, platform.clock, platform.events, shared.AppSettings,
-                [this](const std::string& text) { view.messageBox(text, MessageIcon::None); }) {}
-
-void Form1::setCaption(const std::string& caption) {
-    m_caption = caption;
-    view.setCaption(caption);
-}
-
-void Form1::setTimerEnabled(bool enabled) {
-    m_timerEnabled = enabled;
-    view.setTimerEnabled(enabled);
-}
-
-void Form1::setTimerInterval(int ms) {
-    view.setTimerInterval(ms);
-}
-
-void Form1::centreOnShape2(Control label) {
-    const TwipsRect shape = view.controlRect(Control::Shape2);
-    const TwipsRect r = view.controlRect(label);
-    view.moveControl(label, r.left, shape.top + shape.height / 2 - r.height / 2);
-}
+Form1::Form1(Form1View& view, Platform& platform, SharedState& shared)
+    : m_view(view), m_platform(platform), m_shared(shared), m_display(view),
+      m_clockSync(platform.transfer, platform.clock, platform.events, shared.AppSettings,
+                  [this](const std::string& text) { showMessage(m_view, text); }) {}
 
 void Form1::Form1init() {
-    shared.WindowStyleMask = WS_VISIBLE | WS_BORDER;
-    view.setColour(Control::Shape1, RGB(244, 255, 247));
-    view.setColour(Control::Shape2, RGB(255, 255, 232));
-    view.setColour(Control::Shape3, RGB(255, 244, 244));
-    setCaption(" Zeitfang " + std::to_string(ZEITFANG_VERSION_MAJOR) + "." +
-               std::to_string(ZEITFANG_VERSION_MINOR));
-    shared.AppSettings = LoadAppSettings(platform.settings);
-    CaptureAuction(*this);
-    RestoreWindowPlacement(*this, SettingsAppName, SettingsSection, true);
+    m_shared.WindowStyleMask = WS_VISIBLE | WS_BORDER;
+    m_display.setColour(Control::Shape1, RGB(244, 255, 247));
+    m_display.setColour(Control::Shape2, RGB(255, 255, 232));
+    m_display.setColour(Control::Shape3, RGB(255, 244, 244));
+    m_display.setCaption(versionCaption(VersionDetail::MajorMinor));
+    m_shared.AppSettings = loadAppSettings(m_platform.settings);
+    CaptureAuction(m_platform.windows, m_display, m_shared, [this] { Update_Label(); });
+    RestoreWindowPlacement(m_view, m_platform.settings, SettingsAppName, SettingsSection, true,
+                           m_shared.InstanceCount);
     Update_Label();
 }
 
+void Form1::Update_Label() {
+    updateCountdown(m_display, m_shared, m_platform);
+}
+
 void Form1::Refresh() {
-    CaptureAuction(*this);
+    CaptureAuction(m_platform.windows, m_display, m_shared, [this] { Update_Label(); });
     Update_Label();
 }
 
@@ -54,24 +40,44 @@ void Form1::Timer1_Timer() {
 }
 
 void Form1::Form_Unload() {
-    SaveWindowPlacement(*this, SettingsAppName, SettingsSection);
+    SaveWindowPlacement(m_view, m_platform.settings, SettingsAppName, SettingsSection);
     m_closed = true;
     // A synchronisation still waiting for the server ends with the window, its answer unused.
-    clockSync.abandon();
+    m_clockSync.abandon();
+}
+
+void Form1::registerHelpFile() {
+    // Registered, not checked: F1 looks for it.
+    m_helpFile = m_platform.shell.programFolder() + "zeitfang.chm";
+}
+
+void Form1::helpKey() {
+    if (!m_helpFile.empty() && m_platform.shell.fileExists(m_helpFile))
+        m_platform.shell.openFile(m_helpFile);
+}
+
+void Form1::syncClockAtStart() {
+    if (m_shared.AppSettings.synconstart != 1)
+        return;
+    m_display.setTimerEnabled(false);
+    m_clockSync.SyncClock();
+    // Closed during the wait: no countdown without a window.
+    if (!m_closed)
+        m_display.setTimerEnabled(true);
 }
 
 void Form1::hover(Control label) {
-    view.setColour(label, CommandRed);
-    view.setUnderline(label, true);
+    m_display.setColour(label, kCommandRed);
+    m_display.setUnderline(label, true);
 }
 
 void Form1::normalLook(Control label) {
-    view.setColour(label, CommandBlue);
-    view.setUnderline(label, false);
+    m_display.setColour(label, kCommandBlue);
+    m_display.setUnderline(label, false);
 }
 
 void Form1::Lbl_GoItem_MouseMove() {
-    if (!shared.ItemNumber.empty())
+    if (!m_shared.ItemNumber.empty())
         hover(Control::Lbl_GoItem);
 }
 
@@ -86,17 +92,52 @@ void Form1::Lbl_GetArtikel_Click() {
 }
 
 void Form1::Lbl_GetTime_Click() {
-    clockSync.SyncClock();
+    m_clockSync.SyncClock();
 }
 
 void Form1::Lbl_Optionen_Click() {
     normalLook(Control::Lbl_Optionen); // no movements reach the window while the dialog is open
-    frmOptions options(shared.AppSettings, platform.settings);
-    view.showOptions(options);
+    frmOptions options(m_shared.AppSettings, m_platform.settings);
+    m_view.showOptions(options);
 }
 
 void Form1::Lbl_GoItem_Click() {
-    if (shared.ItemNumber.empty())
+    if (m_shared.ItemNumber.empty())
         return;
-    platform.shell.open(ItemPageUrl(ZEITFANG_ITEM_HOST, shared.ItemNumber));
+    m_platform.shell.open(ItemPageUrl(ZEITFANG_ITEM_HOST, m_shared.ItemNumber));
+}
+
+void Form1::click(Control control) {
+    switch (control) {
+    case Control::Lbl_GetTime:
+        return Lbl_GetTime_Click();
+    case Control::Lbl_GetArtikel:
+        return Lbl_GetArtikel_Click();
+    case Control::Lbl_Optionen:
+        return Lbl_Optionen_Click();
+    case Control::Lbl_GoItem:
+        return Lbl_GoItem_Click();
+    default:
+        return;
+    }
+}
+
+void Form1::mouseMove(Control control) {
+    switch (control) {
+    case Control::Lbl_GetTime:
+        return Lbl_GetTime_MouseMove();
+    case Control::Lbl_GetArtikel:
+        return Lbl_GetArtikel_MouseMove();
+    case Control::Lbl_Optionen:
+        return Lbl_Optionen_MouseMove();
+    case Control::Lbl_GoItem:
+        return Lbl_GoItem_MouseMove();
+    // The window's own surface, the boxes included, which take no mouse of their own.
+    case Control::Shape1:
+    case Control::Shape2:
+    case Control::Shape3:
+        return Form_MouseMove();
+    default:
+        return;
+    }
 }

@@ -2,13 +2,13 @@
 
 #include <string>
 
-#include "app/form1_view.h"
-#include "app/shared_state.h"
+#include "app/shared/form1_display.h"
+#include "app/shared/shared_state.h"
 #include "clock/clock_sync.h"
 #include "platform/platform.h"
 
 // The main window's behaviour: its initialisation, the countdown refresh, the timer tick, the
-// unload and the four commands, applied to whatever toolkit implements the view.
+// unload and the four commands, shown through whatever toolkit implements the view.
 class Form1 {
   public:
     Form1(Form1View& view, Platform& platform, SharedState& shared);
@@ -30,31 +30,34 @@ class Form1 {
     void Lbl_Optionen_MouseMove() { hover(Control::Lbl_Optionen); }
     void Lbl_GoItem_MouseMove();
 
-    // The window's title as last set, and the timer's state as last set.
-    const std::string& caption() const { return m_caption; }
-    void setCaption(const std::string& caption);
-    bool timerEnabled() const { return m_timerEnabled; }
+    // A click or a mouse movement on a control, by its name; the controls without handlers of
+    // their own ignore them.
+    void click(Control control);
+    void mouseMove(Control control);
+    // F1 opens the registered help file when it exists.
+    void helpKey();
+
+    // The steps of the start that follow Form1init.
+    void registerHelpFile();
+    void show() { m_view.showWindow(); }
+    // Only when the user chose it ("synconstart" exactly 1), with Timer1 off while it runs and
+    // on afterwards, unless the window was closed meanwhile.
+    void syncClockAtStart();
+
     // True once the window has been closed; the program then ends.
     bool closed() const { return m_closed; }
-    void setTimerEnabled(bool enabled);
-    void setTimerInterval(int ms);
-    // Centres a label vertically on Shape2; its left edge stays.
-    void centreOnShape2(Control label);
-
-    Form1View& view;
-    Platform& platform;
-    SharedState& shared;
-    // SyncClock and Inet1_StateChanged with the state they share.
-    ClockSync clockSync;
+    const Form1Display& display() const { return m_display; }
 
   private:
     void hover(Control label);
     void normalLook(Control label);
 
-    std::string m_caption;
-    bool m_timerEnabled = true;
+    Form1View& m_view;
+    Platform& m_platform;
+    SharedState& m_shared;
+    Form1Display m_display;
+    // SyncClock and Inet1_StateChanged with the state they share.
+    ClockSync m_clockSync;
+    std::string m_helpFile;
     bool m_closed = false;
 };
-
-inline constexpr Colour CommandBlue = RGB(0, 0, 255);
-inline constexpr Colour CommandRed = RGB(255, 0, 0);

@@ -1,8 +1,8 @@
 #include "app/settings_loading.h"
 
-#include "app/shared_state.h"
+#include "app/shared/shared_state.h"
 
-AppSettingsRecord LoadAppSettings(SettingsStore& store) {
+AppSettingsRecord loadAppSettings(SettingsStore& store) {
     AppSettingsRecord record;
     for (const auto& key : PreferenceKeys) {
         const std::string text = store.GetSetting(SettingsAppName, SettingsSection, key.key,

@@ -4,4 +4,4 @@
 #include "platform/settings_store.h"
 
 // Fills the record from the store, in key order; writes nothing.
-AppSettingsRecord LoadAppSettings(SettingsStore& store);
+AppSettingsRecord loadAppSettings(SettingsStore& store);

@@ -2,29 +2,24 @@
 
 #include "app/form1.h"
 
-bool IsClockOnly(const std::vector<std::string>& arguments) {
+bool isClockOnly(const std::vector<std::string>& arguments) {
     return arguments.size() == 1 && arguments[0] == "-time";
 }
 
-int RunClockOnly(HttpTransfer& inet, SystemClock& clock, EventWait& events) {
+int runClockOnly(HttpTransfer& inet, SystemClock& clock, EventWait& events) {
     const AppSettingsRecord notLoaded; // all zero: no message box
     ClockSync sync(inet, clock, events, notLoaded, {});
     return sync.SyncClock() ? 0 : 1;
 }
 
-void StartMainWindow(Form1& form) {
+void startMainWindow(Form1& form) {
     form.Form1init();
-    form.view.registerHelpFile("zeitfang.chm");
-    form.view.showWindow();
-    SyncClockAtStart(form);
+    form.registerHelpFile();
+    form.show();
+    form.syncClockAtStart();
 }
 
-void SyncClockAtStart(Form1& form) {
-    if (form.shared.AppSettings.synconstart != 1)
-        return;
-    form.setTimerEnabled(false);
-    form.clockSync.SyncClock();
-    // Closed during the wait: no countdown without a window.
-    if (!form.closed())
-        form.setTimerEnabled(true);
+int runMainWindow(Form1& form, EventWait& events) {
+    startMainWindow(form);
+    return form.closed() ? 0 : events.run();
 }

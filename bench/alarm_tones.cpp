@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
     // apart for the speaker to close the device in between, as between two alarms.
     std::function<void()> runOnce = [&] {
         const auto start = std::chrono::steady_clock::now();
-        SoundAlarm(speaker);
+        soundAlarm(speaker);
         const std::chrono::duration<double, std::milli> took =
             std::chrono::steady_clock::now() - start;
         blocked.push_back(took.count());

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "platform/wayland/desktop_window_list.h"
+#include "platform/linux/desktop_window_list.h"
 
 int main(int argc, char** argv) {
     const std::size_t wanted = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 50;
@@ -30,8 +30,9 @@ int main(int argc, char** argv) {
     for (int i = 0; i < runs; ++i) {
         const auto start = std::chrono::steady_clock::now();
         seen = list->topLevelWindows().size();
-        times.push_back(std::chrono::duration<double, std::milli>(
-                            std::chrono::steady_clock::now() - start).count());
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
         QCoreApplication::processEvents();
     }
     std::sort(times.begin(), times.end());

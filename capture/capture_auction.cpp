@@ -1,62 +1,65 @@
 #include "capture/capture_auction.h"
 
-#include "app/form1.h"
+#include "app/shared/form1_display.h"
+#include "app/shared/shared_state.h"
+#include "app/shared/version.h"
 #include "capture/logic/title_scan.h"
 #include "platform/logic/german_format.h"
 #include "platform/logic/utf.h"
+#include "platform/window_list.h"
 
 namespace {
 
-const std::string NoAuctionHint =
+const std::string kNoAuctionHint =
     "Öffnen Sie den Artikel,\r\nauf den Sie bieten\r\nmöchten, in Ihrem\r\nWeb-Browser und\r\n"
     "klicken Sie auf\r\n'Artikel übernehmen'";
 
-void showHint(Form1& form) {
-    form.view.setCaption(Control::Lbl_NoAuction, NoAuctionHint);
-    form.centreOnShape2(Control::Lbl_NoAuction);
-    form.view.setControlVisible(Control::Lbl_NoAuction, true);
-    form.view.setControlVisible(Control::LabelZeit, false);
+void showHint(Form1Display& display) {
+    display.setCaption(Control::Lbl_NoAuction, kNoAuctionHint);
+    display.centreOnShape2(Control::Lbl_NoAuction);
+    display.setVisible(Control::Lbl_NoAuction, true);
+    display.setVisible(Control::LabelZeit, false);
 }
 
-void applyNoItemState(Form1& form) {
-    form.shared.AuctionEnd = DateTime{};
-    form.setCaption(" Zeitfang " + std::to_string(ZEITFANG_VERSION_MAJOR) + "." +
-                    std::to_string(ZEITFANG_VERSION_MINOR) + "." +
-                    std::to_string(ZEITFANG_VERSION_REVISION));
-    form.view.setCaption(Control::Label1, "Kein Artikel gewählt.");
-    showHint(form);
-    form.Update_Label();
-    form.setTimerEnabled(false);
+void applyNoItemState(Form1Display& display, SharedState& shared,
+                      const std::function<void()>& Update_Label) {
+    shared.AuctionEnd = DateTime{};
+    display.setCaption(versionCaption(VersionDetail::WithRevision));
+    display.setCaption(Control::Label1, "Kein Artikel gewählt.");
+    showHint(display);
+    Update_Label();
+    display.setTimerEnabled(false);
 }
 
-void takeOver(Form1& form, const std::u32string& title) {
+void takeOver(Form1Display& display, SharedState& shared, const std::u32string& title) {
     const TitleTakeOver t = takeOverTitle(title);
-    form.shared.ItemTitle = encodeUtf8(t.itemTitle);
-    form.shared.ItemNumber = encodeUtf8(t.itemNumber);
-    form.view.setControlVisible(Control::Lbl_NoAuction, false);
-    form.view.setControlVisible(Control::Lbl_GoItem, true);
-    form.setCaption(form.shared.ItemTitle + " Zeitfang");
+    shared.ItemTitle = encodeUtf8(t.itemTitle);
+    shared.ItemNumber = encodeUtf8(t.itemNumber);
+    display.setVisible(Control::Lbl_NoAuction, false);
+    display.setVisible(Control::Lbl_GoItem, true);
+    display.setCaption(shared.ItemTitle + " Zeitfang");
     if (!t.end) {
         // The title looked like an auction but its end is unreadable: say so, keep the item
         // (its link works) and wait for the user to take it over again.
-        form.view.setCaption(Control::Label1, "Auktionsende nicht lesbar.");
-        showHint(form);
+        display.setCaption(Control::Label1, "Auktionsende nicht lesbar.");
+        showHint(display);
         return;
     }
-    form.shared.AuctionEnd = *t.end;
-    form.view.setCaption(Control::Label1, "endet am " + formatGeneralDateTime(*t.end));
-    form.view.setControlVisible(Control::LabelZeit, true);
-    form.setTimerEnabled(true);
+    shared.AuctionEnd = *t.end;
+    display.setCaption(Control::Label1, "endet am " + formatGeneralDateTime(*t.end));
+    display.setVisible(Control::LabelZeit, true);
+    display.setTimerEnabled(true);
 }
 
 } // namespace
 
-void CaptureAuction(Form1& form) {
-    form.shared.InstanceCount = 0;
-    applyNoItemState(form);
-    const ScanResult result = scanWindows(form.platform.windows.topLevelWindows(),
-                                          form.view.handle(), form.shared.WindowStyleMask);
-    form.shared.InstanceCount = result.instanceCount;
+void CaptureAuction(WindowList& windows, Form1Display& display, SharedState& shared,
+                    const std::function<void()>& Update_Label) {
+    shared.InstanceCount = 0;
+    applyNoItemState(display, shared, Update_Label);
+    const ScanResult result =
+        scanWindows(windows.topLevelWindows(), display.handle(), shared.WindowStyleMask);
+    shared.InstanceCount = result.instanceCount;
     if (result.accepted)
-        takeOver(form, *result.accepted);
+        takeOver(display, shared, *result.accepted);
 }

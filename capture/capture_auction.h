@@ -1,7 +1,13 @@
 #pragma once
 
-class Form1;
+#include <functional>
 
-// Scans the desktop for the browser window of an auction and takes it over; otherwise leaves
-// the window in its no-item state.
-void CaptureAuction(Form1& form);
+class Form1Display;
+class WindowList;
+struct SharedState;
+
+// Scans the desktop's windows for the browser window of an auction and takes it over into the
+// shared state and the display; otherwise leaves the no-item state, whose refresh of the
+// countdown is `Update_Label`.
+void CaptureAuction(WindowList& windows, Form1Display& display, SharedState& shared,
+                    const std::function<void()>& Update_Label);

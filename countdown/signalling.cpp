@@ -1,32 +1,34 @@
 #include "countdown/signalling.h"
 
-#include "app/form1.h"
+#include "app/shared/form1_display.h"
+#include "platform/speaker.h"
+#include "platform/window_attention.h"
 
 namespace {
 struct Tone {
     int frequencyHz;
     int durationMs;
 };
-constexpr Tone AlarmTones[] = {{900, 80}, {950, 80}, {900, 80}, {950, 80}, {900, 700}};
+constexpr Tone kAlarmTones[] = {{900, 80}, {950, 80}, {900, 80}, {950, 80}, {900, 700}};
 } // namespace
 
-void AlarmCheck(Form1& form, std::int32_t remaining) {
-    const AppSettingsRecord& settings = form.shared.AppSettings;
+void alarmCheck(const AppSettingsRecord& settings, std::int32_t remaining, Speaker& speaker) {
     if (settings.warnton != 1 || remaining != settings.warntonsek)
         return;
-    SoundAlarm(form.platform.speaker);
+    soundAlarm(speaker);
 }
 
-void SoundAlarm(Speaker& speaker) {
-    for (const Tone& tone : AlarmTones)
+void soundAlarm(Speaker& speaker) {
+    for (const Tone& tone : kAlarmTones)
         speaker.Beep(tone.frequencyHz, tone.durationMs);
 }
 
-void FinalMinuteSignal(Form1& form, const std::string& secondText) {
-    form.setCaption(" >>" + secondText + "<<");
-    form.platform.attention.FlashWindow(form.view.handle());
+void finalMinuteSignal(Form1Display& display, const std::string& secondText,
+                       WindowAttention& attention) {
+    display.setCaption(" >>" + secondText + "<<");
+    attention.FlashWindow(display.handle());
 }
 
-void EndOfAuctionSignal(Form1& form) {
-    form.setCaption(form.shared.ItemTitle);
+void endOfAuctionSignal(Form1Display& display, const std::string& itemTitle) {
+    display.setCaption(itemTitle);
 }

@@ -2,19 +2,21 @@
 
 #include <string>
 
-#include "app/form1_view.h"
+#include "app/shared/message_box.h"
+#include "options/options_design.h"
 
-// The options dialog's controls as the engine sees them.
-enum class OptionsCheck { Check_msgonsync, Check_synconstart, Check_Warnton };
-// Greyed shows a flag other than 0 or 1, which only a hand-edited store holds; ticking or
-// clearing the box makes it an ordinary one.
+struct CursorPosition {
+    int x = 0, y = 0; // screen pixels
+};
+
+// Greyed shows a flag other than 0 or 1, which only a hand-edited store holds.
 enum class CheckState { Unchecked, Checked, Greyed };
 
-class OptionsView {
+// What the engine asks of a toolkit's options dialog, which it has created from optionsDesign().
+class OptionsView : public MessageBoxOwner {
   public:
     virtual ~OptionsView() = default;
-    virtual void setValue(OptionsCheck box, CheckState state) = 0;
-    virtual CheckState value(OptionsCheck box) const = 0;
+    virtual void setValue(OptionsControl box, CheckState state) = 0;
     virtual void setWarnTonSekText(const std::string& text) = 0;
     virtual std::string warnTonSekText() const = 0;
 
@@ -23,6 +25,5 @@ class OptionsView {
     virtual double twipsPerPixelY() const = 0;
     // Moves the dialog, keeping its size.
     virtual void moveDialog(double left, double top) = 0;
-    virtual void messageBox(const std::string& text, MessageIcon icon) = 0;
     virtual void unload() = 0;
 };

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/logic/date_time.h"
-#include "platform/window_list.h"
+#include "platform/logic/desktop_window.h"
 
 // True when the window has every style bit of the mask.
 bool IsVisibleBordered(std::uint32_t style, std::uint32_t mask);

@@ -1,12 +1,12 @@
 #include "platform/linux/linux_platform.h"
 
 #include "platform/linux/desktop_shell.h"
+#include "platform/linux/desktop_window_list.h"
 #include "platform/linux/lazy_services.h"
 #include "platform/linux/local_clock.h"
 #include "platform/linux/qsettings_store.h"
 #include "platform/linux/qt_event_wait.h"
 #include "platform/linux/x11_window_attention.h"
-#include "platform/wayland/desktop_window_list.h"
 
 LinuxPlatform::LinuxPlatform()
     : m_windows(makeDesktopWindowList()), m_clock(std::make_unique<LocalClock>()),

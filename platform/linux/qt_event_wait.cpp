@@ -19,3 +19,7 @@ bool QtEventWait::eventFilter(QObject* watched, QEvent* event) {
         m_ending = true;
     return false;
 }
+
+int QtEventWait::run() {
+    return QCoreApplication::exec();
+}

@@ -4,14 +4,13 @@
 
 #include "platform/event_wait.h"
 
-// Serves Qt's event loop once per call, blocking until events arrive (no busy loop). Notices the
+// Qt's event loop, served once per call, blocking until events arrive (no busy loop). Notices the
 // application's quit request, which a nested wait would otherwise swallow.
 class QtEventWait : public QObject, public EventWait {
   public:
     QtEventWait();
     bool serveOnce() override;
-    // The application has been asked to quit (its last window closed, say).
-    bool ending() const { return m_ending; }
+    int run() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/window_list.h"
+#include "platform/logic/desktop_window.h"
 
 // A window as a Wayland compositor or shell describes it.
 struct CompositorWindow {

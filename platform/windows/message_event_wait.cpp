@@ -18,3 +18,12 @@ bool MessageEventWait::serveOnce() {
     DispatchMessageW(&msg);
     return true;
 }
+
+int MessageEventWait::run() {
+    MSG msg;
+    while (!m_ending && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return 0;
+}

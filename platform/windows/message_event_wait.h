@@ -6,6 +6,7 @@
 class MessageEventWait : public EventWait {
   public:
     bool serveOnce() override;
+    int run() override;
 
   private:
     bool m_ending = false;

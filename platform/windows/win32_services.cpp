@@ -18,6 +18,25 @@ void Win32Shell::open(const std::string& url) {
     ShellExecuteW(m_owner, L"open", widen(url).c_str(), nullptr, nullptr, SW_HIDE);
 }
 
+std::string Win32Shell::programFolder() const {
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = 0;
+    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
+               path.size() &&
+           path.size() < 32768)
+        path.resize(path.size() * 2);
+    path.resize(length);
+    return narrow(path.substr(0, path.find_last_of(L"\\/") + 1));
+}
+
+bool Win32Shell::fileExists(const std::string& path) const {
+    return GetFileAttributesW(widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void Win32Shell::openFile(const std::string& path) {
+    ShellExecuteW(m_owner, L"open", widen(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
 DateTime Win32Clock::now() {
     SYSTEMTIME t;
     GetLocalTime(&t);

@@ -12,11 +12,11 @@ namespace {
 void silent(QtMsgType, const QMessageLogContext&, const QString&) {}
 } // namespace
 
-int RunClockOnlyOnQt(int argc, char** argv) {
+int runClockOnlyOnQt(int argc, char** argv) {
     qInstallMessageHandler(silent);
     QCoreApplication app(argc, argv);
     LocalClock clock;
     LazyTransfer inet;
     QtEventWait events;
-    return RunClockOnly(inet, clock, events);
+    return runClockOnly(inet, clock, events);
 }

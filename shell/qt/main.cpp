@@ -29,18 +29,13 @@ int runWindow(char** argv) {
     LinuxPlatform platform;
     SharedState shared;
     Form1Window window(platform.services(), shared);
-    StartMainWindow(window.form1);
-    // Closed while the start-up synchronisation waited, before the event loop could see it: the
-    // placement is saved, nothing is left to do.
-    if (window.form1.closed())
-        return 0;
-    return app.exec();
+    return runMainWindow(window.form1, platform.services().events);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (IsClockOnly(std::vector<std::string>(argv + 1, argv + argc)))
-        return RunClockOnlyOnQt(argc, argv);
+    if (isClockOnly(std::vector<std::string>(argv + 1, argv + argc)))
+        return runClockOnlyOnQt(argc, argv);
     return runWindow(argv);
 }

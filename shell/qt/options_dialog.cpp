@@ -1,141 +1,64 @@
 #include "shell/qt/options_dialog.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QCursor>
-#include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStyleFactory>
-#include <limits>
 
+#include "shell/qt/design_controls.h"
 #include "shell/qt/form1_window.h"
-
-namespace {
-const QColor DialogBack(255, 255, 239);
-const QColor ButtonFace(224, 224, 224);
-constexpr double ClientWidth = 3780;
-constexpr double ClientHeight = 2295;
-
-void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-    QPalette p = widget->palette();
-    p.setColor(role, colour);
-    widget->setPalette(p);
-}
-} // namespace
+#include "shell/qt/message_box.h"
 
 OptionsDialog::OptionsDialog(Form1Window& owner, frmOptions& handlers)
     : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_owner(owner), m_handlers(handlers),
       m_buttonStyle(QStyleFactory::create(QStringLiteral("Windows"))) {
-    setWindowTitle(QStringLiteral(" Zeitfang Optionen"));
-    setFixedSize(owner.toPixelsX(ClientWidth), owner.toPixelsY(ClientHeight));
-    setAutoFillBackground(true);
-    setColour(this, QPalette::Window, DialogBack);
-    setFont(owner.font());
-
-    Check_msgonsync =
-        checkBox(QStringLiteral("nach Uhrzeitsynchronisation Meldung zeigen"), 120, 120, 3615);
-    Check_synconstart =
-        checkBox(QStringLiteral("bei jedem Programmstart Uhr synchronisieren"), 120, 600, 3615);
-    Check_Warnton = checkBox(QStringLiteral("Warnton, wenn Restzeit  ="), 120, 1080, 2415);
-    Txt_WarnTonSek = new QLineEdit(this);
-    Txt_WarnTonSek->setMaxLength(std::numeric_limits<int>::max());
-    setTwipsGeometry(Txt_WarnTonSek, 2400, 1150, 400, 285);
-    Label1 = new QLabel(QStringLiteral("Sekunden"), this);
-    setTwipsGeometry(Label1, 2880, 1200, 855, 255);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    cmdOK = button(QStringLiteral("OK"), 705);
-    cmdCancel = button(QStringLiteral("Abbrechen"), 1920);
-    // Enter answers OK and Esc answers Abbrechen (QDialog rejects on Esc).
-    cmdOK->setDefault(true);
-
-    setTabOrder(cmdOK, cmdCancel);
-    setTabOrder(cmdCancel, Check_msgonsync);
-    setTabOrder(Check_msgonsync, Check_synconstart);
-    setTabOrder(Check_synconstart, Check_Warnton);
-    setTabOrder(Check_Warnton, Txt_WarnTonSek);
-
-    connect(cmdOK, &QPushButton::clicked, this, [this] { m_handlers.cmdOK_Click(*this); });
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { m_handlers.cmdCancel_Click(*this); });
+    m_controls =
+        createControls(ControlFactory{*this, owner.twips(), m_buttonStyle.get()}, optionsDesign());
+    for (const auto& [control, widget] : m_controls) {
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            // Enter and Esc go to the engine, not to a default button.
+            if (auto* push = qobject_cast<QPushButton*>(button))
+                push->setAutoDefault(false);
+            connect(button, &QAbstractButton::clicked, this,
+                    [this, c = control] { m_handlers.click(*this, c); });
+        }
+    }
     m_handlers.Form_Load(*this);
-    cmdOK->setFocus();
+    widget(OptionsControl::cmdOK)->setFocus();
 }
 
 OptionsDialog::~OptionsDialog() {
     // The buttons go before the style that draws them.
-    delete cmdOK;
-    delete cmdCancel;
+    delete widget(OptionsControl::cmdOK);
+    delete widget(OptionsControl::cmdCancel);
 }
 
-void OptionsDialog::setTwipsGeometry(QWidget* control, double left, double top, double width,
-                                     double height) {
-    control->setGeometry(m_owner.toPixelsX(left), m_owner.toPixelsY(top), m_owner.toPixelsX(width),
-                         m_owner.toPixelsY(height));
+QCheckBox* OptionsDialog::checkBox(OptionsControl box) const {
+    return static_cast<QCheckBox*>(widget(box));
 }
 
-QCheckBox* OptionsDialog::checkBox(const QString& text, double left, double top, double width) {
-    auto* created = new QCheckBox(text, this);
-    // Once ticked or cleared, a greyed box is an ordinary one.
-    connect(created, &QCheckBox::stateChanged, created, [created](int state) {
-        if (state != Qt::PartiallyChecked)
-            created->setTristate(false);
-    });
-    setTwipsGeometry(created, left, top, width, 495);
-    created->setAutoFillBackground(true);
-    // A button fills with its Button colour unless told otherwise: the box lies on the dialog's.
-    created->setBackgroundRole(QPalette::Window);
-    setColour(created, QPalette::Window, DialogBack);
-    return created;
+QLineEdit* OptionsDialog::Txt_WarnTonSek() const {
+    return static_cast<QLineEdit*>(widget(OptionsControl::Txt_WarnTonSek));
 }
 
-QPushButton* OptionsDialog::button(const QString& text, double left) {
-    auto* b = new QPushButton(text, this);
-    setTwipsGeometry(b, left, 1695, 1095, 375);
-    // A flat face in the button colour with a raised edge, as the classic style draws it, where
-    // the application's style would shade it and tint the default button.
-    b->setStyle(m_buttonStyle.get());
-    setColour(b, QPalette::Button, ButtonFace);
-    return b;
-}
-
-QCheckBox* OptionsDialog::box(OptionsCheck check) const {
-    switch (check) {
-    case OptionsCheck::Check_msgonsync:
-        return Check_msgonsync;
-    case OptionsCheck::Check_synconstart:
-        return Check_synconstart;
-    default:
-        return Check_Warnton;
-    }
-}
-
-void OptionsDialog::setValue(OptionsCheck check, CheckState state) {
-    QCheckBox* b = box(check);
-    b->setTristate(state == CheckState::Greyed);
-    b->setCheckState(state == CheckState::Unchecked ? Qt::Unchecked
-                     : state == CheckState::Checked ? Qt::Checked
-                                                    : Qt::PartiallyChecked);
-}
-
-CheckState OptionsDialog::value(OptionsCheck check) const {
-    switch (box(check)->checkState()) {
-    case Qt::Unchecked:
-        return CheckState::Unchecked;
-    case Qt::Checked:
-        return CheckState::Checked;
-    default:
-        return CheckState::Greyed;
-    }
+void OptionsDialog::setValue(OptionsControl box, CheckState state) {
+    checkBox(box)->setTristate(state == CheckState::Greyed);
+    checkBox(box)->setCheckState(state == CheckState::Unchecked ? Qt::Unchecked
+                                 : state == CheckState::Checked ? Qt::Checked
+                                                                : Qt::PartiallyChecked);
 }
 
 void OptionsDialog::setWarnTonSekText(const std::string& text) {
-    Txt_WarnTonSek->setText(QString::fromStdString(text));
+    Txt_WarnTonSek()->setText(QString::fromStdString(text));
 }
 
 std::string OptionsDialog::warnTonSekText() const {
-    return Txt_WarnTonSek->text().toStdString();
+    return Txt_WarnTonSek()->text().toStdString();
 }
 
 CursorPosition OptionsDialog::cursorPosition() const {
@@ -144,20 +67,41 @@ CursorPosition OptionsDialog::cursorPosition() const {
 }
 
 double OptionsDialog::twipsPerPixelX() const {
-    return m_owner.twipsPerPixelX();
+    return m_owner.twips().perPixelX;
 }
 
 double OptionsDialog::twipsPerPixelY() const {
-    return m_owner.twipsPerPixelY();
+    return m_owner.twips().perPixelY;
 }
 
 void OptionsDialog::moveDialog(double left, double top) {
-    move(m_owner.toPixelsX(left), m_owner.toPixelsY(top));
+    move(m_owner.twips().x(left), m_owner.twips().y(top));
 }
 
-void OptionsDialog::messageBox(const std::string& text, MessageIcon icon) {
-    QMessageBox box(
-        icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon,
-        QStringLiteral("Zeitfang"), QString::fromStdString(text), QMessageBox::Ok, this);
-    box.exec();
+void OptionsDialog::messageBox(std::string_view title, const std::string& text, MessageIcon icon) {
+    execMessageBox(this, title, text, icon);
+}
+
+void OptionsDialog::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        OptionsControl focused = OptionsControl::Label1;
+        for (const auto& [control, w] : m_controls)
+            if (w == focusWidget())
+                focused = control;
+        m_handlers.enterKey(*this, focused);
+        return;
+    }
+    case Qt::Key_Escape:
+        m_handlers.escapeKey(*this);
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void OptionsDialog::closeEvent(QCloseEvent* event) {
+    m_handlers.cmdCancel_Click(*this);
+    event->accept();
 }

@@ -1,34 +1,19 @@
 #include "shell/qt/vb_label.h"
 
 #include <QMouseEvent>
-#include <cmath>
 
-VbLabel::VbLabel(QWidget* parent, const QString& family, double pointSize, Fit fit)
-    : QLabel(parent), m_fit(fit) {
-    QFont f(family);
-    f.setPointSizeF(pointSize);
-    f.setWeight(QFont::Normal);
-    setFont(f);
+VbLabel::VbLabel(QWidget* parent, const QFont& font, Alignment alignment, bool wrap)
+    : QLabel(parent) {
+    setFont(font);
     setTextFormat(Qt::PlainText); // an item title is never markup
     setMargin(0);
     setMouseTracking(true);
-    setWordWrap(fit == Fit::WrapToWidth);
-    if (fit == Fit::KeepCentre)
-        setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    else
-        setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWordWrap(wrap);
+    setAlignment((alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft) |
+                 Qt::AlignTop);
 }
 
 void VbLabel::setCaption(const QString& caption) {
-    show(caption);
-    fitToText();
-}
-
-void VbLabel::setDesignCaption(const QString& caption) {
-    show(caption);
-}
-
-void VbLabel::show(const QString& caption) {
     m_caption = caption;
     QString shown = caption;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -39,7 +24,6 @@ void VbLabel::setFontSize(double pointSize) {
     QFont f = font();
     f.setPointSizeF(pointSize);
     setFont(f);
-    fitToText();
 }
 
 void VbLabel::setForeColor(const QColor& colour) {
@@ -58,15 +42,8 @@ void VbLabel::setUnderline(bool on) {
     setFont(f);
 }
 
-void VbLabel::fitToText() {
-    if (m_fit == Fit::WrapToWidth) {
-        resize(width(), heightForWidth(width()));
-        return;
-    }
-    const double centre = x() + width() / 2.0;
-    resize(sizeHint());
-    if (m_fit == Fit::KeepCentre)
-        move(static_cast<int>(std::lround(centre - width() / 2.0)), y());
+QSize VbLabel::textExtent() const {
+    return wordWrap() ? QSize(width(), heightForWidth(width())) : sizeHint();
 }
 
 // Movements over a label stay with it: only the window's own surface resets the command looks.

@@ -2,22 +2,23 @@
 
 #include <QLabel>
 
-// A transparent label that sizes itself to its text, as the window's design wants it.
-// It keeps its caption exactly as set ("\r\n" included) so refreshes can compare it.
+#include "app/logic/control_design.h"
+
+// A transparent label; the engine places it, fitted to the text it measures here. It keeps its
+// caption exactly as set ("\r\n" included).
 class VbLabel : public QLabel {
     Q_OBJECT
   public:
-    enum class Fit { Grow, KeepCentre, WrapToWidth };
-    VbLabel(QWidget* parent, const QString& family, double pointSize, Fit fit);
+    VbLabel(QWidget* parent, const QFont& font, Alignment alignment, bool wrap);
 
     void setCaption(const QString& caption);
-    // The design's text and rectangle, as the designer's own sizing left them.
-    void setDesignCaption(const QString& caption);
     const QString& caption() const { return m_caption; }
     void setFontSize(double pointSize);
     void setForeColor(const QColor& colour);
     QColor foreColor() const;
     void setUnderline(bool on);
+    // The present caption in the present font, in pixels; wrapped at the present width.
+    QSize textExtent() const;
 
   signals:
     void mouseMoved();
@@ -29,9 +30,5 @@ class VbLabel : public QLabel {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    void fitToText();
-    void show(const QString& caption);
-
     QString m_caption;
-    Fit m_fit;
 };

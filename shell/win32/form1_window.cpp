@@ -1,127 +1,79 @@
 #include "shell/win32/form1_window.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <algorithm>
-#include <cmath>
 
 #include "platform/windows/wide_text.h"
+#include "shell/win32/message_box.h"
 #include "shell/win32/options_window.h"
 
 namespace {
-const wchar_t* const WindowClass = L"ZeitfangForm1";
-constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-constexpr double ClientWidth = 4200;
-constexpr double ClientHeight = 2745;
-constexpr UINT_PTR Timer1 = 1;
-constexpr Colour Back = RGB(235, 235, 235);
-constexpr Colour Text = RGB(0, 0, 0);
-
-using Fit = LabelControl::Fit;
+const wchar_t* const kWindowClass = L"ZeitfangForm1";
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr UINT_PTR kTimer1 = 1;
 
 int idOf(Control c) {
     return static_cast<int>(c) + 1;
 }
 
-struct CommandLabel {
-    Control control;
-    const wchar_t* toolTip;
-    void (Form1::*mouseMove)();
-    void (Form1::*click)();
-};
-const CommandLabel Commands[] = {
-    {Control::Lbl_GetTime, L" Synchronisiert die Systemuhr mit dem eBayserver ",
-     &Form1::Lbl_GetTime_MouseMove, &Form1::Lbl_GetTime_Click},
-    {Control::Lbl_GetArtikel, L" Übernimmt den Artikel aus dem Browser ",
-     &Form1::Lbl_GetArtikel_MouseMove, &Form1::Lbl_GetArtikel_Click},
-    {Control::Lbl_Optionen, L" Öffnet das Optionsformular ", &Form1::Lbl_Optionen_MouseMove,
-     &Form1::Lbl_Optionen_Click},
-    {Control::Lbl_GoItem, L" Öffnet die Artikelbeschreibung bei eBay ",
-     &Form1::Lbl_GoItem_MouseMove, &Form1::Lbl_GoItem_Click},
-};
-
-// Front to back: a child created later lies behind the ones before it.
-const LabelControl::Design Labels[] = {
-    {idOf(Control::Lbl_GetTime), L"Arial", 9, Fit::Grow, 2340, 1360, 1665, 225,
-     "Uhr synchronisieren", CommandBlue},
-    {idOf(Control::LabelZeit), L"Arial", 21.75, Fit::KeepCentre, 960, 1560, 495, 495, "34",
-     RGB(255, 0, 0)},
-    {idOf(Control::Lbl_GetArtikel), L"Arial", 9, Fit::Grow, 2400, 2160, 1605, 225,
-     "Artikel übernehmen", CommandBlue},
-    {idOf(Control::Lbl_Optionen), L"Arial", 9, Fit::Grow, 2670, 1760, 1335, 225, "zu den Optionen",
-     CommandBlue},
-    {idOf(Control::Lbl_GoItem), L"Arial", 9, Fit::Grow, 2730, 960, 1275, 225, "Link zum Artikel",
-     CommandBlue},
-    {idOf(Control::Label2), L"MS Sans Serif", 8.25, Fit::Grow, 360, 720, 840, 195, "Label2gdfg ",
-     RGB(247, 255, 244)},
-    {idOf(Control::Label1), L"Arial", 11.25, Fit::KeepCentre, 405, 240, 3315, 255,
-     "keine Auktionsdaten weit und breit", Text},
-    {idOf(Control::Lbl_NoAuction), L"MS Sans Serif", 9.75, Fit::WrapToWidth, 201, 960, 1845, 1440,
-     "Öffnen Sie den Artikel, auf den Sie bieten möchten, in Ihrem Internet Explorer und "
-     "klicken Sie auf 'Artikel übernehmen'",
-     Text},
-};
-
+Control controlOf(int id) {
+    return static_cast<Control>(id - 1);
+}
 } // namespace
 
 Form1Window::Form1Window(Platform& platform, SharedState& shared) : form1(*this, platform, shared) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    registerWindowClass(WindowClass, 1);
-    m_window.reset(CreateWindowExW(0, WindowClass, L"", Style, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
+    registerWindowClass(kWindowClass, 1);
+    m_window.reset(CreateWindowExW(0, kWindowClass, L"", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
                                    nullptr, nullptr, instance, nullptr));
     attachWindowObject(m_window.get(), this);
     m_twips.dpi = windowDpi(m_window.get());
-    const SIZE frame = frameSize(m_twips.toPixels(ClientWidth), m_twips.toPixels(ClientHeight),
-                                 Style, 0, m_twips.dpi);
+    const TwipsSize client = form1Design().client;
+    const SIZE frame = frameSize(m_twips.toPixels(client.width), m_twips.toPixels(client.height),
+                                 kStyle, 0, m_twips.dpi);
     SetWindowPos(m_window.get(), nullptr, 0, 0, frame.cx, frame.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     createControls();
-    SetTimer(m_window.get(), Timer1, static_cast<UINT>(m_interval), nullptr);
+    SetTimer(m_window.get(), kTimer1, static_cast<UINT>(m_interval), nullptr);
     m_timerOn = true;
 }
 
 void Form1Window::createControls() {
-    m_shapes[static_cast<std::size_t>(Control::Shape1)].rect = {2280, 720, 1815, 1935};
-    m_shapes[static_cast<std::size_t>(Control::Shape2)].rect = {120, 720, 2055, 1935};
-    m_shapes[static_cast<std::size_t>(Control::Shape3)].rect = {120, 120, 3975, 495};
-    m_defaultFont = createFont(L"MS Sans Serif", 8.25, false, m_twips.dpi);
-    for (const LabelControl::Design& design : Labels)
-        m_labels[static_cast<std::size_t>(design.id - 1)] = std::make_unique<LabelControl>(
-            m_window.get(), static_cast<LabelHost&>(*this), design, m_twips.dpi);
+    const WindowDesign<Control>& design = form1Design();
     m_toolTips.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                      WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_window.get(),
                                      nullptr, GetModuleHandleW(nullptr), nullptr));
-    for (const CommandLabel& command : Commands) {
-        label(command.control).setHandCursor();
-        addToolTip(label(command.control).window(), command.toolTip);
+    // Front to back: a child created later lies behind the ones before it.
+    for (const ControlDesign<Control>& c : design.controls) {
+        if (c.kind == ControlKind::Shape) {
+            m_shapes[c.id] = {c.rect, c.backColour};
+            continue;
+        }
+        const FontDesign& font = c.font.family.empty() ? design.font : c.font;
+        m_labels[c.id] = std::make_unique<LabelControl>(
+            m_window.get(), static_cast<LabelHost&>(*this), idOf(c.id),
+            LabelControl::Look{widen(std::string(font.family)), font.points, c.alignment,
+                               c.fit == Fit::WrapToWidth, c.foreColour,
+                               c.kind == ControlKind::CommandLabel},
+            std::string(c.caption), pixels(c.rect), m_twips.dpi);
+        m_placed[c.id] = c.rect;
+        if (!c.toolTip.empty())
+            addToolTip(label(c.id).window(), std::string(c.toolTip));
     }
 }
 
-void Form1Window::addToolTip(HWND labelWindow, const wchar_t* text) {
+void Form1Window::addToolTip(HWND labelWindow, const std::string& text) {
+    std::wstring wide = widen(text); // the tool tip keeps a copy
     TTTOOLINFOW tool{};
     // The size the common controls of every Windows version accept.
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = m_window.get();
     tool.uId = reinterpret_cast<UINT_PTR>(labelWindow);
-    tool.lpszText = const_cast<wchar_t*>(text);
+    tool.lpszText = wide.data();
     SendMessageW(m_toolTips.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
-Form1Window::Shape* Form1Window::shape(Control control) {
-    const auto i = static_cast<std::size_t>(control);
-    return i < m_shapes.size() ? &m_shapes[i] : nullptr;
-}
-
-const Form1Window::Shape* Form1Window::shape(Control control) const {
-    const auto i = static_cast<std::size_t>(control);
-    return i < m_shapes.size() ? &m_shapes[i] : nullptr;
-}
-
-LabelControl& Form1Window::label(Control control) const {
-    return *m_labels[static_cast<std::size_t>(control)];
 }
 
 RECT Form1Window::pixels(const TwipsRect& r) const {
@@ -132,28 +84,26 @@ RECT Form1Window::pixels(const TwipsRect& r) const {
 void Form1Window::paintBackground(HDC dc) {
     RECT client;
     GetClientRect(m_window.get(), &client);
-    UniqueBrush back(CreateSolidBrush(Back));
+    UniqueBrush back(CreateSolidBrush(form1Design().backColour));
     FillRect(dc, &client, back.get());
-    for (const Control c : {Control::Shape2, Control::Shape3, Control::Shape1}) {
-        const Shape& s = *shape(c);
-        if (!s.visible)
+    // Back to front.
+    const auto& controls = form1Design().controls;
+    for (auto c = controls.rbegin(); c != controls.rend(); ++c) {
+        const auto shape = m_shapes.find(c->id);
+        if (shape == m_shapes.end() || !shape->second.visible)
             continue;
-        const RECT r = pixels(s.rect);
-        UniqueBrush fill(CreateSolidBrush(s.fill));
+        const RECT r = pixels(shape->second.rect);
+        UniqueBrush fill(CreateSolidBrush(shape->second.fill));
         FillRect(dc, &r, fill.get());
     }
 }
 
 void Form1Window::labelMouseMove(int id) {
-    for (const CommandLabel& command : Commands)
-        if (idOf(command.control) == id)
-            (form1.*command.mouseMove)();
+    form1.mouseMove(controlOf(id));
 }
 
 void Form1Window::labelClicked(int id) {
-    for (const CommandLabel& command : Commands)
-        if (idOf(command.control) == id)
-            (form1.*command.click)();
+    form1.click(controlOf(id));
 }
 
 void Form1Window::setCaption(const std::string& caption) {
@@ -164,15 +114,16 @@ void Form1Window::setCaption(Control control, const std::string& caption) {
     label(control).setCaption(caption);
 }
 
-std::string Form1Window::caption(Control control) const {
-    return label(control).caption();
+void Form1Window::redrawShape(const Shape& shape) {
+    const RECT r = pixels(shape.rect);
+    // The labels on the box show it through.
+    RedrawWindow(m_window.get(), &r, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void Form1Window::setControlVisible(Control control, bool visible) {
-    if (Shape* s = shape(control)) {
-        s->visible = visible;
-        const RECT r = pixels(s->rect);
-        RedrawWindow(m_window.get(), &r, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    if (const auto shape = m_shapes.find(control); shape != m_shapes.end()) {
+        shape->second.visible = visible;
+        redrawShape(shape->second);
     } else {
         ShowWindow(label(control).window(), visible ? SW_SHOWNA : SW_HIDE);
     }
@@ -183,11 +134,9 @@ void Form1Window::setFontSize(Control control, double points) {
 }
 
 void Form1Window::setColour(Control control, Colour colour) {
-    if (Shape* s = shape(control)) {
-        s->fill = colour;
-        const RECT r = pixels(s->rect);
-        // The labels on the box show it through.
-        RedrawWindow(m_window.get(), &r, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    if (const auto shape = m_shapes.find(control); shape != m_shapes.end()) {
+        shape->second.fill = colour;
+        redrawShape(shape->second);
     } else {
         label(control).setColour(colour);
     }
@@ -197,29 +146,26 @@ void Form1Window::setUnderline(Control control, bool underline) {
     label(control).setUnderline(underline);
 }
 
-TwipsRect Form1Window::controlRect(Control control) const {
-    if (const Shape* s = shape(control))
-        return s->rect;
-    const RECT r = label(control).rect();
-    return {m_twips.fromPixels(r.left), m_twips.fromPixels(r.top),
-            m_twips.fromPixels(r.right - r.left), m_twips.fromPixels(r.bottom - r.top)};
+TwipsSize Form1Window::textExtent(Control control) const {
+    const SIZE size = label(control).textExtent();
+    return {m_twips.fromPixels(size.cx), m_twips.fromPixels(size.cy)};
 }
 
-void Form1Window::moveControl(Control control, double left, double top) {
-    if (Shape* s = shape(control)) {
-        s->rect.left = left;
-        s->rect.top = top;
+void Form1Window::placeControl(Control control, const TwipsRect& rect) {
+    if (const auto shape = m_shapes.find(control); shape != m_shapes.end()) {
+        shape->second.rect = rect;
         InvalidateRect(m_window.get(), nullptr, FALSE);
         return;
     }
-    label(control).moveTo(m_twips.toPixels(left), m_twips.toPixels(top));
+    m_placed[control] = rect;
+    label(control).place(pixels(rect));
 }
 
 void Form1Window::setTimerEnabled(bool enabled) {
     if (enabled && !m_timerOn)
-        SetTimer(m_window.get(), Timer1, static_cast<UINT>(m_interval), nullptr);
+        SetTimer(m_window.get(), kTimer1, static_cast<UINT>(m_interval), nullptr);
     else if (!enabled && m_timerOn)
-        KillTimer(m_window.get(), Timer1);
+        KillTimer(m_window.get(), kTimer1);
     m_timerOn = enabled;
 }
 
@@ -228,12 +174,11 @@ void Form1Window::setTimerInterval(int ms) {
         return;
     m_interval = ms;
     if (m_timerOn)
-        SetTimer(m_window.get(), Timer1, static_cast<UINT>(ms), nullptr);
+        SetTimer(m_window.get(), kTimer1, static_cast<UINT>(ms), nullptr);
 }
 
-void Form1Window::messageBox(const std::string& text, MessageIcon icon) {
-    MessageBoxW(m_window.get(), widen(text).c_str(), L"Zeitfang",
-                MB_OK | (icon == MessageIcon::Information ? MB_ICONINFORMATION : 0));
+void Form1Window::messageBox(std::string_view title, const std::string& text, MessageIcon icon) {
+    showMessageBox(m_window.get(), title, text, icon);
 }
 
 void Form1Window::showOptions(frmOptions& handlers) {
@@ -271,44 +216,37 @@ void Form1Window::placeNormal(const TwipsRect& rect) {
     SetWindowPlacement(m_window.get(), &placement);
 }
 
-int Form1Window::placementState() const {
+WindowState Form1Window::placementState() const {
     if (!IsWindowVisible(m_window.get()))
         return m_pendingState;
-    return IsIconic(m_window.get()) ? 1 : IsZoomed(m_window.get()) ? 2 : 0;
+    return IsIconic(m_window.get())   ? WindowState::Minimized
+           : IsZoomed(m_window.get()) ? WindowState::Maximized
+                                      : WindowState::Normal;
 }
 
-void Form1Window::setPlacementState(int state) {
+void Form1Window::setPlacementState(WindowState state) {
     if (!IsWindowVisible(m_window.get())) {
         m_pendingState = state;
         return;
     }
-    ShowWindow(m_window.get(), state == 1 ? SW_MINIMIZE : state == 2 ? SW_MAXIMIZE : SW_RESTORE);
-}
-
-void Form1Window::registerHelpFile(const std::string& fileName) {
-    std::wstring path(MAX_PATH, L'\0');
-    DWORD length = 0;
-    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
-               path.size() &&
-           path.size() < 32768)
-        path.resize(path.size() * 2);
-    path.resize(length);
-    m_helpFile = path.substr(0, path.find_last_of(L"\\/") + 1) + widen(fileName);
+    ShowWindow(m_window.get(), state == WindowState::Minimized   ? SW_MINIMIZE
+                               : state == WindowState::Maximized ? SW_MAXIMIZE
+                                                                 : SW_RESTORE);
 }
 
 void Form1Window::showWindow() {
-    ShowWindow(m_window.get(), m_pendingState == 1   ? SW_SHOWMINIMIZED
-                               : m_pendingState == 2 ? SW_SHOWMAXIMIZED
-                                                     : SW_SHOWNORMAL);
+    ShowWindow(m_window.get(), m_pendingState == WindowState::Minimized   ? SW_SHOWMINIMIZED
+                               : m_pendingState == WindowState::Maximized ? SW_SHOWMAXIMIZED
+                                                                          : SW_SHOWNORMAL);
     UpdateWindow(m_window.get());
 }
 
 void Form1Window::changeDpi(UINT dpi, const RECT& suggested) {
     m_twips.dpi = dpi;
-    m_defaultFont = createFont(L"MS Sans Serif", 8.25, false, dpi);
-    for (const auto& l : m_labels)
-        if (l)
-            l->rescale(dpi);
+    for (const auto& [control, l] : m_labels) {
+        l->setDpi(dpi);
+        l->place(pixels(m_placed[control]));
+    }
     SetWindowPos(m_window.get(), nullptr, suggested.left, suggested.top,
                  suggested.right - suggested.left, suggested.bottom - suggested.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
@@ -326,16 +264,15 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return 1;
     case WM_TIMER:
-        if (wParam == Timer1 && m_timerOn)
+        if (wParam == kTimer1 && m_timerOn)
             form1.Timer1_Timer();
         return 0;
     case WM_MOUSEMOVE:
         form1.Form_MouseMove();
         return 0;
     case WM_KEYDOWN:
-        if (wParam == VK_F1 && !m_helpFile.empty() &&
-            GetFileAttributesW(m_helpFile.c_str()) != INVALID_FILE_ATTRIBUTES)
-            ShellExecuteW(window, L"open", m_helpFile.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        if (wParam == VK_F1)
+            form1.helpKey();
         return 0;
     case WM_DPICHANGED:
         changeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
@@ -345,7 +282,7 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         DestroyWindow(window);
         return 0;
     case WM_DESTROY:
-        KillTimer(window, Timer1);
+        KillTimer(window, kTimer1);
         m_timerOn = false;
         PostQuitMessage(0);
         return 0;

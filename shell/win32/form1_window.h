@@ -1,6 +1,6 @@
 #pragma once
 
-#include <array>
+#include <map>
 #include <memory>
 
 #include "app/form1.h"
@@ -11,10 +11,8 @@
 #include "shell/win32/dpi.h"
 #include "shell/win32/window_object.h"
 
-class Win32Shell;
-
-// The main window on Win32: a small fixed panel with the countdown, a status line and four
-// commands, laid out in twips and driven by the engine's Form1.
+// The main window on Win32, made from the engine's design of Form1 and driven by it. Each
+// control's id is its Control value plus one.
 class Form1Window : public Form1View, private LabelHost {
   public:
     Form1Window(Platform& platform, SharedState& shared);
@@ -23,27 +21,24 @@ class Form1Window : public Form1View, private LabelHost {
 
     HWND window() const { return m_window.get(); }
     const Twips& twips() const { return m_twips; }
-    HFONT defaultFont() const { return m_defaultFont.get(); }
 
     void setCaption(const std::string& caption) override;
     void setCaption(Control label, const std::string& caption) override;
-    std::string caption(Control label) const override;
     void setControlVisible(Control control, bool visible) override;
     void setFontSize(Control label, double points) override;
     void setColour(Control control, Colour colour) override;
     void setUnderline(Control label, bool underline) override;
-    TwipsRect controlRect(Control control) const override;
-    void moveControl(Control control, double left, double top) override;
+    TwipsSize textExtent(Control label) const override;
+    void placeControl(Control control, const TwipsRect& rect) override;
     void setTimerEnabled(bool enabled) override;
     void setTimerInterval(int ms) override;
-    void messageBox(const std::string& text, MessageIcon icon) override;
+    void messageBox(std::string_view title, const std::string& text, MessageIcon icon) override;
     void showOptions(frmOptions& handlers) override;
     std::uint32_t handle() const override;
     TwipsRect normalRect() const override;
     void placeNormal(const TwipsRect& rect) override;
-    int placementState() const override;
-    void setPlacementState(int state) override;
-    void registerHelpFile(const std::string& fileName) override;
+    WindowState placementState() const override;
+    void setPlacementState(WindowState state) override;
     void showWindow() override;
 
     Form1 form1;
@@ -51,31 +46,29 @@ class Form1Window : public Form1View, private LabelHost {
   private:
     struct Shape {
         TwipsRect rect;
-        Colour fill = RGB(255, 255, 255);
+        Colour fill;
         bool visible = true;
     };
 
     friend LRESULT CALLBACK windowObjectProc<Form1Window>(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
-    void addToolTip(HWND label, const wchar_t* text);
+    void addToolTip(HWND label, const std::string& text);
     void changeDpi(UINT dpi, const RECT& suggested);
     void paintBackground(HDC dc) override;
     void labelMouseMove(int id) override;
     void labelClicked(int id) override;
-    Shape* shape(Control control);
-    const Shape* shape(Control control) const;
-    LabelControl& label(Control control) const;
+    void redrawShape(const Shape& shape);
+    LabelControl& label(Control control) const { return *m_labels.at(control); }
     RECT pixels(const TwipsRect& rect) const;
 
     Twips m_twips;
-    std::array<Shape, 3> m_shapes{};
-    std::array<std::unique_ptr<LabelControl>, 11> m_labels{};
-    UniqueFont m_defaultFont;
+    std::map<Control, Shape> m_shapes;
+    std::map<Control, std::unique_ptr<LabelControl>> m_labels;
+    std::map<Control, TwipsRect> m_placed; // each label's rectangle as the engine placed it
     bool m_timerOn = false;
-    int m_interval = 500;
-    int m_pendingState = 0; // the state to show with, while the window is hidden
-    std::wstring m_helpFile;
+    int m_interval = kTimer1Interval;
+    WindowState m_pendingState = WindowState::Normal; // to show with, while the window is hidden
     UniqueWindow m_toolTips;
     UniqueWindow m_window;
 };

@@ -1,61 +1,50 @@
 #include "shell/win32/label_control.h"
 
-#include <cmath>
-
 #include "platform/windows/wide_text.h"
 #include "shell/win32/dpi.h"
-#include "shell/win32/window_object.h"
 
 namespace {
-const wchar_t* const WindowClass = L"ZeitfangLabel";
-
-UINT drawFlags(LabelControl::Fit fit) {
-    return DT_NOPREFIX | DT_EXPANDTABS |
-           (fit == LabelControl::Fit::KeepCentre    ? DT_CENTER
-            : fit == LabelControl::Fit::WrapToWidth ? DT_WORDBREAK
-                                                    : 0);
-}
+const wchar_t* const kWindowClass = L"ZeitfangLabel";
 } // namespace
 
-LabelControl::LabelControl(HWND parent, LabelHost& host, const Design& d, UINT dpi)
-    : m_host(host), m_id(d.id), m_family(d.family), m_points(d.points), m_fit(d.fit), m_dpi(dpi),
-      m_colour(d.colour), m_caption(d.caption), m_shown(widen(d.caption)) {
-    registerWindowClass(WindowClass);
-    const Twips twips{dpi};
-    m_rect = {twips.toPixels(d.left), twips.toPixels(d.top), twips.toPixels(d.left + d.width),
-              twips.toPixels(d.top + d.height)};
+LabelControl::LabelControl(HWND parent, LabelHost& host, int id, Look look,
+                           const std::string& caption, const RECT& rect, UINT dpi)
+    : m_host(host), m_id(id), m_look(std::move(look)), m_dpi(dpi), m_shown(widen(caption)),
+      m_rect(rect) {
+    registerWindowClass(kWindowClass);
     newFont();
-    // The design's rectangle stays as given until the first caption is set.
     m_window.reset(CreateWindowExW(
-        0, WindowClass, m_shown.c_str(), WS_CHILD | WS_VISIBLE, m_rect.left, m_rect.top,
-        m_rect.right - m_rect.left, m_rect.bottom - m_rect.top, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(d.id)), GetModuleHandleW(nullptr), nullptr));
+        0, kWindowClass, m_shown.c_str(), WS_CHILD | WS_VISIBLE, rect.left, rect.top,
+        rect.right - rect.left, rect.bottom - rect.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr));
     attachWindowObject(m_window.get(), this);
 }
 
+UINT LabelControl::drawFlags() const {
+    return DT_NOPREFIX | DT_EXPANDTABS | (m_look.alignment == Alignment::Centre ? DT_CENTER : 0) |
+           (m_look.wrap ? DT_WORDBREAK : 0);
+}
+
 void LabelControl::newFont() {
-    m_font = createFont(m_family.c_str(), m_points, m_underline, m_dpi);
+    m_font = createFont(m_look.family.c_str(), m_look.points, m_underline, m_dpi);
 }
 
 void LabelControl::setCaption(const std::string& caption) {
-    m_caption = caption;
     m_shown = widen(caption);
     SetWindowTextW(m_window.get(), m_shown.c_str());
-    fitToText();
     InvalidateRect(m_window.get(), nullptr, FALSE);
 }
 
 void LabelControl::setFontSize(double points) {
-    m_points = points;
+    m_look.points = points;
     newFont();
-    fitToText();
     InvalidateRect(m_window.get(), nullptr, FALSE);
 }
 
 void LabelControl::setColour(Colour colour) {
-    if (m_colour == colour)
+    if (m_look.colour == colour)
         return;
-    m_colour = colour;
+    m_look.colour = colour;
     InvalidateRect(m_window.get(), nullptr, FALSE);
 }
 
@@ -67,20 +56,23 @@ void LabelControl::setUnderline(bool underline) {
     InvalidateRect(m_window.get(), nullptr, FALSE);
 }
 
-void LabelControl::moveTo(int left, int top) {
-    place({left, top, left + m_rect.right - m_rect.left, top + m_rect.bottom - m_rect.top});
-}
-
-void LabelControl::rescale(UINT dpi) {
-    const auto scaled = [&](LONG v) {
-        return static_cast<LONG>(std::lround(1.0 * v * dpi / m_dpi));
-    };
-    const RECT r{scaled(m_rect.left), scaled(m_rect.top), scaled(m_rect.right),
-                 scaled(m_rect.bottom)};
+void LabelControl::setDpi(UINT dpi) {
     m_dpi = dpi;
     newFont();
-    place(r);
     InvalidateRect(m_window.get(), nullptr, FALSE);
+}
+
+SIZE LabelControl::textExtent() const {
+    RECT text{0, 0, m_rect.right - m_rect.left, 0};
+    const WindowDC dc(m_window.get());
+    SelectedObject font(dc.get(), m_font.get());
+    // An empty caption still measures one line high, as a label's does.
+    DrawTextW(dc.get(), m_shown.empty() ? L" " : m_shown.c_str(), -1, &text,
+              DT_CALCRECT | drawFlags());
+    return {m_look.wrap       ? m_rect.right - m_rect.left
+            : m_shown.empty() ? 0
+                              : text.right,
+            text.bottom};
 }
 
 void LabelControl::place(const RECT& r) {
@@ -88,26 +80,6 @@ void LabelControl::place(const RECT& r) {
         return;
     m_rect = r;
     MoveWindow(m_window.get(), r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
-}
-
-void LabelControl::fitToText() {
-    RECT text{0, 0, m_rect.right - m_rect.left, 0};
-    {
-        const WindowDC dc(m_window.get());
-        SelectedObject font(dc.get(), m_font.get());
-        // An empty caption still measures one line high, as a label's does.
-        DrawTextW(dc.get(), m_shown.empty() ? L" " : m_shown.c_str(), -1, &text,
-                  DT_CALCRECT | drawFlags(m_fit));
-    }
-    RECT r = m_rect;
-    if (m_fit != Fit::WrapToWidth) {
-        const LONG width = m_shown.empty() ? 0 : text.right;
-        if (m_fit == Fit::KeepCentre)
-            r.left = static_cast<LONG>(std::lround((m_rect.left + m_rect.right - width) / 2.0));
-        r.right = r.left + width;
-    }
-    r.bottom = r.top + text.bottom;
-    place(r);
 }
 
 void LabelControl::paint() {
@@ -125,9 +97,9 @@ void LabelControl::paint() {
         SetViewportOrgEx(buffer.get(), 0, 0, nullptr);
         SelectedObject font(buffer.get(), m_font.get());
         SetBkMode(buffer.get(), TRANSPARENT);
-        SetTextColor(buffer.get(), m_colour);
+        SetTextColor(buffer.get(), m_look.colour);
         RECT r{0, 0, width, height};
-        DrawTextW(buffer.get(), m_shown.c_str(), -1, &r, drawFlags(m_fit));
+        DrawTextW(buffer.get(), m_shown.c_str(), -1, &r, drawFlags());
         BitBlt(dc, 0, 0, width, height, buffer.get(), 0, 0, SRCCOPY);
     }
 }
@@ -141,7 +113,7 @@ LRESULT LabelControl::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return 1;
     case WM_SETCURSOR:
-        if (m_hand && LOWORD(lParam) == HTCLIENT) {
+        if (m_look.handCursor && LOWORD(lParam) == HTCLIENT) {
             SetCursor(LoadCursorW(nullptr, IDC_HAND));
             return TRUE;
         }

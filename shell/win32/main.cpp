@@ -36,24 +36,14 @@ int runWindow() {
     SharedState shared;
     Form1Window window(platform.services(), shared);
     platform.shell().setOwner(window.window());
-    StartMainWindow(window.form1);
-    // Closed while the start-up synchronisation waited: the placement is saved, nothing is
-    // left to do.
-    if (window.form1.closed())
-        return 0;
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return 0;
+    return runMainWindow(window.form1, platform.services().events);
 }
 
 int runClockOnly() {
     Win32Clock clock;
     WinInetTransfer inet;
     MessageEventWait events;
-    return RunClockOnly(inet, clock, events);
+    return runClockOnly(inet, clock, events);
 }
 
 } // namespace
@@ -61,7 +51,7 @@ int runClockOnly() {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // The shell's "open" may use COM components, which want an apartment.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    const int status = IsClockOnly(arguments()) ? runClockOnly() : runWindow();
+    const int status = isClockOnly(arguments()) ? runClockOnly() : runWindow();
     if (SUCCEEDED(com))
         CoUninitialize();
     return status;

@@ -1,82 +1,94 @@
 #include "shell/win32/options_window.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/windows/wide_text.h"
 #include "shell/win32/form1_window.h"
+#include "shell/win32/message_box.h"
 
 namespace {
-const wchar_t* const WindowClass = L"ZeitfangOptions";
-constexpr DWORD Style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD ExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-constexpr double ClientWidth = 3780;
-constexpr double ClientHeight = 2295;
-constexpr COLORREF DialogBack = RGB(255, 255, 239);
-constexpr COLORREF ButtonFace = RGB(224, 224, 224);
+const wchar_t* const kWindowClass = L"ZeitfangOptions";
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
-enum Id : int {
-    cmdOK = IDOK,
-    cmdCancel = IDCANCEL,
-    Check_msgonsync = 101,
-    Check_synconstart,
-    Check_Warnton,
-    Txt_WarnTonSek,
-    Label1
-};
+int idOf(OptionsControl c) {
+    switch (c) {
+    case OptionsControl::cmdOK:
+        return IDOK;
+    case OptionsControl::cmdCancel:
+        return IDCANCEL;
+    default:
+        return 99 + static_cast<int>(c);
+    }
+}
 
-struct ControlDesign {
-    int id;
+struct WindowKind {
     const wchar_t* windowClass;
     DWORD style;
-    const wchar_t* text;
-    double left, top, width, height;
-};
-// In focus order: OK first, the text box last.
-const ControlDesign Controls[] = {
-    {cmdOK, L"BUTTON", BS_OWNERDRAW | WS_TABSTOP, L"OK", 705, 1695, 1095, 375},
-    {cmdCancel, L"BUTTON", BS_OWNERDRAW | WS_TABSTOP, L"Abbrechen", 1920, 1695, 1095, 375},
-    {Check_msgonsync, L"BUTTON", BS_CHECKBOX | WS_TABSTOP,
-     L"nach Uhrzeitsynchronisation Meldung zeigen", 120, 120, 3615, 495},
-    {Check_synconstart, L"BUTTON", BS_CHECKBOX | WS_TABSTOP,
-     L"bei jedem Programmstart Uhr synchronisieren", 120, 600, 3615, 495},
-    {Check_Warnton, L"BUTTON", BS_CHECKBOX | WS_TABSTOP, L"Warnton, wenn Restzeit  =", 120, 1080,
-     2415, 495},
-    {Txt_WarnTonSek, L"EDIT", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, L"", 2400, 1150, 400, 285},
-    {Label1, L"STATIC", SS_LEFT | SS_NOPREFIX, L"Sekunden", 2880, 1200, 855, 255},
 };
 
-int idOf(OptionsCheck box) {
-    return box == OptionsCheck::Check_msgonsync     ? Check_msgonsync
-           : box == OptionsCheck::Check_synconstart ? Check_synconstart
-                                                    : Check_Warnton;
+WindowKind windowKind(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Button:
+        return {L"BUTTON", BS_OWNERDRAW};
+    case ControlKind::CheckBox:
+        // Not ticked by the control itself: the engine decides what a click makes of it.
+        return {L"BUTTON", BS_CHECKBOX};
+    case ControlKind::TextBox:
+        return {L"EDIT", ES_AUTOHSCROLL | WS_BORDER};
+    default:
+        return {L"STATIC", SS_LEFT | SS_NOPREFIX};
+    }
 }
 } // namespace
 
 OptionsWindow::OptionsWindow(Form1Window& owner, frmOptions& handlers)
-    : m_owner(owner), m_handlers(handlers), m_back(CreateSolidBrush(DialogBack)),
-      m_face(CreateSolidBrush(ButtonFace)) {
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    registerWindowClass(WindowClass);
+    : m_owner(owner), m_handlers(handlers) {
+    const WindowDesign<OptionsControl>& design = optionsDesign();
     const Twips& twips = owner.twips();
-    const SIZE frame = frameSize(twips.toPixels(ClientWidth), twips.toPixels(ClientHeight), Style,
-                                 ExStyle, twips.dpi);
-    m_window.reset(CreateWindowExW(ExStyle, WindowClass, L" Zeitfang Optionen", Style,
+    m_font = createFont(widen(std::string(design.font.family)).c_str(), design.font.points, false,
+                        twips.dpi);
+    m_back.reset(CreateSolidBrush(design.backColour));
+    m_face.reset(CreateSolidBrush(design[OptionsControl::cmdOK].backColour));
+    registerWindowClass(kWindowClass);
+    const SIZE frame = frameSize(twips.toPixels(design.client.width),
+                                 twips.toPixels(design.client.height), kStyle, kExStyle, twips.dpi);
+    m_window.reset(CreateWindowExW(kExStyle, kWindowClass,
+                                   widen(std::string(design.caption)).c_str(), kStyle,
                                    CW_USEDEFAULT, CW_USEDEFAULT, frame.cx, frame.cy, owner.window(),
-                                   nullptr, instance, nullptr));
+                                   nullptr, GetModuleHandleW(nullptr), nullptr));
     attachWindowObject(m_window.get(), this);
     addControls();
 }
 
 void OptionsWindow::addControls() {
+    // The dialog manager goes round the controls in the order they were made: the design's
+    // tab order, then those that take no focus.
+    std::vector<const ControlDesign<OptionsControl>*> order;
+    for (const auto& c : optionsDesign().controls)
+        order.push_back(&c);
+    std::stable_sort(order.begin(), order.end(), [](const auto* a, const auto* b) {
+        return static_cast<unsigned>(a->tabIndex) < static_cast<unsigned>(b->tabIndex);
+    });
     const Twips& twips = m_owner.twips();
-    for (const ControlDesign& c : Controls) {
+    for (const ControlDesign<OptionsControl>* c : order) {
+        const WindowKind kind = windowKind(c->kind);
         HWND created = CreateWindowExW(
-            0, c.windowClass, c.text, WS_CHILD | WS_VISIBLE | c.style, twips.toPixels(c.left),
-            twips.toPixels(c.top), twips.toPixels(c.width), twips.toPixels(c.height),
-            m_window.get(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
-            GetModuleHandleW(nullptr), nullptr);
-        SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(m_owner.defaultFont()), FALSE);
+            0, kind.windowClass, widen(std::string(c->caption)).c_str(),
+            WS_CHILD | WS_VISIBLE | kind.style | (c->tabIndex >= 0 ? WS_TABSTOP : 0),
+            twips.toPixels(c->rect.left), twips.toPixels(c->rect.top),
+            twips.toPixels(c->rect.width), twips.toPixels(c->rect.height), m_window.get(),
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(idOf(c->id))), GetModuleHandleW(nullptr),
+            nullptr);
+        SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), FALSE);
     }
     // No length limit.
-    SendMessageW(control(Txt_WarnTonSek), EM_SETLIMITTEXT, 0, 0);
+    SendMessageW(control(OptionsControl::Txt_WarnTonSek), EM_SETLIMITTEXT, 0, 0);
+}
+
+HWND OptionsWindow::control(OptionsControl c) const {
+    return GetDlgItem(m_window.get(), idOf(c));
 }
 
 void OptionsWindow::run() {
@@ -84,7 +96,7 @@ void OptionsWindow::run() {
     m_handlers.Form_Load(*this);
     EnableWindow(owner, FALSE);
     ShowWindow(m_window.get(), SW_SHOW);
-    SetFocus(control(cmdOK));
+    SetFocus(control(OptionsControl::cmdOK));
     MSG msg;
     while (m_open && m_window) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
@@ -93,7 +105,9 @@ void OptionsWindow::run() {
                 PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
-        // Tab, Enter (OK) and Esc (Abbrechen) as in any dialog.
+        if (key(msg))
+            continue;
+        // Tab and the arrows as in any dialog.
         if (!IsDialogMessageW(m_window.get(), &msg)) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
@@ -104,31 +118,38 @@ void OptionsWindow::run() {
     m_window.reset();
 }
 
-void OptionsWindow::setValue(OptionsCheck box, CheckState state) {
-    SendMessageW(control(idOf(box)), BM_SETCHECK,
+bool OptionsWindow::key(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN ||
+        (msg.hwnd != m_window.get() && !IsChild(m_window.get(), msg.hwnd)))
+        return false;
+    if (msg.wParam == VK_ESCAPE) {
+        m_handlers.escapeKey(*this);
+        return true;
+    }
+    if (msg.wParam != VK_RETURN)
+        return false;
+    OptionsControl focused = OptionsControl::Label1;
+    for (const auto& c : optionsDesign().controls)
+        if (control(c.id) == GetFocus())
+            focused = c.id;
+    m_handlers.enterKey(*this, focused);
+    return true;
+}
+
+void OptionsWindow::setValue(OptionsControl box, CheckState state) {
+    SendMessageW(control(box), BM_SETCHECK,
                  state == CheckState::Unchecked ? BST_UNCHECKED
                  : state == CheckState::Checked ? BST_CHECKED
                                                 : BST_INDETERMINATE,
                  0);
 }
 
-CheckState OptionsWindow::value(OptionsCheck box) const {
-    switch (SendMessageW(control(idOf(box)), BM_GETCHECK, 0, 0)) {
-    case BST_CHECKED:
-        return CheckState::Checked;
-    case BST_INDETERMINATE:
-        return CheckState::Greyed;
-    default:
-        return CheckState::Unchecked;
-    }
-}
-
 void OptionsWindow::setWarnTonSekText(const std::string& text) {
-    SetWindowTextW(control(Txt_WarnTonSek), widen(text).c_str());
+    SetWindowTextW(control(OptionsControl::Txt_WarnTonSek), widen(text).c_str());
 }
 
 std::string OptionsWindow::warnTonSekText() const {
-    HWND edit = control(Txt_WarnTonSek);
+    HWND edit = control(OptionsControl::Txt_WarnTonSek);
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
     text.resize(
         static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
@@ -155,9 +176,8 @@ void OptionsWindow::moveDialog(double left, double top) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void OptionsWindow::messageBox(const std::string& text, MessageIcon icon) {
-    MessageBoxW(m_window.get(), widen(text).c_str(), L"Zeitfang",
-                MB_OK | (icon == MessageIcon::Information ? MB_ICONINFORMATION : 0));
+void OptionsWindow::messageBox(std::string_view title, const std::string& text, MessageIcon icon) {
+    showMessageBox(m_window.get(), title, text, icon);
 }
 
 // A flat face in the button colour with a raised edge, sunken while pressed.
@@ -170,7 +190,7 @@ void OptionsWindow::drawButton(const DRAWITEMSTRUCT& item) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(item.hwndItem)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
         GetWindowTextW(item.hwndItem, text.data(), static_cast<int>(text.size()))));
-    SelectedObject font(dc, m_owner.defaultFont());
+    SelectedObject font(dc, m_font.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     RECT textRect = r;
@@ -193,7 +213,7 @@ LRESULT OptionsWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 1;
     }
     case WM_CTLCOLORSTATIC:
-        SetBkColor(reinterpret_cast<HDC>(wParam), DialogBack);
+        SetBkColor(reinterpret_cast<HDC>(wParam), optionsDesign().backColour);
         return reinterpret_cast<LRESULT>(m_back.get());
     case WM_DRAWITEM:
         drawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
@@ -201,25 +221,11 @@ LRESULT OptionsWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         if (HIWORD(wParam) != BN_CLICKED)
             break;
-        switch (LOWORD(wParam)) {
-        case cmdOK:
-            m_handlers.cmdOK_Click(*this);
-            return 0;
-        case cmdCancel:
-            m_handlers.cmdCancel_Click(*this);
-            return 0;
-        case Check_msgonsync:
-        case Check_synconstart:
-        case Check_Warnton: {
-            // A greyed box, ticked or cleared once, is an ordinary one.
-            HWND box = control(LOWORD(wParam));
-            const bool ticked = SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
-            SendMessageW(box, BM_SETCHECK, ticked ? BST_UNCHECKED : BST_CHECKED, 0);
-            return 0;
-        }
-        default:
-            break;
-        }
+        for (const auto& c : optionsDesign().controls)
+            if (idOf(c.id) == LOWORD(wParam)) {
+                m_handlers.click(*this, c.id);
+                return 0;
+            }
         break;
     case WM_CLOSE:
         m_handlers.cmdCancel_Click(*this);

@@ -9,8 +9,9 @@
 
 class Form1Window;
 
-// The options dialog on Win32, created for each opening and shown modally over the main
-// window, whose timer keeps ticking meanwhile. Its buttons call the engine's handlers.
+// The options dialog on Win32, made from the engine's design for each opening and shown modally
+// over the main window, whose timer keeps ticking meanwhile. Its clicks and keys go to the
+// engine. The ids: IDOK and IDCANCEL for the buttons, 101 on for the others in design order.
 class OptionsWindow : public OptionsView {
   public:
     OptionsWindow(Form1Window& owner, frmOptions& handlers);
@@ -19,26 +20,28 @@ class OptionsWindow : public OptionsView {
     // Returns when the dialog has been closed.
     void run();
 
-    void setValue(OptionsCheck box, CheckState state) override;
-    CheckState value(OptionsCheck box) const override;
+    void setValue(OptionsControl box, CheckState state) override;
     void setWarnTonSekText(const std::string& text) override;
     std::string warnTonSekText() const override;
     CursorPosition cursorPosition() const override;
     double twipsPerPixelX() const override;
     double twipsPerPixelY() const override;
     void moveDialog(double left, double top) override;
-    void messageBox(const std::string& text, MessageIcon icon) override;
+    void messageBox(std::string_view title, const std::string& text, MessageIcon icon) override;
     void unload() override { m_open = false; }
 
   private:
     friend LRESULT CALLBACK windowObjectProc<OptionsWindow>(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void addControls();
+    // Enter and Esc, before the dialog manager would make every Enter an OK.
+    bool key(const MSG& msg);
     void drawButton(const DRAWITEMSTRUCT& item);
-    HWND control(int id) const { return GetDlgItem(m_window.get(), id); }
+    HWND control(OptionsControl c) const;
 
     Form1Window& m_owner;
     frmOptions& m_handlers;
+    UniqueFont m_font;
     UniqueBrush m_back;
     UniqueBrush m_face;
     bool m_open = true;

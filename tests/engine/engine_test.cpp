@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ranges>
 
 #include "app/form1.h"
 #include "app/startup.h"
@@ -14,7 +15,8 @@ namespace {
 
 using C = Control;
 
-// Keeps what the engine last asked of each control, the window and the options dialog.
+// Keeps what the engine last asked of each control, the window and the options dialog. A text
+// measures 100 twips a character of its longest line and 200 twips a line.
 struct RecordingView : Form1View, OptionsView {
     struct Look {
         std::string text;
@@ -23,44 +25,42 @@ struct RecordingView : Form1View, OptionsView {
         Colour colour = 0;
         TwipsRect rect;
     };
-    std::map<Control, Look> looks{
-        {C::Shape2, {"", true, false, 0, 0, {120, 720, 2055, 1935}}},
-        {C::LabelZeit, {"34", true, false, 21.75, RGB(255, 0, 0), {960, 1560, 495, 495}}},
-        {C::Lbl_NoAuction, {"", true, false, 0, 0, {201, 960, 1845, 1440}}}};
-    std::string windowCaption, helpFile, seconds;
+    std::map<Control, Look> looks;
+    std::string windowCaption, seconds;
     bool timerOn = true, shown = false, unloaded = false, hoverWhileOptions = true;
-    int timerMs = 500, state = 0;
+    int timerMs = 500;
+    WindowState state = WindowState::Normal;
     TwipsRect normal, dialogAt;
     std::vector<std::pair<std::string, MessageIcon>> messages;
-    std::map<OptionsCheck, CheckState> checks;
+    std::map<OptionsControl, CheckState> checks;
 
     void setCaption(const std::string& caption) override { windowCaption = caption; }
     void setCaption(Control c, const std::string& text) override { looks[c].text = text; }
-    std::string caption(Control c) const override { return looks.at(c).text; }
     void setControlVisible(Control c, bool on) override { looks[c].visible = on; }
     void setFontSize(Control c, double points) override { looks[c].fontSize = points; }
     void setColour(Control c, Colour colour) override { looks[c].colour = colour; }
     void setUnderline(Control c, bool on) override { looks[c].underline = on; }
-    TwipsRect controlRect(Control c) const override { return looks.at(c).rect; }
-    void moveControl(Control c, double left, double top) override {
-        looks[c].rect.left = left, looks[c].rect.top = top;
+    TwipsSize textExtent(Control c) const override {
+        double longest = 0, lines = 0;
+        for (const auto line : std::views::split(looks.at(c).text, "\r\n"s))
+            longest = std::max(longest, 100.0 * std::ranges::distance(line)), ++lines;
+        return {longest, 200 * lines};
     }
+    void placeControl(Control c, const TwipsRect& r) override { looks[c].rect = r; }
     void setTimerEnabled(bool on) override { timerOn = on; }
     void setTimerInterval(int ms) override { timerMs = ms; }
-    void messageBox(const std::string& text, MessageIcon icon) override {
-        messages.emplace_back(text, icon);
+    void messageBox(std::string_view title, const std::string& text, MessageIcon icon) override {
+        messages.emplace_back(std::string(title) + ": " + text, icon);
     }
     void showOptions(frmOptions&) override { hoverWhileOptions = looks[C::Lbl_Optionen].underline; }
     std::uint32_t handle() const override { return 42; }
     TwipsRect normalRect() const override { return normal; }
     void placeNormal(const TwipsRect& r) override { normal = r; }
-    int placementState() const override { return state; }
-    void setPlacementState(int s) override { state = s; }
-    void registerHelpFile(const std::string& name) override { helpFile = name; }
+    WindowState placementState() const override { return state; }
+    void setPlacementState(WindowState s) override { state = s; }
     void showWindow() override { shown = true; }
 
-    void setValue(OptionsCheck box, CheckState s) override { checks[box] = s; }
-    CheckState value(OptionsCheck box) const override { return checks.at(box); }
+    void setValue(OptionsControl box, CheckState s) override { checks[box] = s; }
     void setWarnTonSekText(const std::string& text) override { seconds = text; }
     std::string warnTonSekText() const override { return seconds; }
     CursorPosition cursorPosition() const override { return {400, 300}; }
@@ -101,14 +101,18 @@ const std::string TimePage = "Offizielle Zeit:   08.11.2004 14:05:33 MEZ<br>";
 TEST_F(EngineTest, StartUpTakesTheAuctionOverAndLaterCapturesStartAfresh) {
     addWindow("Zeitfang 1.4.17", WS_VISIBLE); // no border: not counted
     addAuction(86400 - 1);
-    StartMainWindow(form);
+    startMainWindow(form);
+    form.helpKey(); // not there: nothing opens
+    fake.recorder.helpFile = "/opt/zeitfang/zeitfang.chm";
+    form.helpKey();
     const AppSettingsRecord& s = shared.AppSettings;
     EXPECT_EQ(std::tuple(s.msgonsync, s.synconstart, s.warnton, s.warntonsek, shared.InstanceCount,
                          shared.WindowStyleMask, fake.store.values.size()),
               std::tuple(1, 0, 1, 60, 0, 0x10800000u, 0u));
     EXPECT_EQ(std::tuple(look(C::Shape1).colour, look(C::Shape2).colour, look(C::Shape3).colour),
               std::tuple(RGB(244, 255, 247), RGB(255, 255, 232), RGB(255, 244, 244)));
-    EXPECT_EQ(std::pair(view.shown, view.helpFile), std::pair(true, "zeitfang.chm"s));
+    EXPECT_EQ(std::pair(view.shown, fake.recorder.opened),
+              std::pair(true, std::vector{"/opt/zeitfang/zeitfang.chm"s}));
     EXPECT_EQ(std::tuple(shared.ItemNumber, look(C::Lbl_NoAuction).visible,
                          look(C::Lbl_GoItem).visible, look(C::Label1).text),
               std::tuple("1234567890"s, false, true, "endet am 07.12.2026 12:00:00"s));
@@ -133,13 +137,13 @@ TEST_F(EngineTest, StartUpTakesTheAuctionOverAndLaterCapturesStartAfresh) {
     EXPECT_EQ(std::tuple(view.windowCaption, look(C::Label1).text, shared.ItemNumber,
                          look(C::Lbl_GoItem).visible),
               std::tuple(" Zeitfang 1.4.17"s, "Kein Artikel gewählt."s, "1234567890"s, true));
-    // The hint centred on Shape2 instead of the countdown.
+    // The hint wrapped at its width and centred on Shape2 instead of the countdown.
     const RecordingView::Look& hint = look(C::Lbl_NoAuction);
     EXPECT_EQ(
-        std::tuple(hint.text, hint.rect.top, hint.visible, zeit.visible, view.timerOn),
+        std::tuple(hint.text, hint.rect, hint.visible, zeit.visible, view.timerOn),
         std::tuple("Öffnen Sie den Artikel,\r\nauf den Sie bieten\r\nmöchten, in Ihrem\r\nWeb-"
                    "Browser und\r\nklicken Sie auf\r\n'Artikel übernehmen'"s,
-                   967.5, true, false, false));
+                   TwipsRect{201, 1087.5, 1845, 1200}, true, false, false));
     addWindow("eBay Angebot 1234567890 (endet bald, sehr bald MESZ) - Espressokanne");
     form.Lbl_GetArtikel_Click();
     EXPECT_EQ(std::tuple(look(C::Label1).text, hint.visible, view.timerOn),
@@ -158,9 +162,12 @@ TEST_F(EngineTest, EachDisplayStateAfterTheTakeOver) {
         t.addAuction(r);
         t.form.Form1init();
         const RecordingView::Look& zeit = t.look(C::LabelZeit);
-        // Centred on Shape2; the time of the refresh only in the last hour.
-        EXPECT_EQ(std::tuple(zeit.text, zeit.fontSize, zeit.colour, zeit.visible, zeit.rect.top),
-                  std::tuple(text, size, colour, true, 1440.0))
+        // Fitted around its design's centre and centred on Shape2; the time of the refresh only
+        // in the last hour.
+        const TwipsRect& at = zeit.rect;
+        EXPECT_EQ(std::tuple(zeit.text, zeit.fontSize, zeit.colour, zeit.visible,
+                             at.left + at.width / 2, at.top + at.height / 2),
+                  std::tuple(text, size, colour, true, 1207.5, 1687.5))
             << r;
         EXPECT_EQ(std::tuple(t.view.timerOn, t.view.timerMs, t.view.windowCaption,
                              std::ranges::count(t.fake.recorder.flashed, 42u),
@@ -185,6 +192,7 @@ TEST_F(EngineTest, AlarmSoundsAtTheChosenSecondBeforeTheDisplay) {
         t.stored("warnton") = warnton;
         t.stored("warntonsek") = warntonsek;
         t.addAuction(r);
+        t.look(C::LabelZeit).text = "34"; // the design's, as the shell shows it
         std::string shownDuringTones;
         t.fake.recorder.onBeep = [&] { shownDuringTones = t.look(C::LabelZeit).text; };
         t.form.Form1init();
@@ -232,15 +240,16 @@ TEST_F(EngineTest, SyncSetsTimeOfDayThenDateAndSaysSo) {
     EXPECT_EQ(fake.clock.timesOfDaySet, std::vector<std::int64_t>{14 * 3600 + 5 * 60 + 35});
     EXPECT_EQ(fake.clock.datesSet, (std::vector{CivilTime{2004, 11, 8, 0, 0, 0}}));
     EXPECT_EQ(view.messages,
-              std::vector(2, std::pair("Die Systemuhr wurde aktualisiert."s, MessageIcon::None)));
+              std::vector(
+                  2, std::pair("Zeitfang: Die Systemuhr wurde aktualisiert."s, MessageIcon::None)));
     // The "-time" mode and its exit status.
-    EXPECT_EQ(std::tuple(IsClockOnly({"-time"}), IsClockOnly({"-time", "x"}), IsClockOnly({}),
-                         IsClockOnly({"x", "-time"})),
+    EXPECT_EQ(std::tuple(isClockOnly({"-time"}), isClockOnly({"-time", "x"}), isClockOnly({}),
+                         isClockOnly({"x", "-time"})),
               std::tuple(true, false, false, false));
     fake.transfer.page = TimePage;
-    EXPECT_EQ(RunClockOnly(fake.transfer, fake.clock, fake.transfer), 0);
+    EXPECT_EQ(runClockOnly(fake.transfer, fake.clock, fake.transfer), 0);
     fake.transfer.page = "";
-    EXPECT_EQ(RunClockOnly(fake.transfer, fake.clock, fake.transfer), 1);
+    EXPECT_EQ(runClockOnly(fake.transfer, fake.clock, fake.transfer), 1);
 }
 
 TEST_F(EngineTest, StartUpSyncOnlyForSynconstartOneWithTheTimerOffUntilItEnds) {
@@ -249,7 +258,7 @@ TEST_F(EngineTest, StartUpSyncOnlyForSynconstartOneWithTheTimerOffUntilItEnds) {
         t.stored("synconstart") = synconstart;
         t.stored("msgonsync") = "0";
         t.addAuction(3 * 86400);
-        StartMainWindow(t.form);
+        startMainWindow(t.form);
         EXPECT_EQ(std::tuple(t.fake.transfer.executes, t.view.timerOn, t.view.messages.size()),
                   std::tuple(synconstart == "1"s ? 1 : 0, true, 0u))
             << synconstart;
@@ -259,7 +268,7 @@ TEST_F(EngineTest, StartUpSyncOnlyForSynconstartOneWithTheTimerOffUntilItEnds) {
     addAuction(3 * 86400);
     fake.transfer.page = TimePage;
     fake.transfer.during = [this] { form.Form_Unload(); };
-    StartMainWindow(form);
+    EXPECT_EQ(runMainWindow(form, fake.transfer), 0);
     EXPECT_EQ(std::tuple(form.closed(), view.timerOn, view.messages.size(),
                          fake.clock.timesOfDaySet.size()),
               std::tuple(true, false, 0u, 0u));
@@ -271,47 +280,50 @@ TEST_F(EngineTest, OptionsShowTheSettingsAndValidateTheSeconds) {
     shared.AppSettings = {1, 0, 2, -7};
     frmOptions options(shared.AppSettings, fake.platform.settings);
     options.Form_Load(view);
-    using O = OptionsCheck;
+    using O = OptionsControl;
     EXPECT_EQ(std::tuple(view.dialogAt, view.seconds, view.checks),
               std::tuple(TwipsRect{400 * 15 - 500, 300 * 12 - 1800, 0, 0}, "-7"s,
                          std::map<O, CheckState>{{O::Check_msgonsync, CheckState::Checked},
                                                  {O::Check_synconstart, CheckState::Unchecked},
                                                  {O::Check_Warnton, CheckState::Greyed}}));
-    options.cmdCancel_Click(view);
+    options.enterKey(view, O::cmdCancel); // Enter on a focused Abbrechen
     EXPECT_EQ(std::pair(view.unloaded, fake.store.values.size()), std::pair(true, 0ul));
     view.unloaded = false;
-    view.checks[O::Check_msgonsync] = CheckState::Unchecked;
-    view.checks[O::Check_synconstart] = CheckState::Checked;
-    options.cmdOK_Click(view); // -7 is refused, the boxes act all the same
+    options.click(view, O::Check_msgonsync);
+    options.click(view, O::Check_synconstart);
+    options.cmdOK_Click(view); // -7 is refused, the boxes act all the same; a greyed one keeps 2
     const AppSettingsRecord& s = shared.AppSettings;
     EXPECT_EQ(std::tuple(s.msgonsync, s.synconstart, s.warnton, s.warntonsek, view.unloaded,
                          fake.store.values.size(), view.messages),
               std::tuple(0, 1, 2, -7, false, 0ul,
-                         std::vector{std::pair("Es sind nur Zahlen grösser 0 zulässig!"s,
+                         std::vector{std::pair("Zeitfang: Es sind nur Zahlen grösser 0 zulässig!"s,
                                                MessageIcon::Information)}));
+    options.click(view, O::Check_Warnton); // greyed, then ticked: an ordinary box
     view.seconds = " 2,5 ";
-    options.cmdOK_Click(view);
+    options.enterKey(view, O::Txt_WarnTonSek);
     EXPECT_EQ(std::tuple(view.unloaded, fake.store.values.size(), stored("msgonsync"),
                          stored("synconstart"), stored("warnton"), stored("warntonsek")),
-              std::tuple(true, 4u, "0"s, "1"s, "2"s, "2"s));
+              std::tuple(true, 4u, "0"s, "1"s, "1"s, "2"s));
 }
 
 TEST_F(EngineTest, PlacementIsSavedInTwipsAndRestoredShifted) {
     view.normal = {1500, 1200, 4500, 3000.5};
-    view.state = 2;
+    view.state = WindowState::Maximized;
     form.Form_Unload();
     EXPECT_EQ((std::vector{stored("Left"), stored("Top"), stored("Width"), stored("Height"),
                            stored("WindowState")}),
               (std::vector<std::string>{"1500", "1200", "4500", "3000,5", "2"}));
     const TwipsRect shifted{2100, 1800, 4500, 3000.5}; // by two other copies
-    for (const auto& [state, width, restored, rect] : {std::tuple{"1", "4500", 1, shifted},
-                                                       {"2", "4500", 2, shifted},
-                                                       {"3", "0", 0, TwipsRect{}}}) {
+    using W = WindowState;
+    for (const auto& [state, width, restored, rect] :
+         {std::tuple{"1", "4500", W::Minimized, shifted},
+          {"2", "4500", W::Maximized, shifted},
+          {"3", "0", W::Normal, TwipsRect{}}}) {
         Rig t;
         t.fake.store.values = fake.store.values;
         t.stored("WindowState") = state;
         t.stored("Width") = width;
-        t.view.state = 5;
+        t.view.state = static_cast<WindowState>(5);
         t.addWindow("Zeitfang 1.4.17");
         t.addWindow("Notizen - Zeitfang");
         t.form.Form1init();

@@ -39,7 +39,8 @@ struct Recorder : WindowList, Speaker, WindowAttention, Shell {
     std::vector<std::pair<int, int>> tones;
     std::function<void()> onBeep; // runs inside each tone, to see what was shown meanwhile
     std::vector<std::uint32_t> flashed;
-    std::vector<std::string> opened;
+    std::vector<std::string> opened; // addresses and files
+    std::string helpFile;            // the one file that exists
     std::vector<DesktopWindow> topLevelWindows() override { return windows; }
     void Beep(int frequencyHz, int durationMs) override {
         tones.emplace_back(frequencyHz, durationMs);
@@ -48,6 +49,9 @@ struct Recorder : WindowList, Speaker, WindowAttention, Shell {
     }
     void FlashWindow(std::uint32_t window) override { flashed.push_back(window); }
     void open(const std::string& url) override { opened.push_back(url); }
+    std::string programFolder() const override { return "/opt/zeitfang/"; }
+    bool fileExists(const std::string& path) const override { return path == helpFile; }
+    void openFile(const std::string& path) override { opened.push_back(path); }
 };
 
 // A request runs until the event loop serves it: the response begins, and 2 s later the page
@@ -80,6 +84,7 @@ struct ScriptedTransfer : HttpTransfer, EventWait {
         reportState(icResponseCompleted);
         return true;
     }
+    int run() override { return 0; }
 };
 
 struct FakePlatform {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/shared_state.h"
+#include "app/shared/shared_state.h"
 #include "platform/linux/qsettings_store.h"
 
 int main(int argc, char** argv) {

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <memory>
 
+#include "app/shared/form1_display.h"
 #include "shell/qt/app_icon.h"
 #include "shell/qt/form1_window.h"
 #include "shell/qt/options_dialog.h"
@@ -70,11 +71,13 @@ TEST_F(Form1Test, DesignLayoutColoursAndFonts) {
     // The hint is centred on Shape2 in pixels, whatever its wrapped height.
     const QWidget* hint = form->widget(C::Lbl_NoAuction);
     EXPECT_EQ(hint->y(), std::lround(48 + 129 / 2.0 - hint->height() / 2.0));
-    // The countdown grows from its horizontal centre.
+    // The countdown grows from its horizontal centre, fitted to the text as drawn.
+    Form1Display display(*form);
     for (const char* text : {"5", "59 Sek\r\n12 Std"}) {
-        label(C::LabelZeit)->setCaption(QString::fromUtf8(text));
+        display.setCaption(C::LabelZeit, text);
         const QWidget* zeit = form->widget(C::LabelZeit);
         EXPECT_NEAR(zeit->x() + zeit->width() / 2.0, (960 + 495 / 2.0) / 15, 1) << text;
+        EXPECT_EQ(zeit->size(), label(C::LabelZeit)->sizeHint()) << text;
     }
     form->form1.Lbl_GetTime_MouseMove();
     EXPECT_EQ(
@@ -91,13 +94,20 @@ TEST_F(Form1Test, OptionsDialogLayoutFocusAndGreyedBoxes) {
     frmOptions handlers(shared.AppSettings, fake.platform.settings);
     OptionsDialog dialog(*form, handlers);
     dialog.show();
+    using O = OptionsControl;
+    QCheckBox* const Check_msgonsync = dialog.checkBox(O::Check_msgonsync);
+    QCheckBox* const Check_synconstart = dialog.checkBox(O::Check_synconstart);
+    QCheckBox* const Check_Warnton = dialog.checkBox(O::Check_Warnton);
+    QWidget* const cmdOK = dialog.widget(O::cmdOK);
+    QWidget* const cmdCancel = dialog.widget(O::cmdCancel);
+    QLineEdit* const Txt_WarnTonSek = dialog.Txt_WarnTonSek();
     EXPECT_EQ(QRect(dialog.pos(), dialog.size()),
               QRect(400 - 500 / 15, 300 - 1800 / 15, 3780 / 15, 2295 / 15));
-    EXPECT_EQ(dialog.Check_msgonsync->geometry(), QRect(8, 8, 241, 33));
-    EXPECT_EQ(dialog.Check_Warnton->geometry(), QRect(8, 72, 161, 33));
-    EXPECT_EQ(dialog.Txt_WarnTonSek->geometry(), QRect(160, 77, 27, 19));
-    EXPECT_EQ(dialog.cmdOK->geometry(), QRect(47, 113, 73, 25));
-    EXPECT_EQ(dialog.cmdCancel->geometry(), QRect(128, 113, 73, 25));
+    EXPECT_EQ(Check_msgonsync->geometry(), QRect(8, 8, 241, 33));
+    EXPECT_EQ(Check_Warnton->geometry(), QRect(8, 72, 161, 33));
+    EXPECT_EQ(Txt_WarnTonSek->geometry(), QRect(160, 77, 27, 19));
+    EXPECT_EQ(cmdOK->geometry(), QRect(47, 113, 73, 25));
+    EXPECT_EQ(cmdCancel->geometry(), QRect(128, 113, 73, 25));
     // What is drawn, not the colour given: the check boxes on the dialog's colour at their corners
     // (clear of text and seconds' box), the buttons with a flat face above and below their text.
     const QImage shot = dialog.grab().toImage();
@@ -109,28 +119,25 @@ TEST_F(Form1Test, OptionsDialogLayoutFocusAndGreyedBoxes) {
             EXPECT_EQ(drawn.name().toStdString(), colour) << "at " << p.x() << "," << p.y();
         }
     };
-    for (const QWidget* box :
-         {dialog.Check_msgonsync, dialog.Check_synconstart, dialog.Check_Warnton})
+    for (const QWidget* box : {Check_msgonsync, Check_synconstart, Check_Warnton})
         expect(box, "#ffffef", {{0, 0}, {1, 0}, {0, 1}, {1, 1}});
-    for (const QWidget* button : {dialog.cmdOK, dialog.cmdCancel})
+    for (const QWidget* button : {cmdOK, cmdCancel})
         expect(button, "#e0e0e0", {{0.25, 0.2}, {0.5, 0.2}, {0.5, 0.8}, {0.75, 0.8}});
     QApplication::setActiveWindow(&dialog);
-    EXPECT_EQ(QApplication::focusWidget(), dialog.cmdOK);
-    for (QWidget* next :
-         std::vector<QWidget*>{dialog.cmdCancel, dialog.Check_msgonsync, dialog.Check_synconstart,
-                               dialog.Check_Warnton, dialog.Txt_WarnTonSek, dialog.cmdOK}) {
+    EXPECT_EQ(QApplication::focusWidget(), cmdOK);
+    for (QWidget* next : std::vector<QWidget*>{cmdCancel, Check_msgonsync, Check_synconstart,
+                                               Check_Warnton, Txt_WarnTonSek, cmdOK}) {
         QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
         QCoreApplication::sendEvent(dialog.focusWidget(), &tab);
         EXPECT_EQ(dialog.focusWidget(), next);
     }
-    EXPECT_EQ(std::tuple(dialog.Check_msgonsync->checkState(),
-                         dialog.Check_synconstart->checkState(), dialog.Check_Warnton->checkState(),
-                         dialog.Txt_WarnTonSek->text()),
+    EXPECT_EQ(std::tuple(Check_msgonsync->checkState(), Check_synconstart->checkState(),
+                         Check_Warnton->checkState(), Txt_WarnTonSek->text()),
               std::tuple(Qt::Checked, Qt::Unchecked, Qt::PartiallyChecked, QString("-7")));
-    dialog.Check_Warnton->click(); // a greyed box ticked is an ordinary one: stored as 1 below
-    dialog.Txt_WarnTonSek->setText(" 2,5 ");
+    Check_Warnton->click(); // a greyed box ticked is an ordinary one: stored as 1 below
+    Txt_WarnTonSek->setText(" 2,5 ");
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QCoreApplication::sendEvent(dialog.Txt_WarnTonSek, &enter);
+    QCoreApplication::sendEvent(Txt_WarnTonSek, &enter);
     EXPECT_FALSE(dialog.isVisible()); // Enter answers OK
     EXPECT_EQ(std::pair(stored("warnton"), stored("warntonsek")),
               std::pair(std::string("1"), std::string("2")));

@@ -1,4 +1,4 @@
-#include "platform/wayland/desktop_window_list.h"
+#include "platform/linux/desktop_window_list.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

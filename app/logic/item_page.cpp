@@ -1,4 +1,4 @@
-#include "app/item_page.h"
+#include "app/logic/item_page.h"
 
 namespace {
 bool unreserved(unsigned char c) {

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "app/shared/message_box.h"
+
+#include <windows.h>
+
+// A modal message box over `owner` with an OK button; returns when it has been answered.
+void showMessageBox(HWND owner, std::string_view title, const std::string& text, MessageIcon icon);
