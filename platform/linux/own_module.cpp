@@ -2,7 +2,7 @@
 
 #include <dlfcn.h>
 
-#include <cstdio>
+#include <QtGlobal>
 #include <filesystem>
 
 void OwnModule::Closer::operator()(void* handle) const {
@@ -22,8 +22,8 @@ void* OwnModule::symbol(const char* name) {
         }
         m_failed = !m_handle;
         if (m_failed)
-            std::fprintf(stderr, "zeitfang: Modul %s nicht ladbar: %s\n", m_fileName.c_str(),
-                         dlerror());
+            // Through Qt's log, which the silent "-time" mode turns off.
+            qWarning("zeitfang: Modul %s nicht ladbar: %s", m_fileName.c_str(), dlerror());
     }
     return m_handle ? dlsym(m_handle.get(), name) : nullptr;
 }

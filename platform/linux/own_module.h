@@ -10,7 +10,7 @@ class OwnModule {
     explicit OwnModule(std::string fileName) : m_fileName(std::move(fileName)) {}
 
     // The factory `name` of the module, which returns a new object the caller owns; null when
-    // the module or the factory is missing, which is said once on standard error.
+    // the module or the factory is missing, which is said once in the log (standard error).
     template <class T> std::unique_ptr<T> make(const char* name) {
         auto* factory = reinterpret_cast<T* (*)()>(symbol(name));
         return std::unique_ptr<T>(factory ? factory() : nullptr);
