@@ -39,8 +39,7 @@ def main():
         session = wayland_session.WaylandSession(compositor)
         try:
             script = session.write_user_file("windows.py", GTK_WINDOWS)
-            session.as_user(["/usr/bin/python3", script, str(count)], background=True,
-                            GDK_BACKEND="wayland")
+            session.as_user(["/usr/bin/python3", script, str(count)], GDK_BACKEND="wayland")
             print(f"{compositor:22} {scan(session, count)}")
         finally:
             session.close()
