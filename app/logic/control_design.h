@@ -41,8 +41,8 @@ template <class Id> struct ControlDesign {
     Id id;
     ControlKind kind;
     TwipsRect rect;
-    std::string_view caption;
-    FontDesign font;
+    std::string_view caption = {};
+    FontDesign font = {};
     Colour foreColour = RGB(0, 0, 0);
     Colour backColour = kTransparent; // a shape's fill, a control's background
     Alignment alignment = Alignment::Left;
@@ -55,11 +55,11 @@ enum class Border { FixedSingle, FixedDialog };
 
 // A window as its designer left it; its controls listed front to back.
 template <class Id> struct WindowDesign {
-    std::string_view caption;
+    std::string_view caption = {};
     Border border;
     TwipsSize client;
     Colour backColour;
-    FontDesign font;
+    FontDesign font = {};
     std::span<const ControlDesign<Id>> controls;
 
     const ControlDesign<Id>& operator[](Id id) const {

@@ -76,9 +76,9 @@ constexpr ControlDesign<Control> kControls[] = {
      kTransparent,
      Alignment::Centre,
      Fit::KeepCentre},
-    // The fill colours of the boxes are set at start.
-    {C::Shape1, K::Shape, {2280, 720, 1815, 1935}, "", {}, RGB(0, 0, 0), RGB(255, 255, 255)},
-    {C::Shape3, K::Shape, {120, 120, 3975, 495}, "", {}, RGB(0, 0, 0), RGB(255, 255, 255)},
+    // The boxes are filled at start.
+    {C::Shape1, K::Shape, {2280, 720, 1815, 1935}},
+    {C::Shape3, K::Shape, {120, 120, 3975, 495}},
     {C::Lbl_NoAuction,
      K::Label,
      {201, 960, 1845, 1440},
@@ -89,7 +89,7 @@ constexpr ControlDesign<Control> kControls[] = {
      kTransparent,
      Alignment::Left,
      Fit::WrapToWidth},
-    {C::Shape2, K::Shape, {120, 720, 2055, 1935}, "", {}, RGB(0, 0, 0), RGB(255, 255, 255)},
+    {C::Shape2, K::Shape, {120, 720, 2055, 1935}},
 };
 
 constexpr WindowDesign<Control> kForm1{

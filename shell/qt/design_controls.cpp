@@ -59,7 +59,8 @@ QWidget* ControlFactory::create(ControlKind kind, const TwipsRect& rect, std::st
     switch (kind) {
     case ControlKind::Shape: {
         auto* shape = new Shape(&window);
-        shape->setFillColor(qtColour(back));
+        if (back != kTransparent)
+            shape->setFillColor(qtColour(back));
         made = shape;
         break;
     }

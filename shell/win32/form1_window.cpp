@@ -90,7 +90,7 @@ void Form1Window::paintBackground(HDC dc) {
     const auto& controls = form1Design().controls;
     for (auto c = controls.rbegin(); c != controls.rend(); ++c) {
         const auto shape = m_shapes.find(c->id);
-        if (shape == m_shapes.end() || !shape->second.visible)
+        if (shape == m_shapes.end() || !shape->second.visible || shape->second.fill == kTransparent)
             continue;
         const RECT r = pixels(shape->second.rect);
         UniqueBrush fill(CreateSolidBrush(shape->second.fill));

@@ -318,7 +318,8 @@ TEST_F(EngineTest, PlacementIsSavedInTwipsAndRestoredShifted) {
     for (const auto& [state, width, restored, rect] :
          {std::tuple{"1", "4500", W::Minimized, shifted},
           {"2", "4500", W::Maximized, shifted},
-          {"3", "0", W::Normal, TwipsRect{}}}) {
+          {"3", "0", W::Normal, TwipsRect{}},
+          {"x", "0", W::Normal, TwipsRect{}}}) {
         Rig t;
         t.fake.store.values = fake.store.values;
         t.stored("WindowState") = state;

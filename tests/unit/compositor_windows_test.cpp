@@ -24,8 +24,8 @@ TEST(CompositorWindows, RepliesGiveTheWindowsTopFirstWithoutTheOwn) {
     // name, reply, titles top first ("(-)": a window without the border bit)
     const std::tuple<const char*, const char*, std::vector<std::string>> cases[] = {
         {"stacking order decides, not list order",
-         "zf1|10~1~n~chromium~Unten|11~7~n~firefox~Oben|12~3~n~kate~Mitte|",
-         {"Oben", "Mitte", "Unten"}},
+         "zf1|10~1~n~chromium~Unten|11~7~n~firefox~Oben~rechts|12~3~n~konsole~Mitte|",
+         {"Oben\x1frechts", "Mitte", "Unten"}},
         {"own pid left out, minimised kept with both bits",
          "zf1|42~9~n~zeitfang~ Zeitfang 1.4.17|10~2~mn~chromium~eBay (endet |",
          {"eBay (endet "}},

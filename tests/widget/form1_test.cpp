@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <memory>
 
@@ -46,7 +47,8 @@ TEST_F(Form1Test, DesignLayoutColoursAndFonts) {
         EXPECT_GT(children.indexOf(form->widget(order[i - 1])),
                   children.indexOf(form->widget(order[i])))
             << i;
-    EXPECT_EQ(label(C::Label2)->foreColor(), QColor(247, 255, 244));
+    EXPECT_EQ(std::pair(label(C::Label2)->foreColor(), label(C::LabelZeit)->foreColor()),
+              std::pair(QColor(247, 255, 244), QColor(255, 0, 0)));
     EXPECT_EQ(
         std::pair(label(C::Label1)->font().pointSizeF(), label(C::Lbl_GoItem)->font().pointSizeF()),
         std::pair(11.25, 9.0));
@@ -79,6 +81,13 @@ TEST_F(Form1Test, DesignLayoutColoursAndFonts) {
         EXPECT_NEAR(zeit->x() + zeit->width() / 2.0, (960 + 495 / 2.0) / 15, 1) << text;
         EXPECT_EQ(zeit->size(), label(C::LabelZeit)->sizeHint()) << text;
     }
+    // A click on a command reaches the engine: "Artikel übernehmen" takes the auction.
+    fake.recorder.windows = {{7, WS_VISIBLE | WS_BORDER,
+                              U"eBay Angebot 1234567890 (endet 05.08.03 18:42:07 MESZ) - Vase"}};
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(label(C::Lbl_GetArtikel), &release);
+    EXPECT_EQ(form->windowTitle(), "Vase Zeitfang");
     form->form1.Lbl_GetTime_MouseMove();
     EXPECT_EQ(
         std::pair(label(C::Lbl_GetTime)->foreColor(), label(C::Lbl_GetTime)->font().underline()),
@@ -108,6 +117,7 @@ TEST_F(Form1Test, OptionsDialogLayoutFocusAndGreyedBoxes) {
     EXPECT_EQ(Txt_WarnTonSek->geometry(), QRect(160, 77, 27, 19));
     EXPECT_EQ(cmdOK->geometry(), QRect(47, 113, 73, 25));
     EXPECT_EQ(cmdCancel->geometry(), QRect(128, 113, 73, 25));
+    EXPECT_EQ(dialog.widget(O::Label1)->geometry(), QRect(192, 80, 57, 17));
     // What is drawn, not the colour given: the check boxes on the dialog's colour at their corners
     // (clear of text and seconds' box), the buttons with a flat face above and below their text.
     const QImage shot = dialog.grab().toImage();
