@@ -21,9 +21,10 @@ OptionsDialog::OptionsDialog(Form1Window& owner, frmOptions& handlers)
         createControls(ControlFactory{*this, owner.twips(), m_buttonStyle.get()}, optionsDesign());
     for (const auto& [control, widget] : m_controls) {
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            // Enter and Esc go to the engine, not to a default button.
+            // A focused button takes Enter itself, which the engine's rule also says; OK is
+            // drawn as the default, where the focus starts.
             if (auto* push = qobject_cast<QPushButton*>(button))
-                push->setAutoDefault(false);
+                push->setDefault(control == OptionsControl::cmdOK);
             connect(button, &QAbstractButton::clicked, this,
                     [this, c = control] { m_handlers.click(*this, c); });
         }
