@@ -1,6 +1,9 @@
 """A stand-in timedated on the bus at argv[1] that appends each SetTime's microseconds to the
-file argv[2] at once, and holds the answer until the test writes a line to its stdin."""
+file argv[2] at once and, as timedated does once polkit has the user's password, sets the clock
+(under the tests' clock library) when the test writes a line to its stdin: a relative change is
+added to its reading then. A call that may not ask the user is refused at once."""
 import sys
+import time
 
 import dbus
 import dbus.mainloop.glib
@@ -16,7 +19,15 @@ class HeldTimedate(dbus.service.Object):
     def SetTime(self, usec, relative, interactive, answer, fail):
         with open(sys.argv[2], "a") as f:
             f.write(f"{int(usec)}\n")
-        self.held.append(answer)
+        if not interactive:
+            return fail(dbus.DBusException(
+                name="org.freedesktop.DBus.Error.InteractiveAuthorizationRequired"))
+
+        def set_clock():
+            now = time.clock_gettime_ns(time.CLOCK_REALTIME) if relative else 0
+            time.clock_settime_ns(time.CLOCK_REALTIME, now + int(usec) * 1000)
+            answer()
+        self.held.append(set_clock)
 
 
 def on_line(source, _condition):

@@ -5,6 +5,8 @@
  *   CLOCK_INTERCEPT_OFFSET  seconds added to every real-time read (may be fractional).
  *   CLOCK_INTERCEPT_LOG     every set appends "set <epoch> <local YYYY-MM-DD HH:MM:SS>".
  *   CLOCK_INTERCEPT_REFUSE  "1": every set fails with EPERM, logged as "refused ...".
+ *   CLOCK_INTERCEPT_SHARE   a file that holds the offset once set, read at every read, so the
+ *                           processes naming it (the program, a stand-in timedated) share one clock.
  * Otherwise a set succeeds and the seen clock goes on from the time set.
  */
 #define _GNU_SOURCE
@@ -18,9 +20,10 @@
 #include <sys/time.h>
 #include <time.h>
 
+static pthread_once_t once = PTHREAD_ONCE_INIT;
 static pthread_mutex_t lock = PTHREAD_MUTEX_INITIALIZER;
 static int (*realGettime)(clockid_t, struct timespec*);
-static int64_t anchorReal, anchorSeen; /* the seen clock showed anchorSeen at anchorReal (ns) */
+static int64_t offset; /* seen minus real, ns */
 
 static int64_t realNowNs(void) {
     struct timespec ts = {0, 0};
@@ -28,18 +31,37 @@ static int64_t realNowNs(void) {
     return (int64_t)ts.tv_sec * 1000000000 + ts.tv_nsec;
 }
 
+static void init(void) {
+    void* p = dlsym(RTLD_NEXT, "clock_gettime");
+    memcpy(&realGettime, &p, sizeof p); /* ISO C has no object-to-function conversion */
+    const char* seconds = getenv("CLOCK_INTERCEPT_OFFSET");
+    offset = (int64_t)((seconds ? strtod(seconds, NULL) : 0) * 1e9);
+}
+
 static int64_t seenNowNs(void) {
+    pthread_once(&once, init);
     pthread_mutex_lock(&lock);
-    if (!realGettime) {
-        void* p = dlsym(RTLD_NEXT, "clock_gettime");
-        memcpy(&realGettime, &p, sizeof p); /* ISO C has no object-to-function conversion */
-        const char* offset = getenv("CLOCK_INTERCEPT_OFFSET");
-        anchorReal = realNowNs();
-        anchorSeen = anchorReal + (int64_t)((offset ? strtod(offset, NULL) : 0) * 1e9);
-    }
-    const int64_t now = anchorSeen + (realNowNs() - anchorReal);
+    const char* share = getenv("CLOCK_INTERCEPT_SHARE");
+    FILE* f = share ? fopen(share, "re") : NULL;
+    long long shared;
+    if (f && fscanf(f, "%lld", &shared) == 1)
+        offset = shared;
+    if (f)
+        fclose(f);
+    const int64_t now = realNowNs() + offset;
     pthread_mutex_unlock(&lock);
     return now;
+}
+
+/* Replaced in one step, so a reader never sees half a number. */
+static void shareOffset(void) {
+    const char* share = getenv("CLOCK_INTERCEPT_SHARE");
+    char tmp[4096];
+    if (!share || snprintf(tmp, sizeof tmp, "%s.tmp", share) >= (int)sizeof tmp)
+        return;
+    FILE* f = fopen(tmp, "we");
+    if (f && (fprintf(f, "%lld\n", (long long)offset), fclose(f) == 0))
+        rename(tmp, share);
 }
 
 static int setSeen(int64_t ns) {
@@ -59,15 +81,16 @@ static int setSeen(int64_t ns) {
         fclose(log);
     }
     if (!refuse)
-        anchorReal = realNowNs(), anchorSeen = ns;
+        offset = ns - realNowNs(), shareOffset();
     pthread_mutex_unlock(&lock);
     return refuse ? (errno = EPERM, -1) : 0;
 }
 
 int clock_gettime(clockid_t id, struct timespec* ts) {
-    const int64_t now = seenNowNs();
+    pthread_once(&once, init);
     if (id != CLOCK_REALTIME && id != CLOCK_REALTIME_COARSE)
         return realGettime(id, ts);
+    const int64_t now = seenNowNs();
     ts->tv_sec = (time_t)(now / 1000000000 - (now % 1000000000 < 0));
     ts->tv_nsec = (long)(now - (int64_t)ts->tv_sec * 1000000000);
     return 0;
