@@ -36,6 +36,7 @@ int runWindow() {
     SharedState shared;
     Form1Window window(platform.services(), shared);
     platform.shell().setOwner(window.window());
+    platform.clock().setOwner(window.window());
     StartMainWindow(window.form1);
     // Closed while the start-up synchronisation waited: the placement is saved, nothing is
     // left to do.
