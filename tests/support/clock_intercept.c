@@ -20,7 +20,6 @@
 #include <sys/time.h>
 #include <time.h>
 
-static pthread_once_t once = PTHREAD_ONCE_INIT;
 static pthread_mutex_t lock = PTHREAD_MUTEX_INITIALIZER;
 static int (*realGettime)(clockid_t, struct timespec*);
 static int64_t offset; /* seen minus real, ns */
@@ -31,19 +30,17 @@ static int64_t realNowNs(void) {
     return (int64_t)ts.tv_sec * 1000000000 + ts.tv_nsec;
 }
 
-static void init(void) {
-    void* p = dlsym(RTLD_NEXT, "clock_gettime");
-    memcpy(&realGettime, &p, sizeof p); /* ISO C has no object-to-function conversion */
-    const char* seconds = getenv("CLOCK_INTERCEPT_OFFSET");
-    offset = (int64_t)((seconds ? strtod(seconds, NULL) : 0) * 1e9);
-}
-
 static int64_t seenNowNs(void) {
-    pthread_once(&once, init);
     pthread_mutex_lock(&lock);
+    if (!realGettime) {
+        void* p = dlsym(RTLD_NEXT, "clock_gettime");
+        memcpy(&realGettime, &p, sizeof p); /* ISO C has no object-to-function conversion */
+        const char* seconds = getenv("CLOCK_INTERCEPT_OFFSET");
+        offset = (int64_t)((seconds ? strtod(seconds, NULL) : 0) * 1e9);
+    }
     const char* share = getenv("CLOCK_INTERCEPT_SHARE");
     FILE* f = share ? fopen(share, "re") : NULL;
-    long long shared;
+    long long shared; /* an empty file, caught while it is written, leaves the offset */
     if (f && fscanf(f, "%lld", &shared) == 1)
         offset = shared;
     if (f)
@@ -51,17 +48,6 @@ static int64_t seenNowNs(void) {
     const int64_t now = realNowNs() + offset;
     pthread_mutex_unlock(&lock);
     return now;
-}
-
-/* Replaced in one step, so a reader never sees half a number. */
-static void shareOffset(void) {
-    const char* share = getenv("CLOCK_INTERCEPT_SHARE");
-    char tmp[4096];
-    if (!share || snprintf(tmp, sizeof tmp, "%s.tmp", share) >= (int)sizeof tmp)
-        return;
-    FILE* f = fopen(tmp, "we");
-    if (f && (fprintf(f, "%lld\n", (long long)offset), fclose(f) == 0))
-        rename(tmp, share);
 }
 
 static int setSeen(int64_t ns) {
@@ -81,16 +67,19 @@ static int setSeen(int64_t ns) {
         fclose(log);
     }
     if (!refuse)
-        offset = ns - realNowNs(), shareOffset();
+        offset = ns - realNowNs();
+    const char* share = getenv("CLOCK_INTERCEPT_SHARE");
+    FILE* f = !refuse && share ? fopen(share, "we") : NULL;
+    if (f)
+        fprintf(f, "%lld\n", (long long)offset), fclose(f);
     pthread_mutex_unlock(&lock);
     return refuse ? (errno = EPERM, -1) : 0;
 }
 
 int clock_gettime(clockid_t id, struct timespec* ts) {
-    pthread_once(&once, init);
+    const int64_t now = seenNowNs();
     if (id != CLOCK_REALTIME && id != CLOCK_REALTIME_COARSE)
         return realGettime(id, ts);
-    const int64_t now = seenNowNs();
     ts->tv_sec = (time_t)(now / 1000000000 - (now % 1000000000 < 0));
     ts->tv_nsec = (long)(now - (int64_t)ts->tv_sec * 1000000000);
     return 0;
