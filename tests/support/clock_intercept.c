@@ -5,8 +5,8 @@
  *   CLOCK_INTERCEPT_OFFSET  seconds added to every real-time read (may be fractional).
  *   CLOCK_INTERCEPT_LOG     every set appends "set <epoch> <local YYYY-MM-DD HH:MM:SS>".
  *   CLOCK_INTERCEPT_REFUSE  "1": every set fails with EPERM, logged as "refused ...".
- *   CLOCK_INTERCEPT_SHARE   a file that holds the offset once set, read at every read, so the
- *                           processes naming it (the program, a stand-in timedated) share one clock.
+ *   CLOCK_INTERCEPT_SHARE   a file holding the offset once set, read at every read: the
+ *                           processes naming it (program, stand-in timedated) share one clock.
  * Otherwise a set succeeds and the seen clock goes on from the time set.
  */
 #define _GNU_SOURCE
