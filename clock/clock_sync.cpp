@@ -17,9 +17,17 @@ ClockSync::ClockSync(HttpTransfer& inet, SystemClock& clock, EventWait& events,
 }
 
 bool ClockSync::SyncClock() {
-    // A second start (another click during the wait) must not disturb the running request.
-    if (m_abandoned || Inet1.StillExecuting())
+    // A second start (another click during the wait for the server or for the clock to be set)
+    // must not disturb the running one.
+    if (m_abandoned || m_running)
         return false;
+    m_running = true;
+    const bool success = syncOnce();
+    m_running = false;
+    return success;
+}
+
+bool ClockSync::syncOnce() {
     SyncPending = true;
     Inet1.setURL(TimePageUrl);
     Inet1.Execute(Inet1.URL(), RequestHeaders);
@@ -30,7 +38,8 @@ bool ClockSync::SyncClock() {
     if (m_abandoned || Inet1.StillExecuting())
         return false;
     const bool success = setFromPage();
-    if (m_settings.msgonsync != 0 && m_messageBox)
+    // Setting the clock may wait for the user too (an elevated copy on Windows).
+    if (m_settings.msgonsync != 0 && m_messageBox && !m_abandoned)
         m_messageBox(m_message);
     return success;
 }

@@ -20,7 +20,7 @@ class ClockSync {
 
     // Fetches the time page, serving events while it waits (ticks and clicks run meanwhile),
     // and sets the time of day and the date. True when the attempt counted as successful. A call
-    // while a request runs returns false at once and leaves it alone.
+    // while another runs returns false at once and leaves it alone.
     bool SyncClock();
     void Inet1_StateChanged(std::int16_t State);
     // The window is closing: a running wait ends at once, and neither its answer nor a message
@@ -31,6 +31,7 @@ class ClockSync {
     DateTime SyncResponseTime; // a time of day only
 
   private:
+    bool syncOnce();
     bool setFromPage();
 
     HttpTransfer& Inet1;
@@ -39,5 +40,6 @@ class ClockSync {
     const AppSettingsRecord& m_settings;
     MessageBox m_messageBox;
     bool m_abandoned = false;
+    bool m_running = false;
     std::string m_message; // the success text once an attempt has succeeded; never cleared
 };

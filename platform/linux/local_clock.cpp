@@ -11,11 +11,15 @@ namespace {
 // Long enough for the user to answer polkit's password dialog.
 constexpr int TimedateTimeoutMs = 120000;
 
-CivilTime localNow() {
+timespec realNow() {
     timespec ts{};
     clock_gettime(CLOCK_REALTIME, &ts);
+    return ts;
+}
+
+CivilTime localCivil(std::time_t t) {
     std::tm tm{};
-    localtime_r(&ts.tv_sec, &tm);
+    localtime_r(&t, &tm);
     return CivilTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday,
                      tm.tm_hour,        tm.tm_min,     tm.tm_sec};
 }
@@ -40,20 +44,21 @@ LocalClock::~LocalClock() {
 }
 
 DateTime LocalClock::now() {
-    return fromCivil(localNow());
+    return fromCivil(localCivil(realNow().tv_sec));
 }
 
 void LocalClock::setTimeOfDay(std::int64_t secondsOfDay) {
-    set([secondsOfDay](CivilTime& c) {
+    set([secondsOfDay](CivilTime& c, long& nanoseconds) {
         c.hour = static_cast<int>(secondsOfDay / 3600);
         c.minute = static_cast<int>(secondsOfDay / 60 % 60);
         c.second = static_cast<int>(secondsOfDay % 60);
+        nanoseconds = 0;
         return true;
     });
 }
 
 void LocalClock::setDate(int year, int month, int day) {
-    set([year, month, day](CivilTime& c) {
+    set([year, month, day](CivilTime& c, long&) {
         c.year = year, c.month = month, c.day = day;
         return isValidCivil(c);
     });
@@ -68,14 +73,16 @@ void LocalClock::setWaiting() {
     while (!m_asking && !m_waiting.empty()) {
         const Change change = std::move(m_waiting.front());
         m_waiting.pop_front();
-        CivilTime c = localNow();
-        if (change(c))
-            setLocal(c);
+        const timespec now = realNow();
+        CivilTime c = localCivil(now.tv_sec);
+        long nanoseconds = now.tv_nsec;
+        if (change(c, nanoseconds))
+            setLocal(c, nanoseconds, now);
     }
 }
 
 // Sets the clock to a local wall-clock time; a refusal is ignored.
-void LocalClock::setLocal(const CivilTime& c) {
+void LocalClock::setLocal(const CivilTime& c, long nanoseconds, const timespec& now) {
     std::tm tm{};
     tm.tm_year = c.year - 1900;
     tm.tm_mon = c.month - 1;
@@ -87,12 +94,12 @@ void LocalClock::setLocal(const CivilTime& c) {
     const std::time_t t = mktime(&tm);
     if (t == static_cast<std::time_t>(-1))
         return;
-    const timespec ts{t, 0};
+    const timespec ts{t, nanoseconds};
     if (clock_settime(CLOCK_REALTIME, &ts) != 0 && errno == EPERM)
-        askTimedate(t);
+        askTimedate((t - now.tv_sec) * std::int64_t{1000000} + (nanoseconds - now.tv_nsec) / 1000);
 }
 
-void LocalClock::askTimedate(std::int64_t epochSeconds) {
+void LocalClock::askTimedate(std::int64_t changeUsec) {
     QDBusConnection bus = m_busAddress.isEmpty()
                               ? QDBusConnection::systemBus()
                               : QDBusConnection::connectToBus(m_busAddress, m_connectionName);
@@ -101,9 +108,11 @@ void LocalClock::askTimedate(std::int64_t epochSeconds) {
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.timedate1"), QStringLiteral("/org/freedesktop/timedate1"),
         QStringLiteral("org.freedesktop.timedate1"), QStringLiteral("SetTime"));
-    const bool relative = false;
+    // timedated adds a relative change to its own reading when it sets, after polkit has had
+    // the user's answer; an absolute time would be late by as long as the password took.
+    const bool relative = true;
     const bool interactive = true;
-    call << static_cast<qlonglong>(epochSeconds * 1000000) << relative << interactive;
+    call << static_cast<qlonglong>(changeUsec) << relative << interactive;
     call.setInteractiveAuthorizationAllowed(true);
     // Not waited for here: the countdown goes on while polkit asks for a password.
     m_asking = std::make_unique<QDBusPendingCallWatcher>(bus.asyncCall(call, TimedateTimeoutMs));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <ctime>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -13,7 +14,7 @@ class QDBusPendingCallWatcher;
 // Setting it needs the right to do so; without it, systemd-timedated is asked over D-Bus
 // (interactively, so polkit may ask for a password) without blocking: the event loop runs while
 // polkit waits for the user. Sets keep their order: one that follows a question to timedated is
-// made once that has been answered. Every refusal is ignored.
+// made once that has been answered, to the clock as it then stands. Every refusal is ignored.
 class LocalClock : public SystemClock {
   public:
     // An empty address means the system bus, where timedated lives.
@@ -28,13 +29,14 @@ class LocalClock : public SystemClock {
     void setDate(int year, int month, int day) override;
 
   private:
-    // Changes the present local time into the one to set; false when there is nothing to set.
-    using Change = std::function<bool(CivilTime&)>;
+    // Changes the present local time and its fraction of a second into the ones to set; false
+    // when there is nothing to set.
+    using Change = std::function<bool(CivilTime&, long& nanoseconds)>;
 
     void set(Change change);
     void setWaiting();
-    void setLocal(const CivilTime& c);
-    void askTimedate(std::int64_t epochSeconds);
+    void setLocal(const CivilTime& c, long nanoseconds, const timespec& now);
+    void askTimedate(std::int64_t changeUsec);
     void answered();
 
     QString m_busAddress;

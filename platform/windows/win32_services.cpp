@@ -2,7 +2,27 @@
 
 #include <shellapi.h>
 
+#include <utility>
+
+#include "platform/windows/run_elevated.h"
 #include "platform/windows/wide_text.h"
+
+namespace {
+
+std::int64_t ticks(const SYSTEMTIME& t) {
+    FILETIME f{};
+    SystemTimeToFileTime(&t, &f);
+    return static_cast<std::int64_t>(f.dwHighDateTime) << 32 | f.dwLowDateTime;
+}
+
+// How far a local time is ahead of UTC, by the daylight-saving rule of its own moment.
+std::int64_t utcOffset(const SYSTEMTIME& local) {
+    SYSTEMTIME utc{};
+    TzSpecificLocalTimeToSystemTime(nullptr, &local, &utc);
+    return ticks(local) - ticks(utc);
+}
+
+} // namespace
 
 void Win32Attention::FlashWindow(std::uint32_t window) {
     if (window)
@@ -46,23 +66,41 @@ DateTime Win32Clock::now() {
 void Win32Clock::setTimeOfDay(std::int64_t secondsOfDay) {
     if (secondsOfDay < 0 || secondsOfDay >= SecondsPerDay)
         return;
-    SYSTEMTIME t;
-    GetLocalTime(&t);
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    SYSTEMTIME t = now;
     t.wHour = static_cast<WORD>(secondsOfDay / 3600);
     t.wMinute = static_cast<WORD>(secondsOfDay / 60 % 60);
     t.wSecond = static_cast<WORD>(secondsOfDay % 60);
     t.wMilliseconds = 0;
-    SetLocalTime(&t);
+    m_copyAsked = set(now, t);
 }
 
 void Win32Clock::setDate(int year, int month, int day) {
+    // One question per synchronisation.
+    if (std::exchange(m_copyAsked, false))
+        return;
     // The years SYSTEMTIME can hold.
     if (!isValidCivil({year, month, day, 0, 0, 0}) || year < 1601 || year > 30827)
         return;
-    SYSTEMTIME t;
-    GetLocalTime(&t);
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    SYSTEMTIME t = now;
     t.wYear = static_cast<WORD>(year);
     t.wMonth = static_cast<WORD>(month);
     t.wDay = static_cast<WORD>(day);
-    SetLocalTime(&t);
+    set(now, t);
+}
+
+bool Win32Clock::set(const SYSTEMTIME& now, const SYSTEMTIME& t) {
+    // Windows converts the time given with the daylight-saving state of the present moment, so
+    // across a change the first call sets the clock an hour off and moves that state, and a
+    // second converts right. A refused first call is refused again, at no cost.
+    bool done = SetLocalTime(&t);
+    if (utcOffset(now) != utcOffset(t))
+        done = SetLocalTime(&t);
+    if (done || GetLastError() != ERROR_PRIVILEGE_NOT_HELD || !m_window)
+        return false;
+    runElevated(m_owner, L"-time", *m_window);
+    return true;
 }

@@ -17,6 +17,9 @@ inline void key(HKEY h) {
 inline void window(HWND h) {
     DestroyWindow(h);
 }
+inline void kernelObject(HANDLE h) {
+    CloseHandle(h);
+}
 } // namespace release
 
 using UniqueFont = UniqueHandle<HFONT, release::gdiObject>;
@@ -25,6 +28,7 @@ using UniqueBitmap = UniqueHandle<HBITMAP, release::gdiObject>;
 using UniqueDC = UniqueHandle<HDC, release::memoryDC>;
 using UniqueKey = UniqueHandle<HKEY, release::key>;
 using UniqueWindow = UniqueHandle<HWND, release::window>;
+using UniqueKernelHandle = UniqueHandle<HANDLE, release::kernelObject>;
 
 // Puts an object into a device context for one scope and the old one back afterwards.
 class SelectedObject {

@@ -12,16 +12,17 @@ class WindowsPlatform {
   public:
     Platform& services() { return m_services; }
     Win32Shell& shell() { return m_shell; }
+    Win32Clock& clock() { return m_clock; }
 
   private:
+    MessageEventWait m_events;
     Win32WindowList m_windows;
-    Win32Clock m_clock;
+    Win32Clock m_clock{m_events};
     RegistryStore m_settings;
     Win32Speaker m_speaker;
     Win32Attention m_attention;
     Win32Shell m_shell;
     WinInetTransfer m_transfer;
-    MessageEventWait m_events;
     Platform m_services{m_windows,   m_clock, m_settings, m_speaker,
                         m_attention, m_shell, m_transfer, m_events};
 };

@@ -36,6 +36,7 @@ int runWindow() {
     SharedState shared;
     Form1Window window(platform.services(), shared);
     platform.shell().setOwner(window.window());
+    platform.clock().setOwner(window.window());
     return runMainWindow(window.form1, platform.services().events);
 }
 

@@ -74,9 +74,11 @@ def wait_for(predicate, timeout=30.0, what="condition"):
 
 def time_proxy(pause=2.0, page=TIME_PAGE):
     """A local proxy for the time page, on daemon threads: it records each request line with
-    its User-Agent and answers `pause` seconds after the response has begun."""
+    its User-Agent, and the time of the last, and answers `pause` seconds after the response
+    has begun."""
     class Handler(http.server.BaseHTTPRequestHandler):
         def do_GET(self):
+            server.asked = time.time()
             server.requests.append((self.requestline, self.headers["User-Agent"]))
             self.send_response(200)
             self.send_header("Content-Length", str(len(page)))

@@ -229,7 +229,7 @@ TEST_F(EngineTest, CommandLabelsLookAndActLikeLinks) {
 TEST_F(EngineTest, SyncSetsTimeOfDayThenDateAndSaysSo) {
     form.Form1init();
     fake.transfer.page = TimePage;
-    fake.transfer.during = [this] { form.Lbl_GetTime_Click(); }; // a second click while it waits
+    fake.clock.during = [this] { form.Lbl_GetTime_Click(); }; // a click while the clock is set
     form.Lbl_GetTime_Click();
     EXPECT_EQ(fake.transfer.lastUrl + fake.transfer.lastHeaders,
               "http://cgi1.ebay.de/aw-cgi/eBayISAPI.dll?TimeShow"
@@ -237,8 +237,10 @@ TEST_F(EngineTest, SyncSetsTimeOfDayThenDateAndSaysSo) {
     fake.transfer.page = ""; // unreadable: nothing set, the last message again
     form.Lbl_GetTime_Click();
     EXPECT_EQ(fake.transfer.executes, 2);
-    EXPECT_EQ(fake.clock.timesOfDaySet, std::vector<std::int64_t>{14 * 3600 + 5 * 60 + 35});
-    EXPECT_EQ(fake.clock.datesSet, (std::vector{CivilTime{2004, 11, 8, 0, 0, 0}}));
+    EXPECT_EQ(fake.clock.sets, (std::vector<CivilTime>{{0, 0, 0, 14, 5, 35}, {2004, 11, 8}}));
+    fake.transfer.page = TimePage;
+    fake.clock.during = [this] { form.Form_Unload(); }; // closed while the clock is set
+    form.Lbl_GetTime_Click();
     EXPECT_EQ(view.messages,
               std::vector(
                   2, std::pair("Zeitfang: Die Systemuhr wurde aktualisiert."s, MessageIcon::None)));
@@ -269,8 +271,7 @@ TEST_F(EngineTest, StartUpSyncOnlyForSynconstartOneWithTheTimerOffUntilItEnds) {
     fake.transfer.page = TimePage;
     fake.transfer.during = [this] { form.Form_Unload(); };
     EXPECT_EQ(runMainWindow(form, fake.transfer), 0);
-    EXPECT_EQ(std::tuple(form.closed(), view.timerOn, view.messages.size(),
-                         fake.clock.timesOfDaySet.size()),
+    EXPECT_EQ(std::tuple(form.closed(), view.timerOn, view.messages.size(), fake.clock.sets.size()),
               std::tuple(true, false, 0u, 0u));
     form.Lbl_GetTime_Click(); // nothing starts after the close
     EXPECT_EQ(fake.transfer.executes, 1);

@@ -11,14 +11,16 @@
 // Fake services: a clock that records what it is set to, scripted windows and transfer, an
 // in-memory store, and a recorder of tones, flashes and opened addresses.
 struct FakeClock : SystemClock {
-    DateTime current{12 * 3600}; // not midnight: a response time never recorded would show
-    std::vector<std::int64_t> timesOfDaySet;
-    std::vector<CivilTime> datesSet;
+    DateTime current{12 * 3600};  // not midnight: a response time never recorded would show
+    std::vector<CivilTime> sets;  // in the order made: times of day (year 0) and dates
+    std::function<void()> during; // runs inside the next time-of-day set, as a wait for UAC
     DateTime now() override { return current; }
-    void setTimeOfDay(std::int64_t seconds) override { timesOfDaySet.push_back(seconds); }
-    void setDate(int year, int month, int day) override {
-        datesSet.push_back({year, month, day, 0, 0, 0});
+    void setTimeOfDay(std::int64_t s) override {
+        sets.push_back({0, 0, 0, int(s / 3600), int(s / 60 % 60), int(s % 60)});
+        if (const auto step = std::exchange(during, nullptr))
+            step();
     }
+    void setDate(int year, int month, int day) override { sets.push_back({year, month, day}); }
 };
 
 struct MemoryStore : SettingsStore {

@@ -5,6 +5,8 @@
  *   CLOCK_INTERCEPT_OFFSET  seconds added to every real-time read (may be fractional).
  *   CLOCK_INTERCEPT_LOG     every set appends "set <epoch> <local YYYY-MM-DD HH:MM:SS>".
  *   CLOCK_INTERCEPT_REFUSE  "1": every set fails with EPERM, logged as "refused ...".
+ *   CLOCK_INTERCEPT_SHARE   a file holding the offset once set, read at every read: the
+ *                           processes naming it (program, stand-in timedated) share one clock.
  * Otherwise a set succeeds and the seen clock goes on from the time set.
  */
 #define _GNU_SOURCE
@@ -20,7 +22,7 @@
 
 static pthread_mutex_t lock = PTHREAD_MUTEX_INITIALIZER;
 static int (*realGettime)(clockid_t, struct timespec*);
-static int64_t anchorReal, anchorSeen; /* the seen clock showed anchorSeen at anchorReal (ns) */
+static int64_t offset; /* seen minus real, ns */
 
 static int64_t realNowNs(void) {
     struct timespec ts = {0, 0};
@@ -33,11 +35,17 @@ static int64_t seenNowNs(void) {
     if (!realGettime) {
         void* p = dlsym(RTLD_NEXT, "clock_gettime");
         memcpy(&realGettime, &p, sizeof p); /* ISO C has no object-to-function conversion */
-        const char* offset = getenv("CLOCK_INTERCEPT_OFFSET");
-        anchorReal = realNowNs();
-        anchorSeen = anchorReal + (int64_t)((offset ? strtod(offset, NULL) : 0) * 1e9);
+        const char* seconds = getenv("CLOCK_INTERCEPT_OFFSET");
+        offset = (int64_t)((seconds ? strtod(seconds, NULL) : 0) * 1e9);
     }
-    const int64_t now = anchorSeen + (realNowNs() - anchorReal);
+    const char* share = getenv("CLOCK_INTERCEPT_SHARE");
+    FILE* f = share ? fopen(share, "re") : NULL;
+    long long shared; /* an empty file, caught while it is written, leaves the offset */
+    if (f && fscanf(f, "%lld", &shared) == 1)
+        offset = shared;
+    if (f)
+        fclose(f);
+    const int64_t now = realNowNs() + offset;
     pthread_mutex_unlock(&lock);
     return now;
 }
@@ -59,7 +67,11 @@ static int setSeen(int64_t ns) {
         fclose(log);
     }
     if (!refuse)
-        anchorReal = realNowNs(), anchorSeen = ns;
+        offset = ns - realNowNs();
+    const char* share = getenv("CLOCK_INTERCEPT_SHARE");
+    FILE* f = !refuse && share ? fopen(share, "we") : NULL;
+    if (f)
+        fprintf(f, "%lld\n", (long long)offset), fclose(f);
     pthread_mutex_unlock(&lock);
     return refuse ? (errno = EPERM, -1) : 0;
 }

@@ -4,16 +4,17 @@ import re
 import subprocess
 import sys
 import unittest
-from datetime import timedelta
+import time
+from datetime import datetime, timedelta
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from harness import (BUILD_DIR, INTERCEPT, NO_SYS_TIME, TIME_PAGE, Desktop,  # noqa: E402
-                     auction_title, local_now, time_proxy, wait_for)
+from harness import (BUILD_DIR, INTERCEPT, NO_SYS_TIME, Desktop, auction_title,  # noqa: E402
+                     clock_env, local_now, time_proxy, wait_for)
 
 EXE = os.path.join(BUILD_DIR, "windows/program/shell/win32/zeitfang.exe")
 HELPER = os.path.join(BUILD_DIR, "windows/helper/controls.exe")
 KEY = r"HKCU\Software\VB and VBA Program Settings\Orvikwerk\Kairola"
-CAPTION, LABEL1, LABELZEIT, GO_ITEM, GET_ARTIKEL, OPTIONEN = 0, 4, 6, 8, 10, 11
+CAPTION, LABEL1, LABELZEIT, GO_ITEM, GET_TIME, GET_ARTIKEL, OPTIONEN = 0, 4, 6, 8, 9, 10, 11
 MSGONSYNC, SECONDS = 101, 104
 
 
@@ -59,8 +60,8 @@ class WindowsTest(unittest.TestCase):
         self.d.spawn([*NO_SYS_TIME, "wine", HELPER, "--window", title])
         wait_for(lambda: self.d.run(["xdotool", "search", "--name", unique]), 20, unique)
 
-    def zeitfang(self):
-        self.d.spawn([*NO_SYS_TIME, "wine", EXE])
+    def zeitfang(self, **env):
+        self.d.spawn([*NO_SYS_TIME, "wine", EXE], env)
         wait_for(lambda: self.controls("ZeitfangForm1"), 30, "Zeitfang")
         self.addCleanup(self.wine, HELPER, "--close", "ZeitfangForm1")
 
@@ -72,9 +73,21 @@ class WindowsTest(unittest.TestCase):
         self.wine("reg", "add", r"HKCU\Software\Wine\WineBrowser", "/v", "Browsers", "/d",
                   recorder, "/f")
         self.wine("reg", "add", KEY, "/v", "Width", "/d", "breit", "/f")  # no number: ignored
-        self.browser(auction_title(local_now() + timedelta(hours=2), "Untere"), "Untere")
-        self.zeitfang()
-        self.text("ZeitfangForm1", CAPTION, "Untere Zeitfang")
+        self.wine("reg", "add", KEY, "/v", "msgonsync", "/d", "1", "/f")
+        self.browser(auction_title(local_now() + timedelta(seconds=58), "Untere"), "Untere")
+        server = time_proxy(4)
+        self.zeitfang(http_proxy=server.url)
+        # Wine refuses the set as Windows refuses a standard user: the elevated copy ("-time")
+        # asks the server once more, and the window counts down while it waits.
+        self.click("ZeitfangForm1", GET_TIME)
+        wait_for(lambda: len(server.requests) == 2, 30, "the elevated copy's request")
+        shown = self.controls("ZeitfangForm1")[LABELZEIT][2]
+        self.text("ZeitfangForm1", LABELZEIT, rf"(?!{shown}$)\d\d?")
+        self.assertLess(time.time() - server.asked, 4)  # the copy still waits for its page
+        self.text("#32770", CAPTION, "Zeitfang")  # the message once the copy has ended
+        self.assertEqual(len(server.requests), 2)  # the date asked no second copy
+        self.d.run(["xdotool", "key", "Return"])
+        wait_for(lambda: self.wine(HELPER, "#32770").returncode, 20, "the message to close")
         now = local_now()
         long = "Ä" * 30000
         for offset, item, label, caption in [
@@ -118,6 +131,16 @@ class WindowsTest(unittest.TestCase):
         saved = self.wine("reg", "query", KEY).stdout.decode()
         self.assertRegex(saved, rf"(?m)^\s+msgonsync\s+REG_SZ\s+{ticked}\s*$")
         self.assertRegex(saved, r"(?m)^\s+warntonsek\s+REG_SZ\s+7\s*$")
+        # A new start reads the options and the window's place back.
+        before = self.controls("ZeitfangForm1")[CAPTION][0]
+        self.d.run(["xdotool", "search", "--onlyvisible", "--name", "Zeitfang", "windowmove",
+                    "%@", "333", "222"])
+        moved = wait_for(lambda: (c := self.controls("ZeitfangForm1")[CAPTION][0]) != before and c,
+                         20, "the window moved")
+        self.wine(HELPER, "--close", "ZeitfangForm1")
+        wait_for(lambda: self.wine(HELPER, "ZeitfangForm1").returncode, 20, "the window closed")
+        self.zeitfang()
+        self.assertEqual(self.controls("ZeitfangForm1")[CAPTION][0], moved)
         self.click("ZeitfangForm1", OPTIONEN)
         self.text("ZeitfangOptions", SECONDS, "7")
         self.assertEqual(self.controls("ZeitfangOptions")[MSGONSYNC][1], ticked)
@@ -125,9 +148,18 @@ class WindowsTest(unittest.TestCase):
         wait_for(lambda: self.wine(HELPER, "ZeitfangOptions").returncode, 20, "Esc to close")
 
     def test_time_mode_answers_with_its_exit_status(self):
-        for page, status in [(TIME_PAGE, 0), (os.urandom(10 ** 7), 1)]:
+        # The day before summer time, the server 30 s ahead and on the next day. Wine refuses
+        # every set and logs how far it would have moved the clock.
+        seen = clock_env(self.d.log, datetime(2026, 3, 28, 12))
+        summer = b"<p>Offizielle eBay-Zeit:   29.03.2026 12:00:30 MEZ</p>"
+        moves = []
+        for page, status in [(summer, 0), (os.urandom(10 ** 7), 1)]:
             server = time_proxy(0.2, page)
-            self.assertEqual(self.wine(EXE, "-time", http_proxy=server.url).returncode, status)
+            r = self.wine(EXE, "-time", http_proxy=server.url, WINEDEBUG="-all,err+sync", **seen)
+            self.assertEqual(r.returncode, status)
             self.assertEqual(len(server.requests), 1)  # through the proxy, also when it fails
+            moves += [round(int(ms) / 1000) for ms in re.findall(rb"ence (-?\d+) ms", r.stderr)]
+        # The time of day, then the date, set twice: the first call converts it with winter time.
+        self.assertEqual([0 < moves[0] <= 31, *moves[1:]], [True, 86400, 86400])
         self.assertFalse(os.path.exists(self.d.log))  # no attempt reached the host's clock
 
