@@ -30,7 +30,7 @@ void Form1::Update_Label() {
     updateCountdown(m_display, m_shared, m_platform);
 }
 
-void Form1::Refresh() {
+void Form1::refresh() {
     CaptureAuction(m_platform.windows, m_display, m_shared, [this] { Update_Label(); });
     Update_Label();
 }
@@ -88,7 +88,7 @@ void Form1::Form_MouseMove() {
 }
 
 void Form1::Lbl_GetArtikel_Click() {
-    Refresh();
+    refresh();
 }
 
 void Form1::Lbl_GetTime_Click() {
@@ -104,7 +104,7 @@ void Form1::Lbl_Optionen_Click() {
 void Form1::Lbl_GoItem_Click() {
     if (m_shared.ItemNumber.empty())
         return;
-    m_platform.shell.open(ItemPageUrl(ZEITFANG_ITEM_HOST, m_shared.ItemNumber));
+    m_platform.shell.open(itemPageUrl(ZEITFANG_ITEM_HOST, m_shared.ItemNumber));
 }
 
 void Form1::click(Control control) {

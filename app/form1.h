@@ -16,7 +16,7 @@ class Form1 {
     void Form1init();
     void Update_Label();
     // Captures the auction and refreshes the display, as "Artikel übernehmen" does.
-    void Refresh();
+    void refresh();
 
     void Timer1_Timer();
     void Form_Unload();

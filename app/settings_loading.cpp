@@ -4,7 +4,7 @@
 
 AppSettingsRecord loadAppSettings(SettingsStore& store) {
     AppSettingsRecord record;
-    for (const auto& key : PreferenceKeys) {
+    for (const auto& key : kPreferenceKeys) {
         const std::string text = store.GetSetting(SettingsAppName, SettingsSection, key.key,
                                                   std::to_string(key.defaultValue));
         record.*key.field = preferenceFromText(text, key.defaultValue);

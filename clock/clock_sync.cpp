@@ -3,10 +3,10 @@
 #include "clock/logic/time_page.h"
 
 namespace {
-const std::string TimePageUrl = "http://" ZEITFANG_TIME_HOST "/aw-cgi/eBayISAPI.dll?TimeShow";
-const std::string RequestHeaders =
+const std::string kTimePageUrl = "http://" ZEITFANG_TIME_HOST "/aw-cgi/eBayISAPI.dll?TimeShow";
+const std::string kRequestHeaders =
     "User-Agent: Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)\r\n";
-const std::string SuccessText = "Die Systemuhr wurde aktualisiert.";
+const std::string kSuccessText = "Die Systemuhr wurde aktualisiert.";
 } // namespace
 
 ClockSync::ClockSync(HttpTransfer& inet, SystemClock& clock, EventWait& events,
@@ -29,8 +29,8 @@ bool ClockSync::SyncClock() {
 
 bool ClockSync::syncOnce() {
     SyncPending = true;
-    Inet1.setURL(TimePageUrl);
-    Inet1.Execute(Inet1.URL(), RequestHeaders);
+    Inet1.setURL(kTimePageUrl);
+    Inet1.Execute(Inet1.URL(), kRequestHeaders);
     // Ends early when the window closes or the application ends: the clock then stays as it is
     // and nothing is shown.
     while (!m_abandoned && Inet1.StillExecuting() && m_events.serveOnce()) {
@@ -45,7 +45,7 @@ bool ClockSync::syncOnce() {
 }
 
 bool ClockSync::setFromPage() {
-    const std::string page = Inet1.GetChunk(TimePageChunkSize);
+    const std::string page = Inet1.GetChunk(kTimePageChunkSize);
     const std::optional<DateTime> serverTime = readServerTime(page);
     if (!serverTime)
         return false;
@@ -54,7 +54,7 @@ bool ClockSync::setFromPage() {
     // Refusals of the system are ignored: the attempt counts as successful all the same.
     m_clock.setTimeOfDay(setting.timeOfDay);
     m_clock.setDate(setting.year, setting.month, setting.day);
-    m_message = SuccessText;
+    m_message = kSuccessText;
     return true;
 }
 

@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     case 1: // a time page: text in front moves the field but does not change it
         if (const auto server = readServerTime(text)) {
-            if (text.size() + 40 <= TimePageChunkSize)
+            if (text.size() + 40 <= kTimePageChunkSize)
                 check(readServerTime(std::string(40, ' ') + text) == server);
         }
         break;
@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         break;
     default: // a hand-edited preference: a usable number or the key's default
-        for (const PreferenceKey& key : PreferenceKeys) {
+        for (const PreferenceKey& key : kPreferenceKeys) {
             const std::int16_t value = preferenceFromText(text, key.defaultValue);
             check(preferenceFromText(std::to_string(value), 7) == value);
         }

@@ -60,7 +60,7 @@ void frmOptions::cmdOK_Click(OptionsView& view) {
         return;
     }
     m_settings.warntonsek = *seconds;
-    for (const PreferenceKey& key : PreferenceKeys)
+    for (const PreferenceKey& key : kPreferenceKeys)
         m_store.SaveSetting(SettingsAppName, SettingsSection, key.key,
                             std::to_string(m_settings.*key.field));
     view.unload();

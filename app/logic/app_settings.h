@@ -18,7 +18,7 @@ struct PreferenceKey {
 };
 
 // Keys in the order they are loaded and written, with their defaults.
-inline constexpr PreferenceKey PreferenceKeys[] = {
+inline constexpr PreferenceKey kPreferenceKeys[] = {
     {"msgonsync", 1, &AppSettingsRecord::msgonsync},
     {"synconstart", 0, &AppSettingsRecord::synconstart},
     {"warnton", 1, &AppSettingsRecord::warnton},

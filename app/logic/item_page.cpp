@@ -7,8 +7,8 @@ bool unreserved(unsigned char c) {
 }
 } // namespace
 
-std::string ItemPageUrl(const std::string& host, const std::string& itemNumber) {
-    static constexpr char Hex[] = "0123456789ABCDEF";
+std::string itemPageUrl(const std::string& host, const std::string& itemNumber) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
     std::string url = "http://" + host + "/ws/eBayISAPI.dll?ViewItem&item=";
     for (const char ch : itemNumber) {
         const auto c = static_cast<unsigned char>(ch);
@@ -16,8 +16,8 @@ std::string ItemPageUrl(const std::string& host, const std::string& itemNumber) 
             url += ch;
         } else {
             url += '%';
-            url += Hex[c >> 4];
-            url += Hex[c & 15];
+            url += kHex[c >> 4];
+            url += kHex[c & 15];
         }
     }
     return url;

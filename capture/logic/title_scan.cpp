@@ -30,7 +30,7 @@ std::u32string mid(const std::u32string& text, std::size_t start, std::size_t co
     return start - 1 < text.size() ? text.substr(start - 1, count) : std::u32string();
 }
 
-constexpr std::u32string_view EndMarker = U"(endet ";
+constexpr std::u32string_view kEndMarker = U"(endet ";
 
 } // namespace
 
@@ -43,7 +43,7 @@ bool holdsOwnName(const std::u32string& title) {
 }
 
 bool isAuctionTitle(const std::u32string& title) {
-    return findFolded(title, EndMarker) != std::u32string::npos &&
+    return findFolded(title, kEndMarker) != std::u32string::npos &&
            findFolded(title, U"ebay") != std::u32string::npos;
 }
 
@@ -68,9 +68,9 @@ TitleTakeOver takeOverTitle(const std::u32string& title) {
     TitleTakeOver t;
     t.itemTitle = mid(title, 58, 38);
     t.itemNumber = mid(title, 14, 10);
-    const std::size_t marker = findFolded(title, EndMarker);
+    const std::size_t marker = findFolded(title, kEndMarker);
     if (marker != std::u32string::npos) {
-        t.endText = mid(title, marker + 1 + EndMarker.size(), 17);
+        t.endText = mid(title, marker + 1 + kEndMarker.size(), 17);
         t.end = parseGermanDateTime(encodeUtf8(t.endText), TimePart::Optional);
     }
     return t;

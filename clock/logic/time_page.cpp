@@ -7,9 +7,9 @@
 
 namespace {
 
-constexpr std::size_t FieldLength = 22;
+constexpr std::size_t kFieldLength = 22;
 // From the field's first character to the zone word's.
-constexpr std::size_t FieldLead = 23;
+constexpr std::size_t kFieldLead = 23;
 
 // In Latin-1 only the ASCII letters m, e, s, z have M, E, S, Z as upper case, so upper-casing
 // the ASCII letters finds the zone words exactly where a full upper-casing would, and each
@@ -37,11 +37,11 @@ std::size_t findZoneAnchor(std::string_view page) {
 
 std::optional<DateTime> readServerTime(std::string_view page) {
     // However the text was fetched, a time that stands beyond the first chunk is never read.
-    page = page.substr(0, std::min<std::size_t>(page.size(), TimePageChunkSize));
+    page = page.substr(0, std::min<std::size_t>(page.size(), kTimePageChunkSize));
     const std::size_t anchor = findZoneAnchor(page);
-    if (anchor <= FieldLead)
+    if (anchor <= kFieldLead)
         return std::nullopt;
-    return parseGermanDateTime(page.substr(anchor - 1 - FieldLead, FieldLength),
+    return parseGermanDateTime(page.substr(anchor - 1 - kFieldLead, kFieldLength),
                                TimePart::Required);
 }
 

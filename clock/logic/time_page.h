@@ -11,13 +11,13 @@
 // zone word. The page is taken one character per byte (Latin-1).
 
 // Only this much of the page is ever examined.
-inline constexpr int TimePageChunkSize = 8192;
+inline constexpr int kTimePageChunkSize = 8192;
 
 // 1-based position of "MEZ" in an upper-cased copy of the page, or, when that occurs nowhere,
 // of "MESZ"; 0 when neither occurs.
 std::size_t findZoneAnchor(std::string_view page);
 
-// The server's date and time, from the first TimePageChunkSize characters of the page only: the
+// The server's date and time, from the first kTimePageChunkSize characters of the page only: the
 // 22 characters that end two characters before the anchor (the one directly before the zone
 // word is skipped), read as a German date and time. None when there is no anchor, too little text
 // before it, or the field does not convert.

@@ -9,7 +9,7 @@
 namespace {
 
 // Long enough for the user to answer polkit's password dialog.
-constexpr int TimedateTimeoutMs = 120000;
+constexpr int kTimedateTimeoutMs = 120000;
 
 timespec realNow() {
     timespec ts{};
@@ -115,7 +115,7 @@ void LocalClock::askTimedate(std::int64_t changeUsec) {
     call << static_cast<qlonglong>(changeUsec) << relative << interactive;
     call.setInteractiveAuthorizationAllowed(true);
     // Not waited for here: the countdown goes on while polkit asks for a password.
-    m_asking = std::make_unique<QDBusPendingCallWatcher>(bus.asyncCall(call, TimedateTimeoutMs));
+    m_asking = std::make_unique<QDBusPendingCallWatcher>(bus.asyncCall(call, kTimedateTimeoutMs));
     QObject::connect(m_asking.get(), &QDBusPendingCallWatcher::finished, m_asking.get(),
                      [this] { answered(); });
 }

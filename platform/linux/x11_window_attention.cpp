@@ -7,8 +7,8 @@
 #include "platform/linux/qt_xcb_connection.h"
 
 namespace {
-constexpr std::uint32_t NetWmStateToggle = 2;
-constexpr std::uint32_t SourceApplication = 1;
+constexpr std::uint32_t kNetWmStateToggle = 2;
+constexpr std::uint32_t kSourceApplication = 1;
 
 // Window managers that read only the ICCCM hint (sway among them) see the urgency flag, which
 // the client owns and toggles along with the state it asks the window manager for.
@@ -50,9 +50,9 @@ void X11WindowAttention::FlashWindow(std::uint32_t window) {
     event.format = 32;
     event.window = id;
     event.type = m_wmState;
-    event.data.data32[0] = NetWmStateToggle;
+    event.data.data32[0] = kNetWmStateToggle;
     event.data.data32[1] = m_demandsAttention;
-    event.data.data32[3] = SourceApplication;
+    event.data.data32[3] = kSourceApplication;
     xcb_send_event(c, 0, geometry->root,
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&event));

@@ -57,7 +57,7 @@ enum Atom : std::size_t {
     AtomCount
 };
 
-constexpr std::array<const char*, AtomCount> atomNames = {
+constexpr std::array<const char*, AtomCount> kAtomNames = {
     "_NET_SUPPORTING_WM_CHECK",
     "_NET_CLIENT_LIST_STACKING",
     "WM_STATE",
@@ -104,29 +104,29 @@ constexpr int kClientSearchDepth = 3;
 class SigpipeBlock {
   public:
     SigpipeBlock() {
-        sigemptyset(&pipe_);
-        sigaddset(&pipe_, SIGPIPE);
+        sigemptyset(&m_pipe);
+        sigaddset(&m_pipe, SIGPIPE);
         sigset_t pending;
         sigpending(&pending);
-        wasPending_ = sigismember(&pending, SIGPIPE) == 1;
-        pthread_sigmask(SIG_BLOCK, &pipe_, &previous_);
+        m_wasPending = sigismember(&pending, SIGPIPE) == 1;
+        pthread_sigmask(SIG_BLOCK, &m_pipe, &m_previous);
     }
     ~SigpipeBlock() {
         sigset_t pending;
         sigpending(&pending);
-        if (!wasPending_ && sigismember(&pending, SIGPIPE) == 1) {
+        if (!m_wasPending && sigismember(&pending, SIGPIPE) == 1) {
             const timespec noWait{};
-            sigtimedwait(&pipe_, nullptr, &noWait);
+            sigtimedwait(&m_pipe, nullptr, &noWait);
         }
-        pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+        pthread_sigmask(SIG_SETMASK, &m_previous, nullptr);
     }
     SigpipeBlock(const SigpipeBlock&) = delete;
     SigpipeBlock& operator=(const SigpipeBlock&) = delete;
 
   private:
-    sigset_t pipe_{};
-    sigset_t previous_{};
-    bool wasPending_ = false;
+    sigset_t m_pipe{};
+    sigset_t m_previous{};
+    bool m_wasPending = false;
 };
 
 // Null when the request failed (BadWindow for a window that vanished) or the connection broke;
@@ -145,27 +145,27 @@ Reply<T> takeReply(T* (*fetch)(xcb_connection_t*, Cookie, xcb_generic_error_t**)
 class Property {
   public:
     Property() = default;
-    explicit Property(Reply<xcb_get_property_reply_t> reply) : reply_(std::move(reply)) {}
+    explicit Property(Reply<xcb_get_property_reply_t> reply) : m_reply(std::move(reply)) {}
 
-    bool present() const { return reply_ && reply_->type != XCB_NONE; }
-    xcb_atom_t type() const { return reply_ ? reply_->type : XCB_NONE; }
+    bool present() const { return m_reply && m_reply->type != XCB_NONE; }
+    xcb_atom_t type() const { return m_reply ? m_reply->type : XCB_NONE; }
 
     std::span<const std::uint32_t> values32() const {
-        if (!reply_ || reply_->format != 32)
+        if (!m_reply || m_reply->format != 32)
             return {};
-        const auto* data = static_cast<const std::uint32_t*>(xcb_get_property_value(reply_.get()));
-        return {data, static_cast<std::size_t>(xcb_get_property_value_length(reply_.get())) / 4};
+        const auto* data = static_cast<const std::uint32_t*>(xcb_get_property_value(m_reply.get()));
+        return {data, static_cast<std::size_t>(xcb_get_property_value_length(m_reply.get())) / 4};
     }
 
     std::optional<std::string_view> text() const {
-        if (!present() || reply_->format != 8)
+        if (!present() || m_reply->format != 8)
             return std::nullopt;
-        const auto* data = static_cast<const char*>(xcb_get_property_value(reply_.get()));
-        return std::string_view(data, xcb_get_property_value_length(reply_.get()));
+        const auto* data = static_cast<const char*>(xcb_get_property_value(m_reply.get()));
+        return std::string_view(data, xcb_get_property_value_length(m_reply.get()));
     }
 
   private:
-    Reply<xcb_get_property_reply_t> reply_;
+    Reply<xcb_get_property_reply_t> m_reply;
 };
 
 struct Session {
@@ -364,7 +364,7 @@ struct PropertyRequest {
     std::uint32_t length;
 };
 
-constexpr std::array<PropertyRequest, PropertyCount> propertyRequests = {{
+constexpr std::array<PropertyRequest, PropertyCount> kPropertyRequests = {{
     {WmState, 2},
     {NetWmWindowType, 64},
     {MotifWmHints, 5},
@@ -385,7 +385,7 @@ std::vector<DesktopWindow> describe(const Session& s, const std::vector<xcb_wind
         requests[i].attributes = xcb_get_window_attributes(s.c, windows[i]);
         for (std::size_t p = 0; p < PropertyCount; ++p)
             requests[i].properties[p] =
-                s.request(windows[i], propertyRequests[p].atom, propertyRequests[p].length);
+                s.request(windows[i], kPropertyRequests[p].atom, kPropertyRequests[p].length);
     }
 
     std::vector<DesktopWindow> result;
@@ -426,12 +426,12 @@ struct X11WindowList::Connection {
 X11WindowList::X11WindowList() : X11WindowList(std::string()) {}
 
 X11WindowList::X11WindowList(const std::string& displayName)
-    : connection_(std::make_unique<Connection>()) {
+    : m_connection(std::make_unique<Connection>()) {
     const SigpipeBlock quiet;
     int screenNumber = 0;
-    connection_->xcb.reset(
+    m_connection->xcb.reset(
         xcb_connect(displayName.empty() ? nullptr : displayName.c_str(), &screenNumber));
-    xcb_connection_t* c = connection_->xcb.get();
+    xcb_connection_t* c = m_connection->xcb.get();
     if (xcb_connection_has_error(c))
         return;
 
@@ -443,24 +443,24 @@ X11WindowList::X11WindowList(const std::string& displayName)
 
     std::array<xcb_intern_atom_cookie_t, AtomCount> cookies{};
     for (std::size_t i = 0; i < AtomCount; ++i)
-        cookies[i] = xcb_intern_atom(c, 0, std::strlen(atomNames[i]), atomNames[i]);
+        cookies[i] = xcb_intern_atom(c, 0, std::strlen(kAtomNames[i]), kAtomNames[i]);
     bool failed = false;
     for (std::size_t i = 0; i < AtomCount; ++i) {
         const auto reply = takeReply(xcb_intern_atom_reply, c, cookies[i], &failed);
-        connection_->atoms[i] = reply ? reply->atom : XCB_NONE;
+        m_connection->atoms[i] = reply ? reply->atom : XCB_NONE;
     }
     if (!failed)
-        connection_->root = screens.data->root;
+        m_connection->root = screens.data->root;
 }
 
 X11WindowList::~X11WindowList() = default;
 
 std::vector<DesktopWindow> X11WindowList::topLevelWindows() {
-    xcb_connection_t* c = connection_->xcb.get();
-    if (connection_->root == XCB_NONE || xcb_connection_has_error(c))
+    xcb_connection_t* c = m_connection->xcb.get();
+    if (m_connection->root == XCB_NONE || xcb_connection_has_error(c))
         return {};
     const SigpipeBlock quiet;
-    const Session session{c, connection_->root, connection_->atoms};
+    const Session session{c, m_connection->root, m_connection->atoms};
 
     std::vector<DesktopWindow> windows;
     if (auto clients = wmClientsTopFirst(session))

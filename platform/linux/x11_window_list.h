@@ -21,5 +21,5 @@ class X11WindowList : public WindowList {
 
   private:
     struct Connection;
-    std::unique_ptr<Connection> connection_;
+    std::unique_ptr<Connection> m_connection;
 };

@@ -5,7 +5,7 @@
 namespace {
 using namespace std::chrono;
 
-constexpr sys_days Epoch = sys_days{year{1899} / December / 30};
+constexpr sys_days kEpoch = sys_days{year{1899} / December / 30};
 
 int daysInMonth(int y, int m) {
     return static_cast<int>(static_cast<unsigned>(
@@ -22,16 +22,16 @@ bool isValidCivil(const CivilTime& t) {
 DateTime fromCivil(const CivilTime& t) {
     const sys_days d =
         year{t.year} / month{static_cast<unsigned>(t.month)} / day{static_cast<unsigned>(t.day)};
-    return DateTime{(d - Epoch).count() * SecondsPerDay + t.hour * 3600LL + t.minute * 60LL +
+    return DateTime{(d - kEpoch).count() * kSecondsPerDay + t.hour * 3600LL + t.minute * 60LL +
                     t.second};
 }
 
 CivilTime toCivil(DateTime t) {
-    std::int64_t days = t.seconds / SecondsPerDay;
-    if (t.seconds % SecondsPerDay < 0)
+    std::int64_t days = t.seconds / kSecondsPerDay;
+    if (t.seconds % kSecondsPerDay < 0)
         --days;
     const std::int64_t tod = timeOfDay(t);
-    const year_month_day ymd{Epoch + std::chrono::days{days}};
+    const year_month_day ymd{kEpoch + std::chrono::days{days}};
     return CivilTime{static_cast<int>(ymd.year()),
                      static_cast<int>(static_cast<unsigned>(ymd.month())),
                      static_cast<int>(static_cast<unsigned>(ymd.day())),

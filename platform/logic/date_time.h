@@ -26,10 +26,10 @@ bool isValidCivil(const CivilTime& t);
 DateTime fromCivil(const CivilTime& t);
 CivilTime toCivil(DateTime t);
 
-inline constexpr std::int64_t SecondsPerDay = 86400;
+inline constexpr std::int64_t kSecondsPerDay = 86400;
 
 // Seconds since midnight, 0..86399.
 inline std::int64_t timeOfDay(DateTime t) {
-    const std::int64_t r = t.seconds % SecondsPerDay;
-    return r < 0 ? r + SecondsPerDay : r;
+    const std::int64_t r = t.seconds % kSecondsPerDay;
+    return r < 0 ? r + kSecondsPerDay : r;
 }

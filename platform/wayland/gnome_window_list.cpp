@@ -21,13 +21,13 @@ bool isMissingExtension(const QString& error) {
 
 } // namespace
 
-GnomeWindowList::GnomeWindowList(QDBusConnection bus) : bus_(std::move(bus)) {}
+GnomeWindowList::GnomeWindowList(QDBusConnection bus) : m_bus(std::move(bus)) {}
 
 std::vector<DesktopWindow> GnomeWindowList::topLevelWindows() {
     const auto call = QDBusMessage::createMethodCall(
         QStringLiteral("org.gnome.Shell"), QStringLiteral("/de/orvikwerk/Zeitfang/Windows"),
         QStringLiteral("de.orvikwerk.Zeitfang.Windows"), QStringLiteral("List"));
-    const QDBusMessage reply = bus_.call(call, QDBus::Block, kTimeoutMs);
+    const QDBusMessage reply = m_bus.call(call, QDBus::Block, kTimeoutMs);
     if (reply.type() == QDBusMessage::ErrorMessage) {
         if (isMissingExtension(reply.errorName()))
             tellExtensionMissing();
@@ -43,9 +43,9 @@ std::vector<DesktopWindow> GnomeWindowList::topLevelWindows() {
 }
 
 void GnomeWindowList::tellExtensionMissing() {
-    if (told_)
+    if (m_told)
         return;
-    told_ = true;
+    m_told = true;
     const QString text =
         QStringLiteral("Zeitfang sieht die Browserfenster unter GNOME nur mit seiner "
                        "Shell-Erweiterung. Bitte im Terminal eingeben:\n"
@@ -62,5 +62,5 @@ void GnomeWindowList::tellExtensionMissing() {
     notify << QStringLiteral("Zeitfang") << 0u << QStringLiteral("zeitfang")
            << QStringLiteral("Zeitfang: GNOME-Erweiterung fehlt") << text << QStringList()
            << QVariantMap{{QStringLiteral("resident"), true}} << 0;
-    bus_.send(notify);
+    m_bus.send(notify);
 }

@@ -16,6 +16,6 @@ class GnomeWindowList : public WindowList {
   private:
     void tellExtensionMissing();
 
-    QDBusConnection bus_;
-    bool told_ = false;
+    QDBusConnection m_bus;
+    bool m_told = false;
 };

@@ -43,30 +43,30 @@ int remaining(const QDeadlineTimer& deadline) {
 } // namespace
 
 KWinWindowList::KWinWindowList(QDBusConnection bus)
-    : bus_(std::move(bus)), pluginName_(QStringLiteral("zeitfang-windows-%1").arg(getpid())) {
-    registered_ = bus_.registerObject(kObjectPath, this, QDBusConnection::ExportAllSlots);
+    : m_bus(std::move(bus)), m_pluginName(QStringLiteral("zeitfang-windows-%1").arg(getpid())) {
+    m_registered = m_bus.registerObject(kObjectPath, this, QDBusConnection::ExportAllSlots);
 }
 
 KWinWindowList::~KWinWindowList() {
-    if (registered_)
-        bus_.unregisterObject(kObjectPath);
+    if (m_registered)
+        m_bus.unregisterObject(kObjectPath);
 }
 
 void KWinWindowList::windows(const QString& serial, const QString& records) {
-    if (serial.toUInt() != serial_)
+    if (serial.toUInt() != m_serial)
         return; // a late answer to a scan that gave up
-    reply_ = records;
+    m_reply = records;
     emit replied();
 }
 
 bool KWinWindowList::runScript(int timeoutMs) {
     const QDeadlineTimer deadline(timeoutMs);
-    const QString path = folder_.filePath(QStringLiteral("windows.js"));
+    const QString path = m_folder.filePath(QStringLiteral("windows.js"));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     file.write(QString::fromUtf8(kScript)
-                   .arg(bus_.baseService(), kObjectPath, QString::number(serial_))
+                   .arg(m_bus.baseService(), kObjectPath, QString::number(m_serial))
                    .toUtf8());
     file.close();
 
@@ -74,18 +74,18 @@ bool KWinWindowList::runScript(int timeoutMs) {
                     const QVariantList& args) {
         auto message = QDBusMessage::createMethodCall(kService, path, interface, method);
         message.setArguments(args);
-        return bus_.call(message, QDBus::Block, remaining(deadline));
+        return m_bus.call(message, QDBus::Block, remaining(deadline));
     };
     const QString scripting = QStringLiteral("org.kde.kwin.Scripting");
     // Sent without waiting: KWin handles one caller's messages in order.
     const auto unload = [&] {
-        bus_.send(QDBusMessage::createMethodCall(kService, QStringLiteral("/Scripting"), scripting,
-                                                 QStringLiteral("unloadScript"))
-                  << pluginName_);
+        m_bus.send(QDBusMessage::createMethodCall(kService, QStringLiteral("/Scripting"), scripting,
+                                                  QStringLiteral("unloadScript"))
+                   << m_pluginName);
     };
     unload(); // a script left behind by a scan that timed out would hold the name
     const QDBusReply<int> id = call(QStringLiteral("/Scripting"), scripting,
-                                    QStringLiteral("loadScript"), {path, pluginName_});
+                                    QStringLiteral("loadScript"), {path, m_pluginName});
     if (!id.isValid() || id.value() < 0)
         return false;
     // KWin 5 puts the script at /<id>, KWin 6 at /Scripting/Script<id>.
@@ -95,7 +95,7 @@ bool KWinWindowList::runScript(int timeoutMs) {
         QDBusMessage::ErrorMessage)
         call(QStringLiteral("/Scripting/Script%1").arg(id.value()), script, run, {});
 
-    if (!reply_ && !deadline.hasExpired()) {
+    if (!m_reply && !deadline.hasExpired()) {
         QEventLoop loop;
         QTimer::singleShot(remaining(deadline), &loop, &QEventLoop::quit);
         connect(this, &KWinWindowList::replied, &loop, &QEventLoop::quit);
@@ -103,18 +103,18 @@ bool KWinWindowList::runScript(int timeoutMs) {
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     unload();
-    return reply_.has_value();
+    return m_reply.has_value();
 }
 
 std::vector<DesktopWindow> KWinWindowList::topLevelWindows() {
-    if (!registered_ || !folder_.isValid())
+    if (!m_registered || !m_folder.isValid())
         return {};
-    ++serial_;
-    reply_.reset();
+    ++m_serial;
+    m_reply.reset();
     if (!runScript(kTimeoutMs))
         return {};
-    auto windows = parseWindowRecords(reply_->toStdString());
-    reply_.reset();
+    auto windows = parseWindowRecords(m_reply->toStdString());
+    m_reply.reset();
     if (!windows)
         return {};
     return toDesktopWindows(std::move(*windows),

@@ -32,10 +32,10 @@ class KWinWindowList : public QObject, public WindowList {
   private:
     bool runScript(int timeoutMs);
 
-    QDBusConnection bus_;
-    QTemporaryDir folder_;
-    QString pluginName_;
-    bool registered_ = false;
-    unsigned serial_ = 0;
-    std::optional<QString> reply_;
+    QDBusConnection m_bus;
+    QTemporaryDir m_folder;
+    QString m_pluginName;
+    bool m_registered = false;
+    unsigned m_serial = 0;
+    std::optional<QString> m_reply;
 };

@@ -182,7 +182,7 @@ WlrWindowList::WlrWindowList() {
 WlrWindowList::~WlrWindowList() = default;
 
 void WlrWindowList::connect() {
-    session_.reset();
+    m_session.reset();
     auto s = std::make_unique<Session>();
     s->display.reset(wl_display_connect(nullptr));
     if (!s->display)
@@ -205,11 +205,11 @@ void WlrWindowList::connect() {
                 raw->notifier->setEnabled(false); // hung up: the next scan sees it
         });
     }
-    session_ = std::move(s);
+    m_session = std::move(s);
 }
 
 bool WlrWindowList::available() const {
-    return session_ && session_->manager;
+    return m_session && m_session->manager;
 }
 
 std::vector<DesktopWindow> WlrWindowList::topLevelWindows() {
@@ -218,13 +218,13 @@ std::vector<DesktopWindow> WlrWindowList::topLevelWindows() {
         connect();
     if (!available())
         return {};
-    if (!session_->roundtrip(std::chrono::steady_clock::now() + kTimeout)) {
-        session_.reset(); // dead or hung: the next scan connects again
+    if (!m_session->roundtrip(std::chrono::steady_clock::now() + kTimeout)) {
+        m_session.reset(); // dead or hung: the next scan connects again
         return {};
     }
     std::vector<CompositorWindow> windows;
-    windows.reserve(session_->toplevels.size());
-    for (const Toplevel& t : session_->toplevels) {
+    windows.reserve(m_session->toplevels.size());
+    for (const Toplevel& t : m_session->toplevels) {
         CompositorWindow w;
         w.appId = t.appId;
         w.title = decodeUtf8(t.title);

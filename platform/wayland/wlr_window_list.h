@@ -22,7 +22,7 @@ class WlrWindowList : public WindowList {
   private:
     struct Session;
     void connect();
-    std::unique_ptr<Session> session_;
+    std::unique_ptr<Session> m_session;
 };
 
 // The Wayland module's factory: a list when the compositor offers the protocol, else null.

@@ -64,7 +64,7 @@ DateTime Win32Clock::now() {
 }
 
 void Win32Clock::setTimeOfDay(std::int64_t secondsOfDay) {
-    if (secondsOfDay < 0 || secondsOfDay >= SecondsPerDay)
+    if (secondsOfDay < 0 || secondsOfDay >= kSecondsPerDay)
         return;
     SYSTEMTIME now;
     GetLocalTime(&now);

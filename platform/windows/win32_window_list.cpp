@@ -9,7 +9,7 @@
 namespace {
 // Windows reordered during the walk can send GW_HWNDNEXT round in a circle; no desktop holds
 // this many windows.
-constexpr std::size_t MaxWindows = 65536;
+constexpr std::size_t kMaxWindows = 65536;
 
 std::u32string windowTitle(HWND window) {
     const int length = GetWindowTextLengthW(window);
@@ -28,7 +28,7 @@ std::vector<DesktopWindow> Win32WindowList::topLevelWindows() {
     std::unordered_set<HWND> seen;
     // A window that closes during the walk ends it early: GW_HWNDNEXT of it answers nothing.
     for (HWND w = GetWindow(GetTopWindow(nullptr), GW_HWNDFIRST);
-         w && seen.size() < MaxWindows && seen.insert(w).second; w = GetWindow(w, GW_HWNDNEXT)) {
+         w && seen.size() < kMaxWindows && seen.insert(w).second; w = GetWindow(w, GW_HWNDNEXT)) {
         const auto style = static_cast<std::uint32_t>(GetWindowLongW(w, GWL_STYLE));
         DesktopWindow d;
         d.handle = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(w));

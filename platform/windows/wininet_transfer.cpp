@@ -14,9 +14,9 @@ inline void internet(HINTERNET h) {
 using UniqueInternet = UniqueHandle<HINTERNET, release::internet>;
 
 namespace {
-constexpr UINT StateMessage = WM_APP + 1;
-constexpr DWORD TimeoutMs = 60000;
-constexpr std::size_t KeptBodyBytes = 8192;
+constexpr UINT kStateMessage = WM_APP + 1;
+constexpr DWORD kTimeoutMs = 60000;
+constexpr std::size_t kKeptBodyBytes = 8192;
 const wchar_t* const WindowClass = L"ZeitfangInet";
 
 // WinINet sends its own User-Agent line beside a given one: the one given becomes the agent.
@@ -29,12 +29,12 @@ std::pair<std::wstring, std::wstring> agentAndOtherHeaders(const std::string& he
         if (end == std::string::npos)
             end = headers.size();
         const std::string line = headers.substr(start, end - start);
-        constexpr std::string_view Prefix = "user-agent:";
-        std::string lower = line.substr(0, Prefix.size());
+        constexpr std::string_view kPrefix = "user-agent:";
+        std::string lower = line.substr(0, kPrefix.size());
         for (char& c : lower)
             c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-        if (lower == Prefix) {
-            const std::size_t value = line.find_first_not_of(' ', Prefix.size());
+        if (lower == kPrefix) {
+            const std::size_t value = line.find_first_not_of(' ', kPrefix.size());
             agent = widen(value == std::string::npos ? std::string() : line.substr(value));
         } else if (!line.empty())
             others += widen(line) + L"\r\n";
@@ -58,7 +58,7 @@ void readBody(HINTERNET page, std::string& body) {
     // An error page gives no text to read.
     if (status >= 400)
         return;
-    std::string kept(KeptBodyBytes, '\0');
+    std::string kept(kKeptBodyBytes, '\0');
     std::size_t have = 0;
     DWORD read = 0;
     while (have < kept.size()) {
@@ -90,7 +90,7 @@ void run(const std::shared_ptr<WinInetTransfer::Request>& request, HWND target,
             0));
         // InternetOpenUrl returns once the response's headers have arrived.
         if (page) {
-            PostMessageW(target, StateMessage, HttpTransfer::icReceivingResponse, 0);
+            PostMessageW(target, kStateMessage, HttpTransfer::icReceivingResponse, 0);
             readBody(page.get(), body);
         }
     }
@@ -98,7 +98,7 @@ void run(const std::shared_ptr<WinInetTransfer::Request>& request, HWND target,
         std::lock_guard lock(request->mutex);
         request->body = std::move(body);
     }
-    PostMessageW(target, StateMessage, HttpTransfer::icResponseCompleted, 0);
+    PostMessageW(target, kStateMessage, HttpTransfer::icResponseCompleted, 0);
 }
 } // namespace
 
@@ -135,7 +135,7 @@ bool WinInetTransfer::Execute(const std::string& url, const std::string& request
         InternetOpenW(agent.c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
     for (const DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT,
                                INTERNET_OPTION_RECEIVE_TIMEOUT}) {
-        DWORD timeout = TimeoutMs;
+        DWORD timeout = kTimeoutMs;
         InternetSetOptionW(request->session.get(), option, &timeout, sizeof(timeout));
     }
     m_body.clear();
@@ -157,7 +157,7 @@ void WinInetTransfer::finish() {
 
 LRESULT CALLBACK WinInetTransfer::receive(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<WinInetTransfer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message != StateMessage || !self || !self->m_request)
+    if (message != kStateMessage || !self || !self->m_request)
         return DefWindowProcW(window, message, wParam, lParam);
     const auto state = static_cast<std::int16_t>(wParam);
     if (state == icResponseCompleted)

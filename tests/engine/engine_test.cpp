@@ -96,7 +96,7 @@ struct Rig {
 };
 struct EngineTest : ::testing::Test, Rig {};
 
-const std::string TimePage = "Offizielle Zeit:   08.11.2004 14:05:33 MEZ<br>";
+const std::string kTimePage = "Offizielle Zeit:   08.11.2004 14:05:33 MEZ<br>";
 
 TEST_F(EngineTest, StartUpTakesTheAuctionOverAndLaterCapturesStartAfresh) {
     addWindow("Zeitfang 1.4.17", WS_VISIBLE); // no border: not counted
@@ -228,7 +228,7 @@ TEST_F(EngineTest, CommandLabelsLookAndActLikeLinks) {
 
 TEST_F(EngineTest, SyncSetsTimeOfDayThenDateAndSaysSo) {
     form.Form1init();
-    fake.transfer.page = TimePage;
+    fake.transfer.page = kTimePage;
     fake.clock.during = [this] { form.Lbl_GetTime_Click(); }; // a click while the clock is set
     form.Lbl_GetTime_Click();
     EXPECT_EQ(fake.transfer.lastUrl + fake.transfer.lastHeaders,
@@ -238,7 +238,7 @@ TEST_F(EngineTest, SyncSetsTimeOfDayThenDateAndSaysSo) {
     form.Lbl_GetTime_Click();
     EXPECT_EQ(fake.transfer.executes, 2);
     EXPECT_EQ(fake.clock.sets, (std::vector<CivilTime>{{0, 0, 0, 14, 5, 35}, {2004, 11, 8}}));
-    fake.transfer.page = TimePage;
+    fake.transfer.page = kTimePage;
     fake.clock.during = [this] { form.Form_Unload(); }; // closed while the clock is set
     form.Lbl_GetTime_Click();
     EXPECT_EQ(view.messages,
@@ -248,7 +248,7 @@ TEST_F(EngineTest, SyncSetsTimeOfDayThenDateAndSaysSo) {
     EXPECT_EQ(std::tuple(isClockOnly({"-time"}), isClockOnly({"-time", "x"}), isClockOnly({}),
                          isClockOnly({"x", "-time"})),
               std::tuple(true, false, false, false));
-    fake.transfer.page = TimePage;
+    fake.transfer.page = kTimePage;
     EXPECT_EQ(runClockOnly(fake.transfer, fake.clock, fake.transfer), 0);
     fake.transfer.page = "";
     EXPECT_EQ(runClockOnly(fake.transfer, fake.clock, fake.transfer), 1);
@@ -268,7 +268,7 @@ TEST_F(EngineTest, StartUpSyncOnlyForSynconstartOneWithTheTimerOffUntilItEnds) {
     // Closed during the wait: the answer goes unused and the timer stays off.
     stored("synconstart") = "1";
     addAuction(3 * 86400);
-    fake.transfer.page = TimePage;
+    fake.transfer.page = kTimePage;
     fake.transfer.during = [this] { form.Form_Unload(); };
     EXPECT_EQ(runMainWindow(form, fake.transfer), 0);
     EXPECT_EQ(std::tuple(form.closed(), view.timerOn, view.messages.size(), fake.clock.sets.size()),

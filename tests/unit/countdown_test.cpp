@@ -31,10 +31,10 @@ TEST(Countdown, EachRemainingTimeShowsItsTextStateAndPeriod) {
 }
 
 TEST(Countdown, RemainingSecondsStayInTheirRange) {
-    constexpr auto Max = std::numeric_limits<std::int32_t>::max();
-    constexpr auto Min = std::numeric_limits<std::int32_t>::min();
-    EXPECT_EQ(remainingSeconds(DateTime{std::int64_t{Max} + 5000}, DateTime{1}), Max);
-    EXPECT_EQ(remainingSeconds(DateTime{1}, DateTime{std::int64_t{Max} + 5000}), Min);
+    constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
+    EXPECT_EQ(remainingSeconds(DateTime{std::int64_t{kMax} + 5000}, DateTime{1}), kMax);
+    EXPECT_EQ(remainingSeconds(DateTime{1}, DateTime{std::int64_t{kMax} + 5000}), kMin);
 }
 
 TEST(AlarmTone, OneSineAtFullLoudnessBetweenFadesOfFiveMilliseconds) {

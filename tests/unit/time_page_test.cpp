@@ -5,7 +5,7 @@
 
 namespace {
 
-TEST(TimePage, ReadsTheFieldBeforeTheZoneWord) {
+TEST(kTimePage, ReadsTheFieldBeforeTheZoneWord) {
     const std::pair<std::string, const char*> pages[] = {
         // page, server time or "" for none
         {"Offizielle Zeit:   08.11.2004 14:05:33 mesz</b>", "08.11.2004 14:05:33"},
@@ -25,7 +25,7 @@ TEST(TimePage, ReadsTheFieldBeforeTheZoneWord) {
     }
 }
 
-TEST(TimePage, CorrectionMovesTheTimeOfDayButNeverTheDate) {
+TEST(kTimePage, CorrectionMovesTheTimeOfDayButNeverTheDate) {
     const auto at = [](int d, int h, int m, int s) { return fromCivil({2004, 11, d, h, m, s}); };
     EXPECT_EQ(correctionSeconds(at(8, 23, 59, 59), at(9, 0, 0, 1)), -86398);
     EXPECT_EQ(correctedSetting(at(8, 23, 59, 59), 2), (ClockSetting{1, 2004, 11, 8}));

@@ -32,34 +32,36 @@ TEST(TitleTakeOver, CutsNumberTitleAndEnd) {
 }
 
 TEST(WindowScan, TakesTheUppermostVisibleBorderedAuction) {
-    constexpr std::uint32_t VB = 0x10800000, Own = 0; // the first window of the first case
+    constexpr std::uint32_t kVb = 0x10800000, kOwn = 0; // the first window of the first case
     const auto auction = [](const char* number) {
         return std::string("eBay Angebot ") + number + " (endet 05.08.03 18:42:07 MESZ) - Ding";
     };
     using Windows = std::vector<std::pair<std::uint32_t, std::string>>; // style, title; top first
     // the windows, the accepted item number (nullptr: none), the other copies counted
     const std::tuple<Windows, const char*, int> cases[] = {
-        {{{VB, auction("0000000007")}, {VB, auction("0000000008")}}, "0000000008", 0},
-        {{{VB, auction("1111111111")}, {VB, auction("2222222222")}}, "1111111111", 0},
+        {{{kVb, auction("0000000007")}, {kVb, auction("0000000008")}}, "0000000008", 0},
+        {{{kVb, auction("1111111111")}, {kVb, auction("2222222222")}}, "1111111111", 0},
         {{{0x10000000, auction("1111111111")},
           {0x00800000, auction("2222222222")},
-          {VB, auction("3333333333")}},
+          {kVb, auction("3333333333")}},
          "3333333333",
          0},
-        {{{VB, "Zeitfang 1.4"},
-          {VB, "zeitfang"},
-          {VB, "Zeitfang (endet 1.1.04 EBAY"},
-          {VB, "Zeitfang"}},
+        {{{kVb, "Zeitfang 1.4"},
+          {kVb, "zeitfang"},
+          {kVb, "Zeitfang (endet 1.1.04 EBAY"},
+          {kVb, "Zeitfang"}},
          "Zeitfang (endet",
          2},
-        {{{VB, "eBay (endet"}, {VB, "(endetx eBay"}, {VB, "(endet xbay"}, {VB, ""}}, nullptr, 0}};
-    std::uint32_t handle = Own; // unique across the cases
+        {{{kVb, "eBay (endet"}, {kVb, "(endetx eBay"}, {kVb, "(endet xbay"}, {kVb, ""}},
+         nullptr,
+         0}};
+    std::uint32_t handle = kOwn; // unique across the cases
     for (const auto& [list, accepted, instances] : cases) {
         std::vector<DesktopWindow> windows;
         for (const auto& [style, title] : list)
             windows.push_back({handle++, style, decodeUtf8(title)});
         SCOPED_TRACE(handle);
-        const ScanResult r = scanWindows(windows, Own, VB);
+        const ScanResult r = scanWindows(windows, kOwn, kVb);
         EXPECT_EQ(r.instanceCount, instances);
         ASSERT_EQ(r.accepted.has_value(), accepted != nullptr);
         if (r.accepted) {

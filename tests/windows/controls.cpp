@@ -13,11 +13,10 @@ BOOL CALLBACK print(HWND w, LPARAM) {
     RECT r;
     GetWindowRect(w, &r);
     const LRESULT check = SendMessageW(w, BM_GETCHECK, 0, 0); // 0 from any other control
-    std::wstring line = std::to_wstring(GetDlgCtrlID(w)) + L"\t" +
-                        std::to_wstring((r.left + r.right) / 2) + L"," +
-                        std::to_wstring((r.top + r.bottom) / 2) + L"\t" +
-                        std::to_wstring(check) + L"\t";
-    for (wchar_t c : text)  // one control a line: its line breaks written as \r and \n
+    std::wstring line =
+        std::to_wstring(GetDlgCtrlID(w)) + L"\t" + std::to_wstring((r.left + r.right) / 2) + L"," +
+        std::to_wstring((r.top + r.bottom) / 2) + L"\t" + std::to_wstring(check) + L"\t";
+    for (wchar_t c : text) // one control a line: its line breaks written as \r and \n
         line += c == L'\r' ? L"\\r" : c == L'\n' ? L"\\n" : std::wstring(1, c);
     line += L"\n";
     std::string out(line.size() * 3, '\0');

@@ -14,13 +14,13 @@ using Clock = std::chrono::steady_clock;
 
 // A short period lets a drain end close to the tone's true end on devices that report their
 // position once per period; the buffer leaves room for a busy machine.
-constexpr unsigned BufferUs = 40000;
-constexpr unsigned PeriodUs = 5000;
-constexpr auto RetryPause = std::chrono::seconds(5);
+constexpr unsigned kBufferUs = 40000;
+constexpr unsigned kPeriodUs = 5000;
+constexpr auto kRetryPause = std::chrono::seconds(5);
 // A write that takes this much longer than its tone means a device that does not play.
-constexpr auto StallAllowance = std::chrono::milliseconds(500);
-constexpr int IdleCloseMs = 500;
-constexpr int MaxRecoveries = 3;
+constexpr auto kStallAllowance = std::chrono::milliseconds(500);
+constexpr int kIdleCloseMs = 500;
+constexpr int kMaxRecoveries = 3;
 
 // ALSA reports its errors on stderr by default; the countdown must stay quiet without sound.
 void silentAlsaError(const char*, int, const char*, int, const char*, ...) {}
@@ -34,7 +34,7 @@ void AlsaSpeaker::PcmCloser::operator()(_snd_pcm* pcm) const {
 AlsaSpeaker::AlsaSpeaker() {
     snd_lib_error_set_handler(silentAlsaError);
     m_idleClose.setSingleShot(true);
-    m_idleClose.setInterval(IdleCloseMs);
+    m_idleClose.setInterval(kIdleCloseMs);
     QObject::connect(&m_idleClose, &QTimer::timeout, [this] { m_pcm.reset(); });
 }
 
@@ -54,7 +54,7 @@ void AlsaSpeaker::Beep(int frequencyHz, int durationMs) {
     }
     const std::vector<std::int16_t> samples = toneSamples(frequencyHz, durationMs, m_rate);
     const Clock::time_point toneEnd = Clock::now() + std::chrono::milliseconds(durationMs);
-    if (!play(samples) || Clock::now() > toneEnd + StallAllowance) {
+    if (!play(samples) || Clock::now() > toneEnd + kStallAllowance) {
         giveUp(Clock::now());
         return;
     }
@@ -89,9 +89,9 @@ bool AlsaSpeaker::openDevice() {
     PcmHandle pcm(raw);
     snd_pcm_hw_params_t* hw = nullptr;
     snd_pcm_hw_params_alloca(&hw);
-    unsigned rate = SampleRate;
-    unsigned bufferUs = BufferUs;
-    unsigned periodUs = PeriodUs;
+    unsigned rate = kSampleRate;
+    unsigned bufferUs = kBufferUs;
+    unsigned periodUs = kPeriodUs;
     if (snd_pcm_nonblock(raw, 0) < 0 || snd_pcm_hw_params_any(raw, hw) < 0 ||
         snd_pcm_hw_params_set_rate_resample(raw, hw, 1) < 0 ||
         snd_pcm_hw_params_set_access(raw, hw, SND_PCM_ACCESS_RW_INTERLEAVED) < 0 ||
@@ -125,7 +125,7 @@ bool AlsaSpeaker::play(const std::vector<std::int16_t>& samples) {
     while (left > 0) {
         const snd_pcm_sframes_t written = snd_pcm_writei(pcm, next, left);
         if (written < 0) {
-            if (++recoveries > MaxRecoveries ||
+            if (++recoveries > kMaxRecoveries ||
                 snd_pcm_recover(pcm, static_cast<int>(written), 1) < 0)
                 return false;
             continue;
@@ -139,7 +139,7 @@ bool AlsaSpeaker::play(const std::vector<std::int16_t>& samples) {
 void AlsaSpeaker::giveUp(Clock::time_point now) {
     m_idleClose.stop();
     m_pcm.reset();
-    m_retryAfter = now + RetryPause;
+    m_retryAfter = now + kRetryPause;
 }
 
 extern "C" Speaker* zeitfang_new_speaker() {

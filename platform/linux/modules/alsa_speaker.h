@@ -19,7 +19,7 @@ class AlsaSpeaker : public Speaker {
     ~AlsaSpeaker() override;
     void Beep(int frequencyHz, int durationMs) override;
 
-    static constexpr unsigned SampleRate = 48000;
+    static constexpr unsigned kSampleRate = 48000;
 
   private:
     struct PcmCloser {
@@ -32,7 +32,7 @@ class AlsaSpeaker : public Speaker {
     void giveUp(std::chrono::steady_clock::time_point now);
 
     PcmHandle m_pcm;
-    unsigned m_rate = SampleRate; // what the device accepted, near SampleRate
+    unsigned m_rate = kSampleRate; // what the device accepted, near kSampleRate
     unsigned long m_periodFrames = 0;
     // After a failure the device is left alone for a while, so the rest of a sequence does not
     // pay for a slow failing open again; a device that appears later is found after the pause.

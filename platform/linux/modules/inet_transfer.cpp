@@ -9,7 +9,7 @@
 #include <QUrl>
 
 namespace {
-constexpr int TransferTimeoutMs = 60000;
+constexpr int kTransferTimeoutMs = 60000;
 } // namespace
 
 InetTransfer::InetTransfer() = default;
@@ -30,7 +30,7 @@ bool InetTransfer::Execute(const std::string& url, const std::string& requestHea
         m_manager = std::make_unique<QNetworkAccessManager>();
     }
     QNetworkRequest request{QUrl(QString::fromStdString(url))};
-    request.setTransferTimeout(TransferTimeoutMs);
+    request.setTransferTimeout(kTransferTimeoutMs);
     for (const QString& line :
          QString::fromStdString(requestHeaders).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
         const qsizetype colon = line.indexOf(u':');
@@ -60,8 +60,8 @@ void InetTransfer::readBody() {
     responseBegins();
     if (!m_reply || m_haveEnough)
         return;
-    m_body += m_reply->read(KeptBodyBytes - m_body.size());
-    if (m_body.size() >= KeptBodyBytes) {
+    m_body += m_reply->read(kKeptBodyBytes - m_body.size());
+    if (m_body.size() >= kKeptBodyBytes) {
         // The rest of the body is never looked at: stop the transfer rather than buffer it.
         m_haveEnough = true;
         if (!m_reply->isFinished())

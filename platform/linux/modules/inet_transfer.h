@@ -16,7 +16,7 @@ class QNetworkAccessManager;
 class InetTransfer : public QObject, public HttpTransfer {
   public:
     // The program reads one chunk of this size; keeping more would only cost memory.
-    static constexpr int KeptBodyBytes = 8192;
+    static constexpr int kKeptBodyBytes = 8192;
 
     InetTransfer();
     ~InetTransfer() override;
