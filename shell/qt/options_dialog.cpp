@@ -78,7 +78,12 @@ void OptionsDialog::setTwipsGeometry(QWidget* control, double left, double top, 
 QCheckBox* OptionsDialog::checkBox(const QString& text, double left, double top, double width) {
     auto* created = new QCheckBox(text, this);
     // Once ticked or cleared, a greyed box is an ordinary one.
-    connect(created, &QCheckBox::stateChanged, created, [created](int state) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+    const auto changed = &QCheckBox::checkStateChanged;
+#else
+    const auto changed = &QCheckBox::stateChanged;
+#endif
+    connect(created, changed, created, [created](int state) {
         if (state != Qt::PartiallyChecked)
             created->setTristate(false);
     });

@@ -114,7 +114,8 @@ TEST_F(Form1Test, OptionsDialogLayoutFocusAndGreyedBoxes) {
         expect(box, "#ffffef", {{0, 0}, {1, 0}, {0, 1}, {1, 1}});
     for (const QWidget* button : {dialog.cmdOK, dialog.cmdCancel})
         expect(button, "#e0e0e0", {{0.25, 0.2}, {0.5, 0.2}, {0.5, 0.8}, {0.75, 0.8}});
-    QApplication::setActiveWindow(&dialog);
+    dialog.activateWindow();
+    QCoreApplication::processEvents();
     EXPECT_EQ(QApplication::focusWidget(), dialog.cmdOK);
     for (QWidget* next :
          std::vector<QWidget*>{dialog.cmdCancel, dialog.Check_msgonsync, dialog.Check_synconstart,
