@@ -8,8 +8,10 @@ QString designFamily(const QString& windowsFamily) {
     // Exact names only: fontconfig would also "find" Arial through its own alias.
     if (QFontDatabase::families().contains(windowsFamily, Qt::CaseInsensitive))
         return windowsFamily;
+    // Liberation Sans 2 for both: Debian 12 and 13 carry the same version, so the text is laid
+    // out alike on both (the narrow cut went with version 1).
     static const std::pair<const char*, const char*> standIns[] = {
-        {"Arial", "Liberation Sans"}, {"MS Sans Serif", "Liberation Sans Narrow"}};
+        {"Arial", "Liberation Sans"}, {"MS Sans Serif", "Liberation Sans"}};
     for (const auto& [windows, standIn] : standIns) {
         if (windowsFamily == QLatin1String(windows))
             return QString::fromLatin1(standIn);
