@@ -77,6 +77,9 @@ mit der mitgelieferten Shell-Erweiterung, wlroots-Compositoren wie sway).")
 # for the item link.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation (>= 1:2) | fonts-liberation2, xdg-utils")
-set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${gnome_ext}/postinst ${gnome_ext}/prerm)
+# A postrm of our own also keeps CPack from adding one that calls ldconfig, which the private
+# modules in /usr/lib/zeitfang do not need. The trigger relinks the extension on Shell upgrades.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${gnome_ext}/postinst ${gnome_ext}/postrm
+  ${gnome_ext}/triggers)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
