@@ -99,7 +99,7 @@ def time_proxy(pause=2.0, page=TIME_PAGE):
 class Desktop:
     """Xvfb with openbox or with no window manager; a subclass's `start` sets up another."""
 
-    def __init__(self, *args):
+    def __init__(self, *args, **options):
         self.tmp = tempfile.mkdtemp(prefix="zeitfang-e2e-")
         self.home, self.config = os.path.join(self.tmp, "home"), os.path.join(self.tmp, "config")
         self.log = os.path.join(self.tmp, "clock.log")
@@ -111,7 +111,7 @@ class Desktop:
         self.env.update(HOME=self.home, XDG_CONFIG_HOME=self.config, LC_ALL="C.UTF-8", TZ=TZ,
                         XDG_RUNTIME_DIR=os.path.join(self.tmp, "run"))
         try:
-            self.start(*args)
+            self.start(*args, **options)
         except BaseException:
             self.close()
             raise
