@@ -88,23 +88,29 @@ class WaylandSession(Desktop):
         kwin = shutil.copy("/usr/bin/kwin_wayland", self.tmp)
         self.socket = os.path.join(self.user, "wayland-kwin")
         # KWin starts one program without arguments: hand it a script.
-        ready = self.write_user_file("ready.sh", f"#!/bin/sh\n{self.ready()}\nexec sleep 86400\n")
+        ready = self.write_user_file("ready.sh", f"#!/bin/sh\n{self.ready()}\n")
         os.chmod(ready, 0o755)
-        self.spawn([kwin, "--virtual", "--no-lockscreen", "--no-global-shortcuts",
-                    "--no-kactivities", "--xwayland", "--width", "1280", "--height", "1024",
-                    "--socket", "wayland-kwin", ready],
-                   env={"KWIN_COMPOSE": "Q", "XDG_RUNTIME_DIR": self.user})
+        with open(os.path.join(self.tmp, "kwin.log"), "w") as log:  # what its scripts print
+            self.spawn([kwin, "--virtual", "--no-lockscreen", "--no-global-shortcuts",
+                        "--no-kactivities", "--xwayland", "--width", "1280", "--height", "1024",
+                        "--socket", "wayland-kwin", ready],
+                       env={"KWIN_COMPOSE": "Q", "XDG_RUNTIME_DIR": self.user}, stderr=log)
         self.wait_display("KWin")
         os.chmod(self.socket, 0o777)
 
     def minimize_kwin(self, title):
-        script = self.write_user_file("minimize.js", "workspace.clientList().forEach(function (c) "
-                                      "{ if (c.caption.indexOf(%r) === 0) c.minimized = true; });"
-                                      % title)
+        # KWin 6 lists windows with windowList() and keeps the script at /Scripting/Script<id>.
+        script = self.write_user_file("minimize.js", """
+(workspace.windowList ? workspace.windowList() : workspace.clientList()).forEach(function (c) {
+    if (c.caption.indexOf(%r) === 0) { c.minimized = true; print("minimised " + c.minimized); }
+});""" % title)
         send = ["dbus-send", "--session", "--print-reply", "--dest=org.kde.KWin"]
-        reply = self.run([*send, "/Scripting", "org.kde.kwin.Scripting.loadScript",
-                          "string:" + script, "string:zeitfang-test"])
-        self.run([*send, "/" + reply.split()[-1], "org.kde.kwin.Script.run"])
+        n = self.run([*send, "/Scripting", "org.kde.kwin.Scripting.loadScript",
+                      "string:" + script, "string:zeitfang-test"]).split()[-1]
+        for path in (f"/{n}", f"/Scripting/Script{n}"):  # KWin 5, KWin 6
+            self.run([*send, path, "org.kde.kwin.Script.run"])
+        wait_for(lambda: "minimised true" in pathlib.Path(self.tmp, "kwin.log").read_text(),
+                 what="the minimised window")
 
     def minimize_sway(self, title):
         # sway has no minimising; the scratchpad is its way to put a window out of sight.
