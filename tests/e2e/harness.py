@@ -3,6 +3,7 @@
 Every process started here is ended by its PID when the desktop closes. The program runs with
 the tests' clock library and without the right to set the clock, so it never sets the machine's.
 """
+import contextlib
 import html
 import http.server
 import os
@@ -144,6 +145,9 @@ class Desktop:
         if proc.poll() is None:
             os.killpg(proc.pid, sig)
             proc.wait(10)
+            # What it forked on its way out (sway: a new Xwayland) is still in its group.
+            with contextlib.suppress(ProcessLookupError):
+                os.killpg(proc.pid, signal.SIGKILL)
 
     def run(self, args):
         return subprocess.run(args, env=self.env, timeout=30, capture_output=True, text=True).stdout
