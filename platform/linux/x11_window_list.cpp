@@ -207,7 +207,7 @@ std::vector<xcb_window_t> findClients(const Session& s, const std::vector<xcb_wi
     std::vector<xcb_window_t> clients(tops.size(), XCB_NONE);
     std::vector<std::vector<xcb_window_t>> level(tops.size());
     for (std::size_t i = 0; i < tops.size(); ++i)
-        level[i] = {tops[i]};
+        level[i].push_back(tops[i]);
 
     struct Probe {
         std::size_t top;

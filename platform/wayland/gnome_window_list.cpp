@@ -1,5 +1,6 @@
 #include "platform/wayland/gnome_window_list.h"
 
+#include <QDBusArgument>
 #include <QDBusMessage>
 #include <QStringList>
 #include <QVariantMap>
@@ -17,6 +18,23 @@ bool isMissingExtension(const QString& error) {
     return error == QLatin1String("org.freedesktop.DBus.Error.UnknownMethod") ||
            error == QLatin1String("org.freedesktop.DBus.Error.UnknownObject") ||
            error == QLatin1String("org.freedesktop.DBus.Error.UnknownInterface");
+}
+
+// True when the Shell has the extension but refuses to run it: made for another GNOME version
+// (the package's link not yet renewed after a Shell upgrade) or failing in its start.
+bool isRefused(const QDBusConnection& bus, const char* uuid) {
+    auto call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.gnome.Shell"), QStringLiteral("/org/gnome/Shell"),
+        QStringLiteral("org.gnome.Shell.Extensions"), QStringLiteral("GetExtensionInfo"));
+    call << QLatin1String(uuid);
+    const QDBusMessage reply = bus.call(call, QDBus::Block, kTimeoutMs);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return false;
+    const int state = qdbus_cast<QVariantMap>(reply.arguments().constFirst())
+                          .value(QStringLiteral("state"))
+                          .toInt();
+    constexpr int kError = 3, kOutOfDate = 4;
+    return state == kError || state == kOutOfDate;
 }
 
 } // namespace
@@ -46,12 +64,18 @@ void GnomeWindowList::tellExtensionMissing() {
     if (m_told)
         return;
     m_told = true;
+    const bool refused = isRefused(m_bus, kExtensionUuid);
     const QString text =
-        QStringLiteral("Zeitfang sieht die Browserfenster unter GNOME nur mit seiner "
-                       "Shell-Erweiterung. Bitte im Terminal eingeben:\n"
-                       "gnome-extensions enable %1\n"
-                       "und sich danach ab- und wieder anmelden.")
-            .arg(QLatin1String(ExtensionUuid));
+        refused ? QStringLiteral("GNOME lädt die Shell-Erweiterung von Zeitfang nicht, sie ist "
+                                 "für eine andere GNOME-Version eingerichtet. Bitte im "
+                                 "Terminal eingeben:\n"
+                                 "sudo dpkg-reconfigure zeitfang\n"
+                                 "und sich danach ab- und wieder anmelden.")
+                : QStringLiteral("Zeitfang sieht die Browserfenster unter GNOME nur mit seiner "
+                                 "Shell-Erweiterung. Bitte im Terminal eingeben:\n"
+                                 "gnome-extensions enable %1\n"
+                                 "und sich danach ab- und wieder anmelden.")
+                      .arg(QLatin1String(kExtensionUuid));
     std::fprintf(stderr, "zeitfang: %s\n", text.toLocal8Bit().constData());
     // A desktop notification: the Shell shows it where the user looks, also while the
     // countdown window is small or hidden.
@@ -60,7 +84,8 @@ void GnomeWindowList::tellExtensionMissing() {
                                                  QStringLiteral("org.freedesktop.Notifications"),
                                                  QStringLiteral("Notify"));
     notify << QStringLiteral("Zeitfang") << 0u << QStringLiteral("zeitfang")
-           << QStringLiteral("Zeitfang: GNOME-Erweiterung fehlt") << text << QStringList()
-           << QVariantMap{{QStringLiteral("resident"), true}} << 0;
+           << (refused ? QStringLiteral("Zeitfang: GNOME-Erweiterung abgelehnt")
+                       : QStringLiteral("Zeitfang: GNOME-Erweiterung fehlt"))
+           << text << QStringList() << QVariantMap{{QStringLiteral("resident"), true}} << 0;
     m_bus.send(notify);
 }

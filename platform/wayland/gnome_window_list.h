@@ -8,7 +8,7 @@
 // (packaging/gnome-shell/), since the Shell lets no ordinary program list its windows.
 class GnomeWindowList : public WindowList {
   public:
-    static constexpr const char* ExtensionUuid = "zeitfang@orvikwerk.de";
+    static constexpr const char* kExtensionUuid = "zeitfang@orvikwerk.de";
 
     explicit GnomeWindowList(QDBusConnection bus);
     std::vector<DesktopWindow> topLevelWindows() override;

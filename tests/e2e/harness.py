@@ -3,6 +3,7 @@
 Every process started here is ended by its PID when the desktop closes. The program runs with
 the tests' clock library and without the right to set the clock, so it never sets the machine's.
 """
+import contextlib
 import html
 import http.server
 import os
@@ -101,7 +102,7 @@ def time_proxy(pause=2.0, page=TIME_PAGE):
 class Desktop:
     """Xvfb with openbox or with no window manager; a subclass's `start` sets up another."""
 
-    def __init__(self, *args):
+    def __init__(self, *args, **options):
         self.tmp = tempfile.mkdtemp(prefix="zeitfang-e2e-")
         self.home, self.config = os.path.join(self.tmp, "home"), os.path.join(self.tmp, "config")
         self.log = os.path.join(self.tmp, "clock.log")
@@ -113,7 +114,7 @@ class Desktop:
         self.env.update(HOME=self.home, XDG_CONFIG_HOME=self.config, LC_ALL="C.UTF-8", TZ=TZ,
                         XDG_RUNTIME_DIR=os.path.join(self.tmp, "run"))
         try:
-            self.start(*args)
+            self.start(*args, **options)
         except BaseException:
             self.close()
             raise
@@ -146,6 +147,9 @@ class Desktop:
         if proc.poll() is None:
             os.killpg(proc.pid, sig)
             proc.wait(10)
+            # What it forked on its way out (sway: a new Xwayland) is still in its group.
+            with contextlib.suppress(ProcessLookupError):
+                os.killpg(proc.pid, signal.SIGKILL)
 
     def run(self, args):
         return subprocess.run(args, env=self.env, timeout=30, capture_output=True, text=True).stdout

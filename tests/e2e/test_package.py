@@ -1,7 +1,10 @@
-"""The Debian package, installed by dpkg into a throwaway root, starts from its menu entry, and
-its `zeitfang -time` sets the clock from the time page through a local proxy."""
+"""The Debian package passes lintian; installed by dpkg into a throwaway root it links the GNOME
+Shell extension for the Shell there, again after the Shell's upgrade, starts from its menu entry,
+and its `zeitfang -time` sets the clock from the time page through a local proxy."""
 import configparser
 import os
+import pathlib
+import re
 import shlex
 import subprocess
 import tempfile
@@ -13,7 +16,24 @@ from harness import (BUILD_DIR, NO_SYS_TIME, SEEN_NOW, Desktop, clock_env, time_
 
 
 def run(*args):
-    return subprocess.run(args, check=True, capture_output=True, text=True, timeout=300).stdout
+    r = subprocess.run(args, capture_output=True, text=True, timeout=300)
+    assert r.returncode == 0, r.stdout + r.stderr
+    return r.stdout
+
+
+def shell_package(tmp, version, deb):
+    """A stand-in gnome-shell package of that version: the Shell's binary, and what else the
+    package depends on as its Provides, so that dpkg runs the package's triggers."""
+    provides = re.sub(r" \(.*?\)", " (= 99:0)", run("dpkg-deb", "-f", deb, "Depends").strip())
+    folder = pathlib.Path(tmp, "gnome-shell-" + version)
+    for path in ("DEBIAN", "usr/bin"):
+        (folder / path).mkdir(parents=True)
+    (folder / "usr/bin/gnome-shell").touch()
+    (folder / "DEBIAN/control").write_text(
+        f"Package: gnome-shell\nVersion: {version}\nArchitecture: all\nDescription: stand-in\n"
+        f"Maintainer: Test <test@example.invalid>\nProvides: {provides.replace(' |', ',')}\n")
+    run("dpkg-deb", "--root-owner-group", "--build", folder, f"{folder}.deb")
+    return f"{folder}.deb"
 
 
 class PackageTest(unittest.TestCase):
@@ -21,12 +41,18 @@ class PackageTest(unittest.TestCase):
         tmp = self.enterContext(tempfile.TemporaryDirectory(prefix="zeitfang-deb-"))
         run("cpack", "--config", os.path.join(BUILD_DIR, "CPackConfig.cmake"), "-B", tmp)
         [deb] = [os.path.join(tmp, f) for f in os.listdir(tmp) if f.endswith(".deb")]
+        run("lintian", "--fail-on", "error,warning", deb)
         root = os.path.join(tmp, "root")
         for d in ("info", "updates"):
             os.makedirs(os.path.join(root, "var/lib/dpkg", d))
         open(os.path.join(root, "var/lib/dpkg/status"), "w").close()
-        run("dpkg", "--root", root, "--log", "/dev/null", "--force-not-root", "--force-depends",
-            "--force-script-chrootless", "-i", deb)
+        link = f"{root}/usr/share/gnome-shell/extensions/zeitfang@orvikwerk.de"
+        for package, form in ((shell_package(tmp, "43.9-1", deb), None), (deb, "legacy"),
+                              (shell_package(tmp, "48.7-1", deb), "esm")):  # a dist-upgrade
+            run("dpkg", "--root", root, "--log", "/dev/null", "--force-not-root",
+                "--force-script-chrootless", "-i", package)
+            if form:
+                self.assertEqual(os.readlink(link), "/usr/share/zeitfang/gnome-shell/" + form)
         [entry] = [os.path.join(r, f) for r, _, fs in os.walk(os.path.join(root, "usr/share"))
                    for f in fs if f.endswith(".desktop")]
         ini = configparser.ConfigParser(interpolation=None)
@@ -39,11 +65,12 @@ class PackageTest(unittest.TestCase):
                    **clock_env(d.log, SEEN_NOW)}
             proc = d.spawn([*NO_SYS_TIME, *shlex.split(ini["Desktop Entry"]["Exec"])], env=env)
             self.assertEqual(d.title(d.shown(proc)), " Zeitfang 1.4.17")
-        # The network module is found where the package put it; no settings are written.
+        # The network module is found where the package put it; no settings are written (the
+        # cache folder is GLib's, made for its runtime files when XDG_RUNTIME_DIR is unset).
         server, home = time_proxy(), os.path.join(tmp, "home")
         os.mkdir(home)
         code, out, sets = time_mode(binary, server.url, os.path.join(home, "good.log"))
-        self.assertEqual((code, out, os.listdir(home)), (0, b"", ["good.log"]))
+        self.assertEqual((code, out, set(os.listdir(home)) - {".cache"}), (0, b"", {"good.log"}))
         self.assertEqual(server.requests, [(
             "GET http://cgi1.ebay.de/aw-cgi/eBayISAPI.dll?TimeShow HTTP/1.1",
             "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)")])

@@ -70,9 +70,8 @@ TEST_F(Form1Test, DesignLayoutColoursAndFonts) {
                                        {9, 170, QColor(255, 255, 232)},
                                        {270, 10, QColor(255, 244, 244)}})
         EXPECT_EQ(shown.pixelColor(x, y), colour) << x << "," << y;
-    // The hint is centred on Shape2 in pixels, whatever its wrapped height.
-    const QWidget* hint = form->widget(C::Lbl_NoAuction);
-    EXPECT_EQ(hint->y(), std::lround(48 + 129 / 2.0 - hint->height() / 2.0));
+    // The hint as laid out in its font: seven lines of 15 pixels, centred on Shape2.
+    EXPECT_EQ(form->widget(C::Lbl_NoAuction)->geometry(), QRect(13, 60, 123, 105));
     // The countdown grows from its horizontal centre, fitted to the text as drawn.
     Form1Display display(*form);
     for (const char* text : {"5", "59 Sek\r\n12 Std"}) {
@@ -133,7 +132,8 @@ TEST_F(Form1Test, OptionsDialogLayoutFocusAndGreyedBoxes) {
         expect(box, "#ffffef", {{0, 0}, {1, 0}, {0, 1}, {1, 1}});
     for (const QWidget* button : {cmdOK, cmdCancel})
         expect(button, "#e0e0e0", {{0.25, 0.2}, {0.5, 0.2}, {0.5, 0.8}, {0.75, 0.8}});
-    QApplication::setActiveWindow(&dialog);
+    dialog.activateWindow();
+    QCoreApplication::processEvents();
     EXPECT_EQ(QApplication::focusWidget(), cmdOK);
     for (QWidget* next : std::vector<QWidget*>{cmdCancel, Check_msgonsync, Check_synconstart,
                                                Check_Warnton, Txt_WarnTonSek, cmdOK}) {
