@@ -6,6 +6,7 @@ import os
 import pathlib
 import re
 import shlex
+import shutil
 import subprocess
 import tempfile
 import unittest
@@ -79,3 +80,5 @@ class PackageTest(unittest.TestCase):
         self.assertEqual(sets, [datetime.combine(d, at) for d in (SEEN_NOW, date(2004, 11, 8))])
         refused = "http://127.0.0.1:9"  # discard's port: nothing listens on it here
         self.assertEqual(time_mode(binary, refused, f"{home}/refused.log"), (1, b"", []))
+        alone = shutil.copy(binary, tmp)  # its network module not found: not printed either
+        self.assertEqual(time_mode(alone, server.url, f"{home}/alone.log"), (1, b"", []))
