@@ -129,7 +129,7 @@ TEST_F(EngineTest, StartUpTakesTheAuctionOverAndLaterCapturesStartAfresh) {
     form.Timer1_Timer();
     EXPECT_EQ(std::tuple(zeit.text, zeit.fontSize, zeit.colour, view.windowCaption),
               std::tuple("1 Minute\r\n15 Sekunden"s, 12.0, RGB(0, 0, 0), " >>30<<"s));
-    form.Lbl_GetArtikel_Click(); // taken over again within the same second
+    form.click(C::Lbl_GetArtikel); // taken over again within the same second
     EXPECT_TRUE(zeit.visible);
 
     fake.recorder.windows.clear();
@@ -204,25 +204,25 @@ TEST_F(EngineTest, AlarmSoundsAtTheChosenSecondBeforeTheDisplay) {
 TEST_F(EngineTest, CommandLabelsLookAndActLikeLinks) {
     const Control labels[] = {C::Lbl_GetTime, C::Lbl_GetArtikel, C::Lbl_Optionen};
     const auto looks = [&](Control c) { return std::pair(look(c).colour, look(c).underline); };
-    for (auto move : {&Form1::Lbl_GetTime_MouseMove, &Form1::Lbl_GetArtikel_MouseMove,
-                      &Form1::Lbl_Optionen_MouseMove, &Form1::Lbl_GoItem_MouseMove})
-        (form.*move)(); // the item's link: no item yet, so it stays as it is
-    form.Lbl_GoItem_Click();
+    // The item's link without an item stays as it is; a label without a handler changes nothing.
+    for (Control c : {C::Lbl_GetTime, C::Lbl_GetArtikel, C::Lbl_Optionen, C::Lbl_GoItem, C::Label1})
+        form.mouseMove(c);
+    form.click(C::Lbl_GoItem);
     for (Control c : labels)
         EXPECT_EQ(looks(c), std::pair(RGB(255, 0, 0), true));
     EXPECT_EQ(std::pair(looks(C::Lbl_GoItem), fake.recorder.opened.size()),
               std::pair(std::pair(Colour{0}, false), 0ul));
-    form.Form_MouseMove();
+    form.mouseMove(C::Shape2); // the window's own surface, a box included
     for (Control c : labels)
         EXPECT_EQ(looks(c), std::pair(RGB(0, 0, 255), false));
     shared.ItemNumber = "AZaz09-._~ 3/4ä@[`{";
-    form.Lbl_GoItem_MouseMove();
-    form.Lbl_GoItem_Click();
+    form.mouseMove(C::Lbl_GoItem);
+    form.click(C::Lbl_GoItem);
     EXPECT_TRUE(look(C::Lbl_GoItem).underline);
     EXPECT_EQ(fake.recorder.opened, std::vector{"http://cgi.ebay.de/ws/eBayISAPI.dll?ViewItem&item="
                                                 "AZaz09-._~%203%2F4%C3%A4%40%5B%60%7B"s});
-    form.Lbl_Optionen_MouseMove();
-    form.Lbl_Optionen_Click();
+    form.mouseMove(C::Lbl_Optionen);
+    form.click(C::Lbl_Optionen);
     EXPECT_FALSE(view.hoverWhileOptions);
 }
 
@@ -230,7 +230,7 @@ TEST_F(EngineTest, SyncSetsTimeOfDayThenDateAndSaysSo) {
     form.Form1init();
     fake.transfer.page = kTimePage;
     fake.clock.during = [this] { form.Lbl_GetTime_Click(); }; // a click while the clock is set
-    form.Lbl_GetTime_Click();
+    form.click(C::Lbl_GetTime);
     EXPECT_EQ(fake.transfer.lastUrl + fake.transfer.lastHeaders,
               "http://cgi1.ebay.de/aw-cgi/eBayISAPI.dll?TimeShow"
               "User-Agent: Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)\r\n");
