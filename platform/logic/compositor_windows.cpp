@@ -37,7 +37,6 @@ std::optional<CompositorWindow> parseRecord(std::string_view record) {
     CompositorWindow w;
     w.pid = *pid;
     w.order = *order;
-    w.minimized = fields[2].find('m') != fields[2].npos;
     w.normal = fields[2].find('n') != fields[2].npos;
     w.skipTaskbar = fields[2].find('s') != fields[2].npos;
     w.appId = std::string(fields[3]);

@@ -13,7 +13,6 @@ struct CompositorWindow {
     std::uint32_t pid = 0; // 0: unknown
     std::string appId;
     std::u32string title;
-    bool minimized = false;
     bool normal = true; // an ordinary application window, not a panel, menu or dialog helper
     bool skipTaskbar = false;
     std::int64_t order = 0; // higher is nearer the top
@@ -26,8 +25,9 @@ struct OwnWindows {
 };
 
 // The records the KWin script and the GNOME Shell extension send: one window per record,
-// records ended by U+001E, fields split by U+001F: pid, order, flags ("m" minimised, "n" normal,
-// "s" skipped by the task bar), app id, title. The reply starts with the record "zf1".
+// records ended by U+001E, fields split by U+001F: pid, order, flags ("n" normal, "s" skipped by
+// the task bar; "m" minimised, which changes nothing here: a minimised window is still
+// visible), app id, title. The reply starts with the record "zf1".
 // Nothing when the reply is not of this shape.
 std::optional<std::vector<CompositorWindow>> parseWindowRecords(std::string_view reply);
 

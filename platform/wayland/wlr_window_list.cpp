@@ -40,7 +40,6 @@ struct Toplevel {
     HandlePtr handle;
     std::string appId;
     std::string title;
-    bool minimized = false;
     bool activated = false;
     std::uint64_t activatedAt = 0; // 0: not activated since the connection opened
     std::int64_t announced = 0;    // falls with each announcement
@@ -153,7 +152,6 @@ struct WlrWindowList::Session {
         if (activated && !t->activated)
             t->activatedAt = ++s->activations;
         t->activated = activated;
-        t->minimized = has(ZWLR_FOREIGN_TOPLEVEL_HANDLE_V1_STATE_MINIMIZED);
     }
     static void onClosed(void* data, zwlr_foreign_toplevel_handle_v1* h) {
         static_cast<Session*>(data)->toplevels.remove_if(
@@ -228,7 +226,6 @@ std::vector<DesktopWindow> WlrWindowList::topLevelWindows() {
         CompositorWindow w;
         w.appId = t.appId;
         w.title = decodeUtf8(t.title);
-        w.minimized = t.minimized;
         w.order = static_cast<std::int64_t>(t.activatedAt << 32) + t.announced;
         windows.push_back(std::move(w));
     }
