@@ -55,7 +55,6 @@ void takeOver(Form1Display& display, SharedState& shared, const std::u32string& 
 
 void CaptureAuction(WindowList& windows, Form1Display& display, SharedState& shared,
                     const std::function<void()>& Update_Label) {
-    shared.InstanceCount = 0;
     applyNoItemState(display, shared, Update_Label);
     const ScanResult result =
         scanWindows(windows.topLevelWindows(), display.handle(), shared.WindowStyleMask);

@@ -59,6 +59,7 @@ TEST_F(Form1Test, DesignLayoutColoursAndFonts) {
           {C::Lbl_GoItem, " Öffnet die Artikelbeschreibung bei eBay "}}) {
         EXPECT_EQ(label(c)->toolTip(), tip);
         EXPECT_EQ(label(c)->cursor().shape(), Qt::PointingHandCursor);
+        EXPECT_TRUE(label(c)->hasMouseTracking()); // hovering turns it red
         EXPECT_EQ(label(c)->foreColor(), QColor(0, 0, 255));
     }
     EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -112,6 +113,7 @@ TEST_F(Form1Test, OptionsDialogLayoutFocusAndGreyedBoxes) {
     EXPECT_EQ(QRect(dialog.pos(), dialog.size()),
               QRect(400 - 500 / 15, 300 - 1800 / 15, 3780 / 15, 2295 / 15));
     EXPECT_EQ(Check_msgonsync->geometry(), QRect(8, 8, 241, 33));
+    EXPECT_EQ(Check_synconstart->geometry(), QRect(8, 40, 241, 33));
     EXPECT_EQ(Check_Warnton->geometry(), QRect(8, 72, 161, 33));
     EXPECT_EQ(Txt_WarnTonSek->geometry(), QRect(160, 77, 27, 19));
     EXPECT_EQ(cmdOK->geometry(), QRect(47, 113, 73, 25));
