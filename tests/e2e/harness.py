@@ -119,7 +119,10 @@ class Desktop:
             self.close()
             raise
 
+    wm = False
+
     def start(self, window_manager=True):
+        self.wm = window_manager
         read_fd, write_fd = os.pipe()
         self.spawn(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24",
                     "-nolisten", "tcp"], pass_fds=(write_fd,))
@@ -178,6 +181,10 @@ class Desktop:
         if mapped:
             w.map()
         self.x.sync()
+        if mapped and self.wm:  # listed by the window manager before the program scans
+            listed = self.x.intern_atom("_NET_CLIENT_LIST_STACKING")
+            wait_for(lambda: w.id in getattr(self.x.screen().root.get_full_property(listed, 0),
+                                             "value", []), 30, "the window manager")
         return w.id
 
     def page(self, title, folder=None):
