@@ -29,6 +29,14 @@ def scan(desktop, count):
     return f"{backend:24} {r.stdout.strip() or r.stderr.strip()[-300:]}"
 
 
+def switch_on(session):
+    """The extension switched on, as its notification does, and running."""
+    ext = ("org.gnome.Shell.Extensions.", "(s)", (wayland_session.EXTENSION,))
+    session.call(ext[0] + "EnableExtension", *ext[1:])
+    harness.wait_for(lambda: session.call(ext[0] + "GetExtensionInfo", *ext[1:])[0]["state"] == 1,
+                     what="the extension")
+
+
 def main():
     count = int(sys.argv[1]) if len(sys.argv) > 1 else 50
     with harness.Desktop() as d:
@@ -38,6 +46,8 @@ def main():
     for compositor in ("sway", "kwin", "gnome"):
         session = wayland_session.WaylandSession(compositor)
         try:
+            if compositor == "gnome":
+                switch_on(session)
             script = session.write_user_file("windows.py", GTK_WINDOWS)
             session.as_user(["/usr/bin/python3", script, str(count)], GDK_BACKEND="wayland")
             print(f"{compositor:22} {scan(session, count)}")

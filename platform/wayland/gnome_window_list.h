@@ -2,6 +2,7 @@
 
 #include <QDBusConnection>
 
+#include "platform/wayland/gnome_extension_prompt.h"
 #include "platform/window_list.h"
 
 // The windows of a GNOME session, read from the Shell extension Zeitfang ships
@@ -14,8 +15,6 @@ class GnomeWindowList : public WindowList {
     std::vector<DesktopWindow> topLevelWindows() override;
 
   private:
-    void tellExtensionMissing();
-
     QDBusConnection m_bus;
-    bool m_told = false;
+    GnomeExtensionPrompt m_prompt;
 };

@@ -29,7 +29,7 @@ EXTENSION = "zeitfang@orvikwerk.de"
 # A bus every local user may use and own names on: the shell runs as root, its clients do not.
 BUS_CONFIG = """<busconfig><type>{}</type><listen>unix:tmpdir=/tmp</listen><auth>EXTERNAL</auth>
 <policy context="default"><allow user="*"/><allow own="*"/><allow send_destination="*"/>
-<allow receive_sender="*"/></policy></busconfig>"""
+<allow receive_sender="*"/></policy><servicedir>{}/services</servicedir></busconfig>"""
 
 
 class WaylandSession(Desktop):
@@ -48,7 +48,7 @@ class WaylandSession(Desktop):
         self.env["WAYLAND_DISPLAY"] = self.socket
 
     def bus(self, kind):
-        config = self.write_user_file(kind + ".conf", BUS_CONFIG.format(kind))
+        config = self.write_user_file(kind + ".conf", BUS_CONFIG.format(kind, self.user))
         proc = self.spawn(["dbus-daemon", "--config-file=" + config, "--nofork",
                            "--print-address=1"], stdout=subprocess.PIPE, text=True)
         return proc.stdout.readline().strip()
@@ -119,7 +119,7 @@ class WaylandSession(Desktop):
 
     def start_gnome(self, refused=False):
         # No logind to wait for: a stand-in system bus, and /run/systemd hidden in a mount
-        # namespace of its own. The extension is installed and switched on for this user, in
+        # namespace of its own. The extension is installed, switched off as for a new user, in
         # the form the package's postinst picks for this Shell, or else in the other one.
         root = os.path.join(self.tmp, "root")
         subprocess.run(["sh", "../../packaging/gnome-shell/postinst", "configure"], check=True,
@@ -129,9 +129,9 @@ class WaylandSession(Desktop):
             form = {"esm": "legacy", "legacy": "esm"}[form]
         ext = os.path.join(self.home, ".local/share/gnome-shell/extensions", EXTENSION)
         shutil.copytree(os.path.join(BUILD_DIR, "packaging/gnome-shell", form), ext)
-        os.makedirs(os.path.join(self.config, "glib-2.0/settings"))
-        with open(os.path.join(self.config, "glib-2.0/settings/keyfile"), "w") as f:
-            f.write(f"[org/gnome/shell]\nenabled-extensions=['{EXTENSION}']\n")
+        os.makedirs(self.user + "/services")  # the bus starts the Shell's notification service
+        shutil.copy("/usr/share/dbus-1/services/org.gnome.Shell.Notifications.service",
+                    self.user + "/services")
         self.socket = os.path.join(self.user, "wayland-gnome")
         # Unsafe mode opens org.gnome.Shell.Eval to the tests.
         shell = self.spawn(["unshare", "-m", "sh", "-c",
@@ -165,9 +165,13 @@ class WaylandSession(Desktop):
             self.call(props + "Set", "(ssv)", (*prop, GLib.Variant("b", show)))
         return self.call(props + "Get", "(ss)", prop)[0]
 
-    def extension(self, on):
-        self.call(f"org.gnome.Shell.Extensions.{'En' if on else 'Dis'}ableExtension", "(s)",
-                  (EXTENSION,))
+    def choose_action(self, label):
+        """Chooses a notification's action as its button does (43: a callback, 48: an Action)."""
+        chosen = wait_for(lambda: int(self.eval(
+            "Main.messageTray.getSources().flatMap(s => s.notifications).flatMap(n => n.actions)"
+            f".filter(a => a.label === {json.dumps(label)})"
+            ".map(a => a.activate ? a.activate() : a.callback()).length")), what=label)
+        assert chosen == 1, chosen
 
     def eval(self, script):
         """The JSON of what the script evaluates to inside the Shell."""
@@ -200,10 +204,10 @@ def take_over(desktop, wid, caption):
     wait_for(attempt, 60, caption)
 
 
-def run_capture_scenario(test, compositor, upper_browser="chromium", while_minimised=None):
-    """Capture takes the auction; a newer auction window above it wins; a minimised auction
-    window is still taken; once its window is closed the no-item state follows. Returns what
-    Zeitfang wrote to stderr, for checks of the compositor's own."""
+def run_capture_scenario(test, compositor, upper_browser="chromium", first=None):
+    """After `first` (if given), capture takes the auction; a newer auction window above it
+    wins; a minimised auction window is still taken; once its window is closed the no-item state
+    follows. Returns what Zeitfang wrote to stderr, for checks of the compositor's own."""
     session = WaylandSession(compositor)
     test.addCleanup(session.close)
     base = local_now()
@@ -211,14 +215,14 @@ def run_capture_scenario(test, compositor, upper_browser="chromium", while_minim
     upper = auction_title(base + timedelta(hours=3), "Obere Auktion mit langem Namen")
     proc, wid = session.zeitfang(base, stderr=subprocess.PIPE)
     lower_browser = session.browser("chromium", lower)
+    if first:
+        first(session, wid)
     take_over(session, wid, "Untere Auktion")
     upper_proc = session.browser(upper_browser, upper)
     take_over(session, wid, "Obere Auktion")
     session.stop(upper_proc)
     getattr(session, "minimize_" + compositor)(lower)
     take_over(session, wid, "Untere Auktion")
-    if while_minimised:
-        while_minimised(session, wid)
     session.stop(lower_browser)
     take_over(session, wid, " Zeitfang ")
     test.assertIsNone(proc.poll())

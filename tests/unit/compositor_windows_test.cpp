@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/logic/compositor_windows.h"
+#include "platform/logic/gnome_extension_notice.h"
 #include "platform/logic/utf.h"
 
 namespace {
@@ -65,6 +66,24 @@ TEST(CompositorWindows, BackendFollowsTheSession) {
     };
     for (const auto& [facts, expected] : cases)
         EXPECT_EQ(chooseBackend(facts), expected) << facts.currentDesktop;
+}
+
+TEST(CompositorWindows, GnomeNoticeSaysWhatHelpsAndOffersTheActionOnlyWhereItWorks) {
+    // installed, the Shell's state (nothing: not read yet), may change; action; what the text says
+    const std::tuple<GnomeExtensionInfo, bool, const char*> cases[] = {
+        {{true, std::nullopt, true}, false, "anmelden, danach genügt ein Klick auf „Erweiterung"},
+        {{true, 2, true}, true, "Klick auf „Erweiterung einschalten“"},
+        {{true, 6, true}, true, "Klick auf „Erweiterung einschalten“"},
+        {{true, 2, false}, false, "Anwendung „Erweiterungen“"},
+        {{true, 4, true}, false, "\nsudo dpkg-reconfigure zeitfang\n"},
+        {{true, 3, false}, false, "\nsudo apt-get install --reinstall zeitfang\n"},
+        {{false, std::nullopt, true}, false, "als Paket installieren"},
+    };
+    for (const auto& [info, action, words] : cases) {
+        const auto notice = gnomeExtensionNotice(info);
+        EXPECT_EQ(notice.offersSwitchOn, action) << words;
+        EXPECT_NE(notice.text.find(words), std::string::npos) << notice.text;
+    }
 }
 
 } // namespace
