@@ -8,8 +8,6 @@
 
 #include "platform/platform.h"
 
-// Fake services: a clock that records what it is set to, scripted windows and transfer, an
-// in-memory store, and a recorder of tones, flashes and opened addresses.
 struct FakeClock : SystemClock {
     DateTime current{12 * 3600};  // not midnight: a response time never recorded would show
     std::vector<CivilTime> sets;  // in the order made: times of day (year 0) and dates
@@ -39,15 +37,14 @@ struct MemoryStore : SettingsStore {
 struct Recorder : WindowList, Speaker, WindowAttention, Shell {
     std::vector<DesktopWindow> windows; // top of the Z-order first
     std::vector<std::pair<int, int>> tones;
-    std::function<void()> onBeep; // runs inside each tone, to see what was shown meanwhile
+    std::function<void()> onBeep = [] {}; // runs inside each tone, to see what was shown meanwhile
     std::vector<std::uint32_t> flashed;
     std::vector<std::string> opened; // addresses and files
     std::string helpFile;            // the one file that exists
     std::vector<DesktopWindow> topLevelWindows() override { return windows; }
     void Beep(int frequencyHz, int durationMs) override {
         tones.emplace_back(frequencyHz, durationMs);
-        if (onBeep)
-            onBeep();
+        onBeep();
     }
     void FlashWindow(std::uint32_t window) override { flashed.push_back(window); }
     void open(const std::string& url) override { opened.push_back(url); }

@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <memory>
 
 #include "app/shared/form1_display.h"
@@ -17,16 +16,13 @@
 
 namespace {
 
-// The Qt main window and dialog over fake services: what they draw, where, and the keys.
 class Form1Test : public ::testing::Test {
   protected:
     FakePlatform fake;
     SharedState shared;
     std::unique_ptr<Form1Window> form = std::make_unique<Form1Window>(fake.platform, shared);
     VbLabel* label(Control c) { return form->label(c); }
-    std::string stored(const char* key) {
-        return fake.store.values["Orvikwerk/Kairola/" + std::string(key)];
-    }
+    std::string stored(std::string key) { return fake.store.values["Orvikwerk/Kairola/" + key]; }
 };
 
 TEST_F(Form1Test, DesignLayoutColoursAndFonts) {
@@ -47,8 +43,9 @@ TEST_F(Form1Test, DesignLayoutColoursAndFonts) {
         EXPECT_GT(children.indexOf(form->widget(order[i - 1])),
                   children.indexOf(form->widget(order[i])))
             << i;
-    EXPECT_EQ(std::pair(label(C::Label2)->foreColor(), label(C::LabelZeit)->foreColor()),
-              std::pair(QColor(247, 255, 244), QColor(255, 0, 0)));
+    EXPECT_EQ(std::tuple(label(C::Label2)->foreColor(), label(C::LabelZeit)->foreColor(),
+                         label(C::Lbl_NoAuction)->foreColor()),
+              std::tuple(QColor(247, 255, 244), QColor(255, 0, 0), QColor(0, 0, 0)));
     EXPECT_EQ(
         std::pair(label(C::Label1)->font().pointSizeF(), label(C::Lbl_GoItem)->font().pointSizeF()),
         std::pair(11.25, 9.0));
@@ -92,9 +89,11 @@ TEST_F(Form1Test, DesignLayoutColoursAndFonts) {
     EXPECT_EQ(
         std::pair(label(C::Lbl_GetTime)->foreColor(), label(C::Lbl_GetTime)->font().underline()),
         std::pair(QColor(255, 0, 0), true));
-    const QImage icon = appIcon().pixmap(32).toImage(); // the crown and the face
-    EXPECT_EQ(std::pair(icon.pixelColor(16, 2), icon.pixelColor(10, 24)),
-              std::pair(QColor(60, 60, 70), QColor(255, 255, 232)));
+    const QImage icon = appIcon().pixmap(32).toImage(); // its own: above the crown, crown, face
+    EXPECT_EQ(std::tuple(appIcon().availableSizes().at(1), icon.pixelColor(16, 0),
+                         icon.pixelColor(16, 2), icon.pixelColor(10, 24)),
+              std::tuple(QSize(32, 32), QColor(Qt::transparent), QColor(60, 60, 70),
+                         QColor(255, 255, 232)));
 }
 
 TEST_F(Form1Test, OptionsDialogLayoutFocusAndGreyedBoxes) {
@@ -112,13 +111,11 @@ TEST_F(Form1Test, OptionsDialogLayoutFocusAndGreyedBoxes) {
     QLineEdit* const Txt_WarnTonSek = dialog.Txt_WarnTonSek();
     EXPECT_EQ(QRect(dialog.pos(), dialog.size()),
               QRect(400 - 500 / 15, 300 - 1800 / 15, 3780 / 15, 2295 / 15));
-    EXPECT_EQ(Check_msgonsync->geometry(), QRect(8, 8, 241, 33));
-    EXPECT_EQ(Check_synconstart->geometry(), QRect(8, 40, 241, 33));
-    EXPECT_EQ(Check_Warnton->geometry(), QRect(8, 72, 161, 33));
-    EXPECT_EQ(Txt_WarnTonSek->geometry(), QRect(160, 77, 27, 19));
-    EXPECT_EQ(cmdOK->geometry(), QRect(47, 113, 73, 25));
-    EXPECT_EQ(cmdCancel->geometry(), QRect(128, 113, 73, 25));
-    EXPECT_EQ(dialog.widget(O::Label1)->geometry(), QRect(192, 80, 57, 17));
+    const QRect rects[] = {{47, 113, 73, 25}, {128, 113, 73, 25}, {8, 8, 241, 33},
+                           {8, 40, 241, 33},  {8, 72, 161, 33},   {160, 77, 27, 19},
+                           {192, 80, 57, 17}};
+    for (int i = 0; i < 7; ++i) // in the order of OptionsControl
+        EXPECT_EQ(dialog.widget(static_cast<O>(i))->geometry(), rects[i]) << i;
     // What is drawn, not the colour given: the check boxes on the dialog's colour at their corners
     // (clear of text and seconds' box), the buttons with a flat face above and below their text.
     const QImage shot = dialog.grab().toImage();
@@ -156,8 +153,9 @@ TEST_F(Form1Test, OptionsDialogLayoutFocusAndGreyedBoxes) {
 }
 
 TEST_F(Form1Test, PlacementOfTheRealWindowInTwips) {
-    for (const auto& [state, number] :
-         {std::pair{Qt::WindowMinimized, "1"}, {Qt::WindowMaximized, "2"}}) {
+    for (const auto& [state, number] : {std::pair{Qt::WindowMinimized, "1"},
+                                        {Qt::WindowMaximized, "2"},
+                                        {Qt::WindowNoState, "0"}}) {
         form = std::make_unique<Form1Window>(fake.platform, shared);
         form->show();
         form->normalGeometry->place(QRect(100, 80, 300, 200));
