@@ -39,10 +39,8 @@ TEST_F(Form1Test, DesignLayoutColoursAndFonts) {
     const C order[] = {C::Lbl_GetTime, C::LabelZeit,     C::Lbl_GetArtikel, C::Lbl_Optionen,
                        C::Lbl_GoItem,  C::Label2,        C::Label1,         C::Shape1,
                        C::Shape3,      C::Lbl_NoAuction, C::Shape2};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        EXPECT_GT(children.indexOf(form->widget(order[i - 1])),
-                  children.indexOf(form->widget(order[i])))
-            << i;
+    EXPECT_TRUE(std::ranges::is_sorted(order, std::ranges::greater{},
+                                       [&](C c) { return children.indexOf(form->widget(c)); }));
     EXPECT_EQ(std::tuple(label(C::Label2)->foreColor(), label(C::LabelZeit)->foreColor(),
                          label(C::Lbl_NoAuction)->foreColor()),
               std::tuple(QColor(247, 255, 244), QColor(255, 0, 0), QColor(0, 0, 0)));
@@ -103,11 +101,7 @@ TEST_F(Form1Test, OptionsDialogLayoutFocusAndGreyedBoxes) {
     OptionsDialog dialog(*form, handlers);
     dialog.show();
     using O = OptionsControl;
-    QCheckBox* const Check_msgonsync = dialog.checkBox(O::Check_msgonsync);
-    QCheckBox* const Check_synconstart = dialog.checkBox(O::Check_synconstart);
-    QCheckBox* const Check_Warnton = dialog.checkBox(O::Check_Warnton);
-    QWidget* const cmdOK = dialog.widget(O::cmdOK);
-    QWidget* const cmdCancel = dialog.widget(O::cmdCancel);
+    const auto box = [&](O c) { return dialog.checkBox(c); };
     QLineEdit* const Txt_WarnTonSek = dialog.Txt_WarnTonSek();
     EXPECT_EQ(QRect(dialog.pos(), dialog.size()),
               QRect(400 - 500 / 15, 300 - 1800 / 15, 3780 / 15, 2295 / 15));
@@ -127,23 +121,24 @@ TEST_F(Form1Test, OptionsDialogLayoutFocusAndGreyedBoxes) {
             EXPECT_EQ(drawn.name().toStdString(), colour) << "at " << p.x() << "," << p.y();
         }
     };
-    for (const QWidget* box : {Check_msgonsync, Check_synconstart, Check_Warnton})
-        expect(box, "#ffffef", {{0, 0}, {1, 0}, {0, 1}, {1, 1}});
-    for (const QWidget* button : {cmdOK, cmdCancel})
-        expect(button, "#e0e0e0", {{0.25, 0.2}, {0.5, 0.2}, {0.5, 0.8}, {0.75, 0.8}});
+    for (O c : {O::Check_msgonsync, O::Check_synconstart, O::Check_Warnton})
+        expect(box(c), "#ffffef", {{0, 0}, {1, 0}, {0, 1}, {1, 1}});
+    for (O c : {O::cmdOK, O::cmdCancel})
+        expect(dialog.widget(c), "#e0e0e0", {{0.25, 0.2}, {0.5, 0.2}, {0.5, 0.8}, {0.75, 0.8}});
     dialog.activateWindow();
     QCoreApplication::processEvents();
-    EXPECT_EQ(QApplication::focusWidget(), cmdOK);
-    for (QWidget* next : std::vector<QWidget*>{cmdCancel, Check_msgonsync, Check_synconstart,
-                                               Check_Warnton, Txt_WarnTonSek, cmdOK}) {
+    EXPECT_EQ(QApplication::focusWidget(), dialog.widget(O::cmdOK));
+    for (O next : {O::cmdCancel, O::Check_msgonsync, O::Check_synconstart, O::Check_Warnton,
+                   O::Txt_WarnTonSek, O::cmdOK}) {
         QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
         QCoreApplication::sendEvent(dialog.focusWidget(), &tab);
-        EXPECT_EQ(dialog.focusWidget(), next);
+        EXPECT_EQ(dialog.focusWidget(), dialog.widget(next)) << int(next);
     }
-    EXPECT_EQ(std::tuple(Check_msgonsync->checkState(), Check_synconstart->checkState(),
-                         Check_Warnton->checkState(), Txt_WarnTonSek->text()),
+    EXPECT_EQ(std::tuple(box(O::Check_msgonsync)->checkState(),
+                         box(O::Check_synconstart)->checkState(),
+                         box(O::Check_Warnton)->checkState(), Txt_WarnTonSek->text()),
               std::tuple(Qt::Checked, Qt::Unchecked, Qt::PartiallyChecked, QString("-7")));
-    Check_Warnton->click(); // a greyed box ticked is an ordinary one: stored as 1 below
+    box(O::Check_Warnton)->click(); // a greyed box ticked is an ordinary one: stored as 1 below
     Txt_WarnTonSek->setText(" 2,5 ");
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QCoreApplication::sendEvent(Txt_WarnTonSek, &enter);
