@@ -158,8 +158,7 @@ TEST_F(EngineTest, EachDisplayStateAfterTheTakeOver) {
         t.addAuction(r);
         t.form.Form1init();
         const RecordingView::Look& zeit = t.look(C::LabelZeit);
-        // Fitted around its design's centre and centred on Shape2; the time of the refresh only
-        // in the last hour.
+        // Fitted around its design's centre on Shape2; the refresh's time only in the last hour.
         const TwipsRect& at = zeit.rect;
         EXPECT_EQ(std::tuple(zeit.text, zeit.fontSize, zeit.colour, zeit.visible,
                              at.left + at.width / 2, at.top + at.height / 2),

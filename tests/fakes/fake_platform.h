@@ -53,9 +53,8 @@ struct Recorder : WindowList, Speaker, WindowAttention, Shell {
     void openFile(const std::string& path) override { opened.push_back(path); }
 };
 
-// A request runs until the event loop serves it: the response begins, and 2 s later the page
-// arrives, with `during` run meanwhile. With no request running the application counts as
-// ending, so no wait can hang.
+// A request runs until the event loop serves it: the response begins, 2 s later the page arrives,
+// `during` runs meanwhile. With no request running the application counts as ending: no hang.
 struct ScriptedTransfer : HttpTransfer, EventWait {
     FakeClock& clock;
     int executes = 0;
