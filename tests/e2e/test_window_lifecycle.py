@@ -2,9 +2,9 @@
 ends the program, the window stays alive while timedated (polkit) takes its time, the final
 seconds sound the five alarm tones through ALSA, ask for attention and end showing the item, and
 the settings file stays whole when its writer is killed in the middle of a write."""
-import configparser
 import os
 import pathlib
+import re
 import subprocess
 import time
 import unittest
@@ -31,6 +31,11 @@ def tones(path):
         up = [i for i in range(max(1, a * ms), b * ms) if samples[i - 1] < 0 <= samples[i]]
         found.append((round((len(up) - 1) * rate / (up[-1] - up[0])), b - a + 4))
     return found
+
+
+def managed(d, title):  # openbox can lose a map request made while it starts: it is made again
+    w = d.x.create_resource_object("window", d.window(title))
+    wait_for(lambda: w.get_attributes().map_state or w.map(), 30, "openbox to map " + title)
 
 
 class WindowLifecycleTest(unittest.TestCase):
@@ -61,7 +66,7 @@ class WindowLifecycleTest(unittest.TestCase):
         self.assertEqual(standin.stdout.readline(), "ready\n")
         # 10 s ahead and a day behind: the final minute lasts until the date is set.
         server = time_proxy(0, b"<p>Offizielle eBay-Zeit:   09.03.2026 09:00:10 MEZ</p>")
-        self.d.window(auction_title(SEEN_NOW + timedelta(seconds=58)))
+        managed(self.d, auction_title(SEEN_NOW + timedelta(seconds=58)))
         _, wid = self.d.zeitfang(SEEN_NOW, settings="synconstart=1\nmsgonsync=0\n", env={
             **clock, "http_proxy": server.url, "CLOCK_INTERCEPT_REFUSE": "1",
             "DBUS_SYSTEM_BUS_ADDRESS": bus})
@@ -87,7 +92,7 @@ class WindowLifecycleTest(unittest.TestCase):
         pathlib.Path(d.home, ".asoundrc").write_text(  # ALSA's default device: a WAV file
             f'pcm.!default {{ type file slave.pcm "null" file "{wav}" format "wav" }}\n')
         end = local_now() + timedelta(hours=1)
-        d.window(auction_title(end, "Vase"))
+        managed(d, auction_title(end, "Vase"))
         _, wid = d.zeitfang(end - timedelta(seconds=4), settings="warnton=1\nwarntonsek=2\n")
         urgent, window = set(), d.x.create_resource_object("window", wid)
 
@@ -110,8 +115,6 @@ class WindowLifecycleTest(unittest.TestCase):
             time.sleep(attempt * 0.0075)
             writer.kill()  # no signal once it has ended of itself
             writer.wait()
-            store = configparser.ConfigParser(interpolation=None)
-            store.read(os.path.join(self.d.config, "Orvikwerk.conf"))
-            # All nine keys, each a whole run of one letter.
-            self.assertEqual([(len(v), len(set(v))) for v in store["Kairola"].values()],
-                             [(20000, 1)] * 9, attempt)
+            text = pathlib.Path(self.d.config, "Orvikwerk.conf").read_text()
+            # The section and all nine keys, each a whole run of one letter.
+            self.assertTrue(re.fullmatch(r"\[Kairola\]\n(\w+=(\w)\2{19999}\n){9}", text), attempt)

@@ -142,7 +142,6 @@ class ManagedWindowsTest(ScanTest):
 
     def test_minimised_and_elsewhere_are_visible_withdrawn_is_not(self):
         def value(w, name):
-            self.x.sync()
             prop = w.get_full_property(self.atom(name), X.AnyPropertyType)
             return prop.value[0] if prop and len(prop.value) else 0
 

@@ -1,7 +1,7 @@
 // Rewrites the settings store as fast as it can, for the test that kills a writer mid-write.
 // Every round writes the nine keys of the program, each 20,000 times one letter (the round's);
 // "ready" is printed once all nine exist.
-#include <cstdio>
+#include <iostream>
 #include <string>
 
 #include "app/shared/shared_state.h"
@@ -15,9 +15,7 @@ int main() {
         const std::string value(20000, static_cast<char>('a' + round % 26));
         for (const char* key : keys)
             store.SaveSetting(SettingsAppName, SettingsSection, key, value);
-        if (round == 0) {
-            std::puts("ready");
-            std::fflush(stdout);
-        }
+        if (round == 0)
+            std::cout << "ready" << std::endl;
     }
 }
