@@ -11,7 +11,7 @@ from harness import (BUILD_DIR, INTERCEPT, NO_SYS_TIME, Desktop, auction_title, 
                      local_now, time_proxy, wait_for)
 
 EXE = os.path.join(BUILD_DIR, "windows/program/shell/win32/zeitfang.exe")
-HELPER = os.path.join(BUILD_DIR, "tests/controls.exe")
+HELPER = os.path.join(BUILD_DIR, "windows/helper/controls.exe")
 KEY = r"HKCU\Software\VB and VBA Program Settings\Orvikwerk\Kairola"
 CAPTION, LABEL1, LABELZEIT, GO_ITEM, GET_TIME, GET_ARTIKEL, OPTIONEN = 0, 4, 6, 8, 9, 10, 11
 MSGONSYNC, SECONDS = 101, 104
