@@ -22,30 +22,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
     switch (data[0] == 4 ? 4 : data[0] % 4) {
     case 4: // a compositor's window list: the windows shown exist and are never X windows
-        if (const auto windows = parseWindowRecords(text)) {
-            const auto shown = toDesktopWindows(*windows, OwnWindows{1, {"zeitfang"}});
-            for (const auto& w : shown)
+        if (const auto windows = parseWindowRecords(text))
+            for (const auto& w : toDesktopWindows(*windows, OwnWindows{1, {"zeitfang"}}))
                 check((w.style & WS_VISIBLE) && (w.handle & 0x80000000u));
-        }
         break;
-    case 0: { // a window title, any bytes
-        const std::u32string title = decodeUtf8(text);
-        const TitleTakeOver t = takeOverTitle(title);
-        if (t.end)
+    case 0: // a window title, any bytes
+        if (const TitleTakeOver t = takeOverTitle(decodeUtf8(text)); t.end)
             check(parseGermanDateTime(formatGeneralDateTime(*t.end), TimePart::Optional) == t.end);
         break;
-    }
     case 1: // a time page: text in front moves the field but does not change it
-        if (const auto server = readServerTime(text)) {
-            if (text.size() + 40 <= kTimePageChunkSize)
-                check(readServerTime(std::string(40, ' ') + text) == server);
-        }
+        if (const auto server = readServerTime(text);
+            server && text.size() + 40 <= kTimePageChunkSize)
+            check(readServerTime(std::string(40, ' ') + text) == server);
         break;
     case 2: // a number as a user types it, and the placement's number text
-        if (const auto value = parseGermanNumber(text)) {
-            if (*value == std::trunc(*value) && std::fabs(*value) < 1e15) // placement values
-                check(parseGermanNumber(formatGermanDecimal(*value)) == *value);
-        }
+        if (const auto value = parseGermanNumber(text);
+            value && *value == std::trunc(*value) && std::fabs(*value) < 1e15) // placement values
+            check(parseGermanNumber(formatGermanDecimal(*value)) == *value);
         break;
     default: // a hand-edited preference: a usable number or the key's default
         for (const PreferenceKey& key : kPreferenceKeys) {

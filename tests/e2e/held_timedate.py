@@ -27,12 +27,11 @@ class HeldTimedate(dbus.service.Object):
         self.held.append(set_clock)
 
 
-def on_line(source, _condition):
-    if not source.readline():
-        loop.quit()
-        return False
-    HeldTimedate.held.pop(0)()
-    return True
+def on_line(source, _condition):  # a line answers the oldest held call; the end ends the loop
+    if source.readline():
+        HeldTimedate.held.pop(0)()
+        return True
+    return loop.quit()
 
 
 dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)

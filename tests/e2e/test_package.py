@@ -1,6 +1,6 @@
-"""The Debian package passes lintian; installed by dpkg into a throwaway root it links the GNOME
-Shell extension for the Shell there, again after the Shell's upgrade, starts from its menu entry,
-and its `zeitfang -time` sets the clock from the time page through a local proxy."""
+"""The Debian package passes lintian and, installed by dpkg into a throwaway root, links the GNOME
+Shell extension for the Shell there (again after its upgrade), starts from its menu entry and
+sets the clock with `zeitfang -time` through a local proxy."""
 import configparser
 import os
 import pathlib
@@ -23,8 +23,7 @@ def run(*args):
 
 
 def shell_package(tmp, version, deb):
-    """A stand-in gnome-shell package of that version: the Shell's binary, and what else the
-    package depends on as its Provides, so that dpkg runs the package's triggers."""
+    """A stand-in gnome-shell package providing what `deb` depends on, so dpkg runs its triggers."""
     provides = re.sub(r" \(.*?\)", " (= 99:0)", run("dpkg-deb", "-f", deb, "Depends").strip())
     folder = pathlib.Path(tmp, "gnome-shell-" + version)
     for path in ("DEBIAN", "usr/bin"):
@@ -43,10 +42,7 @@ class PackageTest(unittest.TestCase):
         run("cpack", "--config", os.path.join(BUILD_DIR, "CPackConfig.cmake"), "-B", tmp)
         [deb] = [os.path.join(tmp, f) for f in os.listdir(tmp) if f.endswith(".deb")]
         run("lintian", "--fail-on", "error,warning", deb)
-        root = os.path.join(tmp, "root")
-        for d in ("info", "updates"):
-            os.makedirs(os.path.join(root, "var/lib/dpkg", d))
-        open(os.path.join(root, "var/lib/dpkg/status"), "w").close()
+        root = os.path.join(tmp, "root")  # dpkg makes its database there
         link = f"{root}/usr/share/gnome-shell/extensions/zeitfang@orvikwerk.de"
         for package, form in ((shell_package(tmp, "43.9-1", deb), None), (deb, "legacy"),
                               (shell_package(tmp, "48.7-1", deb), "esm")):  # a dist-upgrade
@@ -54,8 +50,7 @@ class PackageTest(unittest.TestCase):
                 "--force-script-chrootless", "-i", package)
             if form:
                 self.assertEqual(os.readlink(link), "/usr/share/zeitfang/gnome-shell/" + form)
-        [entry] = [os.path.join(r, f) for r, _, fs in os.walk(os.path.join(root, "usr/share"))
-                   for f in fs if f.endswith(".desktop")]
+        [entry] = pathlib.Path(root, "usr/share/applications").glob("*.desktop")
         ini = configparser.ConfigParser(interpolation=None)
         ini.read(entry, encoding="utf-8")
         icon = ini["Desktop Entry"]["Icon"]

@@ -1,13 +1,41 @@
 """The start takes the auction from the upper of two Chromium windows, closing the window always
-ends the program, and the window stays alive while timedated (polkit) takes its time."""
+ends the program, the window stays alive while timedated (polkit) takes its time, the final
+seconds sound the five alarm tones through ALSA, ask for attention and end showing the item, and
+the settings file stays whole when its writer is killed in the middle of a write."""
 import os
+import pathlib
+import re
 import subprocess
+import time
 import unittest
+import wave
 from datetime import datetime, timedelta
 from zoneinfo import ZoneInfo
 
-from harness import (NO_SYS_TIME, SEEN_NOW, TZ, Desktop, auction_title, clock_env, logged_sets,
-                     time_proxy, wait_for)
+from harness import (BUILD_DIR, NO_SYS_TIME, SEEN_NOW, TZ, Desktop, auction_title, clock_env,
+                     local_now, logged_sets, time_proxy, wait_for)
+
+ALARM = [(900, 80), (950, 80), (900, 80), (950, 80), (900, 700)]
+
+
+def tones(path):
+    """(Hz, ms) of each tone in a mono 16-bit WAV, cut where the fading envelope dips."""
+    with wave.open(path) as w:
+        rate, samples = w.getframerate(), memoryview(w.readframes(w.getnframes())).cast("h")
+    ms = rate // 1000
+    loud = [max(map(abs, samples[i:i + ms])) > 3000 for i in range(0, len(samples), ms)]
+    starts = [i for i in range(len(loud)) if loud[i] and (i == 0 or not loud[i - 1])]
+    ends = [i for i in range(len(loud)) if loud[i] and (i + 1 == len(loud) or not loud[i + 1])]
+    found = []
+    for a, b in zip(starts, ends):
+        up = [i for i in range(max(1, a * ms), b * ms) if samples[i - 1] < 0 <= samples[i]]
+        found.append((round((len(up) - 1) * rate / (up[-1] - up[0])), b - a + 4))
+    return found
+
+
+def managed(d, title):  # openbox can lose a map request made while it starts: it is made again
+    w = d.x.create_resource_object("window", d.window(title))
+    wait_for(lambda: w.get_attributes().map_state or w.map(), 30, "openbox to map " + title)
 
 
 class WindowLifecycleTest(unittest.TestCase):
@@ -20,16 +48,14 @@ class WindowLifecycleTest(unittest.TestCase):
             self.d.chromium(auction_title(SEEN_NOW + timedelta(hours=hours), item + " Auktion"))
         self.d.window(auction_title(SEEN_NOW + timedelta(hours=1), "Versteckte Auktion"), False)
         server = time_proxy(pause=10)  # the answer comes long after the window has gone
-        qt_options = ("-reverse", "-name", "fremd", "-style", "windows")
-        proc, wid = self.d.zeitfang(SEEN_NOW, qt_options, "synconstart=1\nmsgonsync=1\n",
-                                    env={"http_proxy": server.url})
+        proc, wid = self.d.zeitfang(SEEN_NOW, ("-reverse", "-name", "fremd", "-style", "windows"),
+                                    "synconstart=1\nmsgonsync=1\n", env={"http_proxy": server.url})
         self.assertEqual(self.d.title(wid), "Obere Auktion - Chromium Zeitfang")
         self.assertNotIn("fremd", self.d.run(["xprop", "-id", str(wid), "WM_CLASS"]))
         wait_for(lambda: server.requests, 30, "the time request")
         self.d.run(["wmctrl", "-i", "-c", str(wid)])
         wait_for(lambda: proc.poll() is not None, 5, "the program to end")
-        with open(os.path.join(self.d.config, "Orvikwerk.conf")) as f:
-            self.assertIn("Left=", f.read())
+        self.assertIn("Left=", pathlib.Path(self.d.config, "Orvikwerk.conf").read_text())
 
     def test_countdown_runs_while_timedated_holds_its_answers(self):
         bus = self.d.env["DBUS_SESSION_BUS_ADDRESS"]  # standing in for the system bus
@@ -40,7 +66,7 @@ class WindowLifecycleTest(unittest.TestCase):
         self.assertEqual(standin.stdout.readline(), "ready\n")
         # 10 s ahead and a day behind: the final minute lasts until the date is set.
         server = time_proxy(0, b"<p>Offizielle eBay-Zeit:   09.03.2026 09:00:10 MEZ</p>")
-        self.d.window(auction_title(SEEN_NOW + timedelta(seconds=58)))
+        managed(self.d, auction_title(SEEN_NOW + timedelta(seconds=58)))
         _, wid = self.d.zeitfang(SEEN_NOW, settings="synconstart=1\nmsgonsync=0\n", env={
             **clock, "http_proxy": server.url, "CLOCK_INTERCEPT_REFUSE": "1",
             "DBUS_SYSTEM_BUS_ADDRESS": bus})
@@ -58,5 +84,37 @@ class WindowLifecycleTest(unittest.TestCase):
             print("answer", file=standin.stdin, flush=True)
         wait_for(lambda: len(logged_sets(self.d.log)) == 2, 10, "both answers")
         served = datetime(2026, 3, 9, 9, 0, 10, tzinfo=ZoneInfo(TZ)).timestamp() - server.asked
-        with open(share) as f:  # the clock's offset: the server's, not late by the password
-            self.assertAlmostEqual(int(f.read()) / 1e9, served, delta=1)
+        # The clock's offset: the server's, not late by the password.
+        self.assertAlmostEqual(int(pathlib.Path(share).read_text()) / 1e9, served, delta=1)
+
+    def test_tones_final_seconds_and_the_end(self):
+        d, wav = self.d, os.path.join(self.d.tmp, "alarm.wav")
+        pathlib.Path(d.home, ".asoundrc").write_text(  # ALSA's default device: a WAV file
+            f'pcm.!default {{ type file slave.pcm "null" file "{wav}" format "wav" }}\n')
+        end = local_now() + timedelta(hours=1)
+        managed(d, auction_title(end, "Vase"))
+        _, wid = d.zeitfang(end - timedelta(seconds=4), settings="warnton=1\nwarntonsek=2\n")
+        urgent, window = set(), d.x.create_resource_object("window", wid)
+
+        def sample():  # the ICCCM urgency flag that flashes, until the caption shows the item
+            hints = window.get_full_property(d.x.intern_atom("WM_HINTS"), 0)
+            urgent.add(bool(hints and hints.value[0] & 256))
+            return d.title(wid) == "Vase"
+
+        wait_for(sample, 15, "the end")
+        self.assertEqual(urgent, {True, False})
+        found = tones(wav)
+        near = [abs(hz - h) <= 5 and abs(ms - m) <= 6 for (hz, ms), (h, m) in zip(found, ALARM)]
+        self.assertEqual((len(found), all(near)), (5, True), found)
+
+    def test_a_settings_writer_killed_mid_write_leaves_a_whole_file(self):
+        for attempt in range(20):
+            writer = self.d.spawn([os.path.join(BUILD_DIR, "tests", "settings_writer")],
+                                  stdout=subprocess.PIPE, text=True)
+            self.assertEqual(writer.stdout.readline(), "ready\n")
+            time.sleep(attempt * 0.0075)
+            writer.kill()  # no signal once it has ended of itself
+            writer.wait()
+            text = pathlib.Path(self.d.config, "Orvikwerk.conf").read_text()
+            # The section and all nine keys, each a whole run of one letter.
+            self.assertTrue(re.fullmatch(r"\[Kairola\]\n(\w+=(\w)\2{19999}\n){9}", text), attempt)

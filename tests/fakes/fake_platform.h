@@ -8,8 +8,6 @@
 
 #include "platform/platform.h"
 
-// Fake services: a clock that records what it is set to, scripted windows and transfer, an
-// in-memory store, and a recorder of tones, flashes and opened addresses.
 struct FakeClock : SystemClock {
     DateTime current{12 * 3600};  // not midnight: a response time never recorded would show
     std::vector<CivilTime> sets;  // in the order made: times of day (year 0) and dates
@@ -39,15 +37,14 @@ struct MemoryStore : SettingsStore {
 struct Recorder : WindowList, Speaker, WindowAttention, Shell {
     std::vector<DesktopWindow> windows; // top of the Z-order first
     std::vector<std::pair<int, int>> tones;
-    std::function<void()> onBeep; // runs inside each tone, to see what was shown meanwhile
+    std::function<void()> onBeep = [] {}; // runs inside each tone, to see what was shown meanwhile
     std::vector<std::uint32_t> flashed;
     std::vector<std::string> opened; // addresses and files
     std::string helpFile;            // the one file that exists
     std::vector<DesktopWindow> topLevelWindows() override { return windows; }
     void Beep(int frequencyHz, int durationMs) override {
         tones.emplace_back(frequencyHz, durationMs);
-        if (onBeep)
-            onBeep();
+        onBeep();
     }
     void FlashWindow(std::uint32_t window) override { flashed.push_back(window); }
     void open(const std::string& url) override { opened.push_back(url); }
@@ -56,9 +53,8 @@ struct Recorder : WindowList, Speaker, WindowAttention, Shell {
     void openFile(const std::string& path) override { opened.push_back(path); }
 };
 
-// A request runs until the event loop serves it: the response begins, and 2 s later the page
-// arrives, with `during` run meanwhile. With no request running the application counts as
-// ending, so no wait can hang.
+// A request runs until the event loop serves it: the response begins, 2 s later the page arrives,
+// `during` runs meanwhile. With no request running the application counts as ending: no hang.
 struct ScriptedTransfer : HttpTransfer, EventWait {
     FakeClock& clock;
     int executes = 0;

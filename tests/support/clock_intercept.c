@@ -1,14 +1,12 @@
-/*
- * LD_PRELOAD library for the tests: the program sees a clock of its own, and setting it never
- * reaches the kernel. Only the real-time clock is touched, so Qt's timers keep their real pace;
- * the program reads its time of day only with clock_gettime, and sets it with clock_settime.
- *   CLOCK_INTERCEPT_OFFSET  seconds added to every real-time read (may be fractional).
- *   CLOCK_INTERCEPT_LOG     every set appends "set <epoch> <local YYYY-MM-DD HH:MM:SS>".
- *   CLOCK_INTERCEPT_REFUSE  "1": every set fails with EPERM, logged as "refused ...".
- *   CLOCK_INTERCEPT_SHARE   a file holding the offset once set, read at every read: the
- *                           processes naming it (program, stand-in timedated) share one clock.
- * Otherwise a set succeeds and the seen clock goes on from the time set.
- */
+// LD_PRELOAD library for the tests: the program sees a clock of its own, and setting it never
+// reaches the kernel. Only the real-time clock is touched, so Qt's timers keep their real pace;
+// the program reads its time of day only with clock_gettime, and sets it with clock_settime.
+//   CLOCK_INTERCEPT_OFFSET  seconds added to every real-time read (may be fractional).
+//   CLOCK_INTERCEPT_LOG     every set appends "set <epoch> <local YYYY-MM-DD HH:MM:SS>".
+//   CLOCK_INTERCEPT_REFUSE  "1": every set fails with EPERM, logged as "refused ...".
+//   CLOCK_INTERCEPT_SHARE   a file holding the offset once set, read at every read: the
+//                           processes naming it (program, stand-in timedated) share one clock.
+// Otherwise a set succeeds and the seen clock goes on from the time set.
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <errno.h>

@@ -10,15 +10,13 @@ namespace {
 
 TEST(German, NumbersAsAUserWritesThem) {
     const std::pair<const char*, std::optional<double>> cases[] = {
-        {"\t+5", 5}, {"1.000", 1000}, {",5", 0.5},   {"1,5e2", 150}, {"1E-1", 0.1}, {".5", {}},
-        {"1.", {}},  {"1..0", {}},    {"1,5 s", {}}, {"", {}},       {"1e999", {}}};
+        {"\t+5", 5},   {"1.000", 1000},    {",5", 0.5},  {"1,5e2", 150}, {"1E-1", 0.1},
+        {".5", {}},    {"1.", {}},         {"1..0", {}}, {"1,5 s", {}},  {"", {}},
+        {"1e999", {}}, {"1234,5", 1234.5}, {"-15", -15}};
     for (const auto& [text, value] : cases)
         EXPECT_EQ(parseGermanNumber(text), value) << '"' << text << '"';
-    // The placement's values are stored as such text and read back.
-    for (const double value : {1234.5, -15.0})
-        EXPECT_EQ(parseGermanNumber(formatGermanDecimal(value)), value);
-    EXPECT_EQ(formatGermanDecimal(1234.5), "1234,5");
-    EXPECT_EQ(formatGermanDecimal(-15), "-15");
+    // The placement's values are stored as such text, as the last two rows read them back.
+    EXPECT_EQ(formatGermanDecimal(1234.5) + " " + formatGermanDecimal(-15), "1234,5 -15");
 }
 
 TEST(German, AlarmSecondsAndStoredPreferencesRoundHalfToEven) {
@@ -50,7 +48,7 @@ TEST(German, DatesAndTimes) {
          {"01.01.0099", "29.02.2003", "00.01.2003", "01.00.2003", "01.13.2003", "005.08.03",
           "05.08.003", "05-08-03", "05.08.03 24:00:00", "05.08.03 18:60:00", "05.08.03 18:42:60",
           "05.08.03 18:42:07x", "05.08.03x18:42", "05", "05.08", "05.08.03 18",
-          "05.08.03 18:", "01.01.20030"})
+          "05.08.03 18:", "05.08.03 008:05", "01.01.20030"})
         EXPECT_FALSE(parseGermanDateTime(text, TimePart::Optional)) << text;
 }
 
@@ -69,9 +67,7 @@ TEST(Utf8, CodePointsNeverBytes) {
         bool valid = false;
         EXPECT_EQ(decodeUtf8(bytes, &valid), text) << bytes;
         EXPECT_EQ(valid, text.find(U'\uFFFD') == std::u32string::npos) << bytes;
-        if (valid) {
-            EXPECT_EQ(encodeUtf8(text), bytes);
-        }
+        EXPECT_EQ(valid ? encodeUtf8(text) : bytes, bytes); // and back
     }
     EXPECT_EQ(encodeUtf8(U"\x7F\xD800"), "\x7F\xEF\xBF\xBD");
     EXPECT_EQ(decodeLatin1("\xE4x"), U"äx");

@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <memory>
 
 #include "app/shared/form1_display.h"
@@ -17,16 +16,13 @@
 
 namespace {
 
-// The Qt main window and dialog over fake services: what they draw, where, and the keys.
 class Form1Test : public ::testing::Test {
   protected:
     FakePlatform fake;
     SharedState shared;
     std::unique_ptr<Form1Window> form = std::make_unique<Form1Window>(fake.platform, shared);
     VbLabel* label(Control c) { return form->label(c); }
-    std::string stored(const char* key) {
-        return fake.store.values["Orvikwerk/Kairola/" + std::string(key)];
-    }
+    std::string stored(std::string key) { return fake.store.values["Orvikwerk/Kairola/" + key]; }
 };
 
 TEST_F(Form1Test, DesignLayoutColoursAndFonts) {
@@ -43,12 +39,11 @@ TEST_F(Form1Test, DesignLayoutColoursAndFonts) {
     const C order[] = {C::Lbl_GetTime, C::LabelZeit,     C::Lbl_GetArtikel, C::Lbl_Optionen,
                        C::Lbl_GoItem,  C::Label2,        C::Label1,         C::Shape1,
                        C::Shape3,      C::Lbl_NoAuction, C::Shape2};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        EXPECT_GT(children.indexOf(form->widget(order[i - 1])),
-                  children.indexOf(form->widget(order[i])))
-            << i;
-    EXPECT_EQ(std::pair(label(C::Label2)->foreColor(), label(C::LabelZeit)->foreColor()),
-              std::pair(QColor(247, 255, 244), QColor(255, 0, 0)));
+    EXPECT_TRUE(std::ranges::is_sorted(order, std::ranges::greater{},
+                                       [&](C c) { return children.indexOf(form->widget(c)); }));
+    EXPECT_EQ(std::tuple(label(C::Label2)->foreColor(), label(C::LabelZeit)->foreColor(),
+                         label(C::Lbl_NoAuction)->foreColor()),
+              std::tuple(QColor(247, 255, 244), QColor(255, 0, 0), QColor(0, 0, 0)));
     EXPECT_EQ(
         std::pair(label(C::Label1)->font().pointSizeF(), label(C::Lbl_GoItem)->font().pointSizeF()),
         std::pair(11.25, 9.0));
@@ -92,9 +87,11 @@ TEST_F(Form1Test, DesignLayoutColoursAndFonts) {
     EXPECT_EQ(
         std::pair(label(C::Lbl_GetTime)->foreColor(), label(C::Lbl_GetTime)->font().underline()),
         std::pair(QColor(255, 0, 0), true));
-    const QImage icon = appIcon().pixmap(32).toImage(); // the crown and the face
-    EXPECT_EQ(std::pair(icon.pixelColor(16, 2), icon.pixelColor(10, 24)),
-              std::pair(QColor(60, 60, 70), QColor(255, 255, 232)));
+    const QImage icon = appIcon().pixmap(32).toImage(); // its own: above the crown, crown, face
+    EXPECT_EQ(std::tuple(appIcon().availableSizes().at(1), icon.pixelColor(16, 0),
+                         icon.pixelColor(16, 2), icon.pixelColor(10, 24)),
+              std::tuple(QSize(32, 32), QColor(Qt::transparent), QColor(60, 60, 70),
+                         QColor(255, 255, 232)));
 }
 
 TEST_F(Form1Test, OptionsDialogLayoutFocusAndGreyedBoxes) {
@@ -104,21 +101,15 @@ TEST_F(Form1Test, OptionsDialogLayoutFocusAndGreyedBoxes) {
     OptionsDialog dialog(*form, handlers);
     dialog.show();
     using O = OptionsControl;
-    QCheckBox* const Check_msgonsync = dialog.checkBox(O::Check_msgonsync);
-    QCheckBox* const Check_synconstart = dialog.checkBox(O::Check_synconstart);
-    QCheckBox* const Check_Warnton = dialog.checkBox(O::Check_Warnton);
-    QWidget* const cmdOK = dialog.widget(O::cmdOK);
-    QWidget* const cmdCancel = dialog.widget(O::cmdCancel);
+    const auto box = [&](O c) { return dialog.checkBox(c); };
     QLineEdit* const Txt_WarnTonSek = dialog.Txt_WarnTonSek();
     EXPECT_EQ(QRect(dialog.pos(), dialog.size()),
               QRect(400 - 500 / 15, 300 - 1800 / 15, 3780 / 15, 2295 / 15));
-    EXPECT_EQ(Check_msgonsync->geometry(), QRect(8, 8, 241, 33));
-    EXPECT_EQ(Check_synconstart->geometry(), QRect(8, 40, 241, 33));
-    EXPECT_EQ(Check_Warnton->geometry(), QRect(8, 72, 161, 33));
-    EXPECT_EQ(Txt_WarnTonSek->geometry(), QRect(160, 77, 27, 19));
-    EXPECT_EQ(cmdOK->geometry(), QRect(47, 113, 73, 25));
-    EXPECT_EQ(cmdCancel->geometry(), QRect(128, 113, 73, 25));
-    EXPECT_EQ(dialog.widget(O::Label1)->geometry(), QRect(192, 80, 57, 17));
+    const QRect rects[] = {{47, 113, 73, 25}, {128, 113, 73, 25}, {8, 8, 241, 33},
+                           {8, 40, 241, 33},  {8, 72, 161, 33},   {160, 77, 27, 19},
+                           {192, 80, 57, 17}};
+    for (int i = 0; i < 7; ++i) // in the order of OptionsControl
+        EXPECT_EQ(dialog.widget(static_cast<O>(i))->geometry(), rects[i]) << i;
     // What is drawn, not the colour given: the check boxes on the dialog's colour at their corners
     // (clear of text and seconds' box), the buttons with a flat face above and below their text.
     const QImage shot = dialog.grab().toImage();
@@ -130,23 +121,24 @@ TEST_F(Form1Test, OptionsDialogLayoutFocusAndGreyedBoxes) {
             EXPECT_EQ(drawn.name().toStdString(), colour) << "at " << p.x() << "," << p.y();
         }
     };
-    for (const QWidget* box : {Check_msgonsync, Check_synconstart, Check_Warnton})
-        expect(box, "#ffffef", {{0, 0}, {1, 0}, {0, 1}, {1, 1}});
-    for (const QWidget* button : {cmdOK, cmdCancel})
-        expect(button, "#e0e0e0", {{0.25, 0.2}, {0.5, 0.2}, {0.5, 0.8}, {0.75, 0.8}});
+    for (O c : {O::Check_msgonsync, O::Check_synconstart, O::Check_Warnton})
+        expect(box(c), "#ffffef", {{0, 0}, {1, 0}, {0, 1}, {1, 1}});
+    for (O c : {O::cmdOK, O::cmdCancel})
+        expect(dialog.widget(c), "#e0e0e0", {{0.25, 0.2}, {0.5, 0.2}, {0.5, 0.8}, {0.75, 0.8}});
     dialog.activateWindow();
     QCoreApplication::processEvents();
-    EXPECT_EQ(QApplication::focusWidget(), cmdOK);
-    for (QWidget* next : std::vector<QWidget*>{cmdCancel, Check_msgonsync, Check_synconstart,
-                                               Check_Warnton, Txt_WarnTonSek, cmdOK}) {
+    EXPECT_EQ(QApplication::focusWidget(), dialog.widget(O::cmdOK));
+    for (O next : {O::cmdCancel, O::Check_msgonsync, O::Check_synconstart, O::Check_Warnton,
+                   O::Txt_WarnTonSek, O::cmdOK}) {
         QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
         QCoreApplication::sendEvent(dialog.focusWidget(), &tab);
-        EXPECT_EQ(dialog.focusWidget(), next);
+        EXPECT_EQ(dialog.focusWidget(), dialog.widget(next)) << int(next);
     }
-    EXPECT_EQ(std::tuple(Check_msgonsync->checkState(), Check_synconstart->checkState(),
-                         Check_Warnton->checkState(), Txt_WarnTonSek->text()),
+    EXPECT_EQ(std::tuple(box(O::Check_msgonsync)->checkState(),
+                         box(O::Check_synconstart)->checkState(),
+                         box(O::Check_Warnton)->checkState(), Txt_WarnTonSek->text()),
               std::tuple(Qt::Checked, Qt::Unchecked, Qt::PartiallyChecked, QString("-7")));
-    Check_Warnton->click(); // a greyed box ticked is an ordinary one: stored as 1 below
+    box(O::Check_Warnton)->click(); // a greyed box ticked is an ordinary one: stored as 1 below
     Txt_WarnTonSek->setText(" 2,5 ");
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QCoreApplication::sendEvent(Txt_WarnTonSek, &enter);
@@ -156,8 +148,9 @@ TEST_F(Form1Test, OptionsDialogLayoutFocusAndGreyedBoxes) {
 }
 
 TEST_F(Form1Test, PlacementOfTheRealWindowInTwips) {
-    for (const auto& [state, number] :
-         {std::pair{Qt::WindowMinimized, "1"}, {Qt::WindowMaximized, "2"}}) {
+    for (const auto& [state, number] : {std::pair{Qt::WindowMinimized, "1"},
+                                        {Qt::WindowMaximized, "2"},
+                                        {Qt::WindowNoState, "0"}}) {
         form = std::make_unique<Form1Window>(fake.platform, shared);
         form->show();
         form->normalGeometry->place(QRect(100, 80, 300, 200));

@@ -1,7 +1,6 @@
 // For the tests under Wine: "controls CLASS" prints the top-level window of that class and each of
-// its child controls as id, the centre on screen, check state and text (WM_GETTEXT), one a line.
-// "controls --window TITLE" shows a window with that title, standing in for a browser;
-// "controls --close CLASS" asks the window of that class to close.
+// its child controls as id, the centre on screen, check state and text (WM_GETTEXT), one a line;
+// "--window TITLE" shows a window so titled, as a browser; "--close CLASS" asks that one to close.
 #include <windows.h>
 
 #include <string>

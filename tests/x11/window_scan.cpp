@@ -1,7 +1,6 @@
 // The desktop's window list as the program sees it, for the X11 tests: each line read on stdin
 // (a number N, default 1) scans N times on one connection and prints the last scan, top first,
 // one window a line: id, style bits in hex, in how many of the N scans it was, title.
-#include <cstdio>
 #include <iostream>
 #include <map>
 #include <string>
@@ -21,9 +20,8 @@ int main() {
                 ++seen[w.handle];
         }
         for (const DesktopWindow& w : windows)
-            std::printf("%u %x %d %s\n", w.handle, w.style, seen[w.handle],
-                        encodeUtf8(w.title).c_str());
-        std::printf("\n");
-        std::fflush(stdout);
+            std::cout << w.handle << std::hex << ' ' << w.style << std::dec << ' ' << seen[w.handle]
+                      << ' ' << encodeUtf8(w.title) << '\n';
+        std::cout << std::endl;
     }
 }

@@ -1,4 +1,4 @@
-"""Capture on sway: wlr foreign toplevels, Chromium and Firefox natively on Wayland."""
+"""Capture on KWin (D-Bus scripting) and sway (wlr toplevels); a dying sway leaves no item."""
 import unittest
 from datetime import timedelta
 
@@ -6,7 +6,10 @@ from harness import Desktop, auction_title, local_now
 from wayland_session import WaylandSession, run_capture_scenario, take_over
 
 
-class SwayCaptureTest(unittest.TestCase):
+class CaptureTest(unittest.TestCase):
+    def test_capture_on_kwin(self):
+        self.assertIn("Fensterliste über KWin", run_capture_scenario(self, "kwin"))
+
     def test_capture_on_sway(self):
         stderr = run_capture_scenario(self, "sway", upper_browser="firefox")
         self.assertIn("Fensterliste über wlr-foreign-toplevel", stderr)
