@@ -17,9 +17,14 @@ from harness import Desktop, auction_title, local_now, wait_for  # noqa: E402
 
 def shoot(d, wid, name):
     """The window with the window manager's frame, as a PNG."""
-    info = d.run(["xwininfo", "-frame", "-id", str(wid)])
+    info = d.run(["xwininfo", "-id", str(wid)])
     x, y, w, h = (int(info.split(key + ":")[1].split()[0]) for key in
                   ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+    # xwininfo leaves the frame out of a window named by its id; the manager says how wide it is.
+    extents = wait_for(lambda: d.run(["xprop", "-id", str(wid), "_NET_FRAME_EXTENTS"])
+                       .partition("=")[2], 15, "the frame")
+    left, right, top, bottom = (int(v) for v in extents.split(","))
+    x, y, w, h = x - left, y - top, w + left + right, h + top + bottom
     subprocess.run(["import", "-display", d.env["DISPLAY"], "-window", "root", "-crop",
                     f"{w}x{h}+{x}+{y}", "+repage", os.path.join(HERE, "screenshots", name + ".png")],
                    check=True)
