@@ -5,6 +5,7 @@ the tests' clock library and without the right to set the clock, so it never set
 """
 import contextlib
 import html
+import itertools
 import http.server
 import os
 import re
@@ -160,6 +161,8 @@ class Desktop:
     def close(self):
         for proc in reversed(self.procs):
             self.stop(proc, signal.SIGKILL)
+            for pipe in filter(None, (proc.stdin, proc.stdout, proc.stderr)):
+                pipe.close()
         shutil.rmtree(self.tmp, ignore_errors=True)
 
     def __enter__(self):
@@ -182,9 +185,14 @@ class Desktop:
             w.map()
         self.x.sync()
         if mapped and self.wm:  # listed by the window manager before the program scans
-            listed = self.x.intern_atom("_NET_CLIENT_LIST_STACKING")
-            wait_for(lambda: w.id in getattr(self.x.screen().root.get_full_property(listed, 0),
-                                             "value", []), 30, "the window manager")
+            stacking, polls = self.x.intern_atom("_NET_CLIENT_LIST_STACKING"), itertools.count(1)
+
+            def listed():  # openbox can lose a map request made while it starts: made again
+                if next(polls) % 20 == 0 and w.get_attributes().map_state == X.IsUnmapped:
+                    w.map()
+                return w.id in getattr(self.x.screen().root.get_full_property(stacking, 0),
+                                       "value", [])
+            wait_for(listed, 30, "the window manager")
         return w.id
 
     def page(self, title, folder=None):

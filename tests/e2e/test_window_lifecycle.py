@@ -33,11 +33,6 @@ def tones(path):
     return found
 
 
-def managed(d, title):  # openbox can lose a map request made while it starts: it is made again
-    w = d.x.create_resource_object("window", d.window(title))
-    wait_for(lambda: w.get_attributes().map_state or w.map(), 30, "openbox to map " + title)
-
-
 class WindowLifecycleTest(unittest.TestCase):
     def setUp(self):
         self.d = Desktop()
@@ -66,13 +61,14 @@ class WindowLifecycleTest(unittest.TestCase):
         self.assertEqual(standin.stdout.readline(), "ready\n")
         # 10 s ahead and a day behind: the final minute lasts until the date is set.
         server = time_proxy(0, b"<p>Offizielle eBay-Zeit:   09.03.2026 09:00:10 MEZ</p>")
-        managed(self.d, auction_title(SEEN_NOW + timedelta(seconds=58)))
+        self.d.window(auction_title(SEEN_NOW + timedelta(seconds=58)))
         _, wid = self.d.zeitfang(SEEN_NOW, settings="synconstart=1\nmsgonsync=0\n", env={
             **clock, "http_proxy": server.url, "CLOCK_INTERCEPT_REFUSE": "1",
             "DBUS_SYSTEM_BUS_ADDRESS": bus})
 
         def calls():  # each refused set is asked of timedated
-            return open(self.d.log).read().count("refused") if os.path.exists(self.d.log) else 0
+            log = pathlib.Path(self.d.log)
+            return log.read_text().count("refused") if log.exists() else 0
 
         for held in (1, 2):  # the date is asked only once the time of day has its answer
             wait_for(lambda: calls() == held, 30, f"SetTime call {held}")
@@ -92,7 +88,7 @@ class WindowLifecycleTest(unittest.TestCase):
         pathlib.Path(d.home, ".asoundrc").write_text(  # ALSA's default device: a WAV file
             f'pcm.!default {{ type file slave.pcm "null" file "{wav}" format "wav" }}\n')
         end = local_now() + timedelta(hours=1)
-        managed(d, auction_title(end, "Vase"))
+        d.window(auction_title(end, "Vase"))
         _, wid = d.zeitfang(end - timedelta(seconds=4), settings="warnton=1\nwarntonsek=2\n")
         urgent, window = set(), d.x.create_resource_object("window", wid)
 
