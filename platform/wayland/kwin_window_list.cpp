@@ -5,6 +5,7 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QThread>
 #include <QTimer>
 #include <unistd.h>
 
@@ -83,7 +84,18 @@ bool KWinWindowList::runScript(int timeoutMs) {
                                                   QStringLiteral("unloadScript"))
                    << m_pluginName);
     };
-    unload(); // a script left behind by a scan that timed out would hold the name
+    // KWin frees an unloaded script only later. Until then it holds the name, and KWin 5, which
+    // numbers scripts by their count, would give the new one the old one's D-Bus path.
+    const auto loaded = [&] {
+        const QDBusReply<bool> r = call(QStringLiteral("/Scripting"), scripting,
+                                        QStringLiteral("isScriptLoaded"), {m_pluginName});
+        return r.isValid() && r.value();
+    };
+    while (loaded()) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(2);
+    }
     const QDBusReply<int> id = call(QStringLiteral("/Scripting"), scripting,
                                     QStringLiteral("loadScript"), {path, m_pluginName});
     if (!id.isValid() || id.value() < 0)

@@ -122,7 +122,8 @@ class WaylandSession(Desktop):
         # namespace of its own. The extension is installed, switched off as for a new user, in
         # the form the package's postinst picks for this Shell, or else in the other one.
         root = os.path.join(self.tmp, "root")
-        subprocess.run(["sh", "../../packaging/gnome-shell/postinst", "configure"], check=True,
+        postinst = pathlib.Path(__file__).parents[2] / "packaging/gnome-shell/postinst"
+        subprocess.run(["sh", postinst, "configure"], check=True,
                        env={**os.environ, "DPKG_ROOT": root, "DPKG_ADMINDIR": "/var/lib/dpkg"})
         form = os.readlink(f"{root}/usr/share/gnome-shell/extensions/{EXTENSION}").split("/")[-1]
         if refused:
