@@ -84,6 +84,7 @@ bool KWinWindowList::runScript(int timeoutMs) {
                                                   QStringLiteral("unloadScript"))
                    << m_pluginName);
     };
+    unload(); // a script whose loading timed out may still hold the name
     // KWin frees an unloaded script only later. Until then it holds the name, and KWin 5, which
     // numbers scripts by their count, would give the new one the old one's D-Bus path.
     const auto loaded = [&] {
