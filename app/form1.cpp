@@ -1,12 +1,12 @@
 #include "app/form1.h"
 
-#include "app/logic/item_page.h"
+#include "app/item_page.h"
 #include "app/settings_loading.h"
-#include "app/shared/version.h"
 #include "app/window_placement.h"
 #include "capture/capture_auction.h"
 #include "countdown/update_label.h"
 #include "options/frm_options.h"
+#include "shared/version.h"
 
 Form1::Form1(Form1View& view, Platform& platform, SharedState& shared)
     : m_view(view), m_platform(platform), m_shared(shared), m_display(view),
@@ -15,9 +15,8 @@ Form1::Form1(Form1View& view, Platform& platform, SharedState& shared)
 
 void Form1::Form1init() {
     m_shared.WindowStyleMask = WS_VISIBLE | WS_BORDER;
-    m_display.setColour(Control::Shape1, RGB(244, 255, 247));
-    m_display.setColour(Control::Shape2, RGB(255, 255, 232));
-    m_display.setColour(Control::Shape3, RGB(255, 244, 244));
+    for (Control shape : {Control::Shape1, Control::Shape2, Control::Shape3})
+        m_display.setColour(shape, form1Design()[shape].fillAtStart);
     m_display.setCaption(versionCaption(VersionDetail::MajorMinor));
     m_shared.AppSettings = loadAppSettings(m_platform.settings);
     CaptureAuction(m_platform.windows, m_display, m_shared, [this] { Update_Label(); });
@@ -51,9 +50,12 @@ void Form1::registerHelpFile() {
     m_helpFile = m_platform.shell.programFolder() + "zeitfang.chm";
 }
 
-void Form1::helpKey() {
+bool Form1::key(Key key) {
+    if (key != Key::F1)
+        return false;
     if (!m_helpFile.empty() && m_platform.shell.fileExists(m_helpFile))
         m_platform.shell.openFile(m_helpFile);
+    return true;
 }
 
 void Form1::syncClockAtStart() {
@@ -74,6 +76,18 @@ void Form1::hover(Control label) {
 void Form1::normalLook(Control label) {
     m_display.setColour(label, kCommandBlue);
     m_display.setUnderline(label, false);
+}
+
+void Form1::Lbl_GetTime_MouseMove() {
+    hover(Control::Lbl_GetTime);
+}
+
+void Form1::Lbl_GetArtikel_MouseMove() {
+    hover(Control::Lbl_GetArtikel);
+}
+
+void Form1::Lbl_Optionen_MouseMove() {
+    hover(Control::Lbl_Optionen);
 }
 
 void Form1::Lbl_GoItem_MouseMove() {
@@ -97,8 +111,9 @@ void Form1::Lbl_GetTime_Click() {
 
 void Form1::Lbl_Optionen_Click() {
     normalLook(Control::Lbl_Optionen); // no movements reach the window while the dialog is open
-    frmOptions options(m_shared.AppSettings, m_platform.settings);
-    m_view.showOptions(options);
+    const std::unique_ptr<OptionsView> dialog = m_view.newOptionsView();
+    frmOptions options(*dialog, m_shared.AppSettings, m_platform.settings);
+    options.show();
 }
 
 void Form1::Lbl_GoItem_Click() {
@@ -122,8 +137,10 @@ void Form1::click(Control control) {
     }
 }
 
-void Form1::mouseMove(Control control) {
-    switch (control) {
+void Form1::mouseMove(std::optional<Control> control) {
+    if (!control)
+        return Form_MouseMove();
+    switch (*control) {
     case Control::Lbl_GetTime:
         return Lbl_GetTime_MouseMove();
     case Control::Lbl_GetArtikel:

@@ -2,40 +2,32 @@
 
 #include <string>
 
-#include "app/shared/form1_display.h"
-#include "app/shared/shared_state.h"
 #include "clock/clock_sync.h"
 #include "platform/platform.h"
+#include "shared/form1_display.h"
+#include "shared/shared_state.h"
+#include "shared/window_controller.h"
 
 // The main window's behaviour: its initialisation, the countdown refresh, the timer tick, the
 // unload and the four commands, shown through whatever toolkit implements the view.
-class Form1 {
+class Form1 final : public WindowController<Control> {
   public:
+    // Timer1 runs from here on, as designed.
     Form1(Form1View& view, Platform& platform, SharedState& shared);
 
-    void Form1init();
-    void Update_Label();
+    void Form1init();    // NOLINT(readability-identifier-naming)
+    void Update_Label(); // NOLINT(readability-identifier-naming)
     // Captures the auction and refreshes the display, as "Artikel übernehmen" does.
     void refresh();
 
-    void Timer1_Timer();
-    void Form_Unload();
-    void Form_MouseMove();
-    void Lbl_GetArtikel_Click();
-    void Lbl_GetTime_Click();
-    void Lbl_Optionen_Click();
-    void Lbl_GoItem_Click();
-    void Lbl_GetTime_MouseMove() { hover(Control::Lbl_GetTime); }
-    void Lbl_GetArtikel_MouseMove() { hover(Control::Lbl_GetArtikel); }
-    void Lbl_Optionen_MouseMove() { hover(Control::Lbl_Optionen); }
-    void Lbl_GoItem_MouseMove();
-
     // A click or a mouse movement on a control, by its name; the controls without handlers of
     // their own ignore them.
-    void click(Control control);
-    void mouseMove(Control control);
+    void click(Control control) override;
+    void mouseMove(std::optional<Control> control) override;
     // F1 opens the registered help file when it exists.
-    void helpKey();
+    bool key(Key key) override;
+    void close() override { Form_Unload(); }
+    void timer() override { Timer1_Timer(); }
 
     // The steps of the start that follow Form1init.
     void registerHelpFile();
@@ -49,6 +41,18 @@ class Form1 {
     const Form1Display& display() const { return m_display; }
 
   private:
+    void Timer1_Timer();             // NOLINT(readability-identifier-naming)
+    void Form_Unload();              // NOLINT(readability-identifier-naming)
+    void Form_MouseMove();           // NOLINT(readability-identifier-naming)
+    void Lbl_GetArtikel_Click();     // NOLINT(readability-identifier-naming)
+    void Lbl_GetTime_Click();        // NOLINT(readability-identifier-naming)
+    void Lbl_Optionen_Click();       // NOLINT(readability-identifier-naming)
+    void Lbl_GoItem_Click();         // NOLINT(readability-identifier-naming)
+    void Lbl_GetTime_MouseMove();    // NOLINT(readability-identifier-naming)
+    void Lbl_GetArtikel_MouseMove(); // NOLINT(readability-identifier-naming)
+    void Lbl_Optionen_MouseMove();   // NOLINT(readability-identifier-naming)
+    void Lbl_GoItem_MouseMove();     // NOLINT(readability-identifier-naming)
+
     void hover(Control label);
     void normalLook(Control label);
 

@@ -1,6 +1,6 @@
 #include "app/settings_loading.h"
 
-#include "app/shared/shared_state.h"
+#include "shared/shared_state.h"
 
 AppSettingsRecord loadAppSettings(SettingsStore& store) {
     AppSettingsRecord record;

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "app/shared/form1_view.h"
-#include "platform/logic/german_decimal.h"
-#include "platform/logic/german_format.h"
+#include "base/german_decimal.h"
+#include "base/german_format.h"
 #include "platform/settings_store.h"
+#include "shared/form1_view.h"
 
 namespace {
 
@@ -55,7 +55,10 @@ void RestoreWindowPlacement(Form1View& form, SettingsStore& store, const std::st
         const int shift = instanceCount * kInstanceShiftTwips;
         const float left = placementValue(store, appName, section, "Left") + shift;
         const float top = placementValue(store, appName, section, "Top") + shift;
-        form.placeNormal({left, top, width, height});
+        // A window is at least a pixel wide and high.
+        const TwipsSize pixel = form.twipsPerPixel();
+        form.placeNormal({left, top, std::max(width, static_cast<float>(pixel.width)),
+                          std::max(height, static_cast<float>(pixel.height))});
     }
     if (restoreState)
         form.setPlacementState(

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "platform/linux/desktop_window_list.h"
+#include "shell/qt/desktop_window_list.h"
 
 int main(int argc, char** argv) {
     const std::size_t wanted = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 50;

@@ -1,12 +1,12 @@
 #include "capture/capture_auction.h"
 
-#include "app/shared/form1_display.h"
-#include "app/shared/shared_state.h"
-#include "app/shared/version.h"
-#include "capture/logic/title_scan.h"
-#include "platform/logic/german_format.h"
-#include "platform/logic/utf.h"
+#include "base/german_format.h"
+#include "base/utf.h"
+#include "capture/title_scan.h"
 #include "platform/window_list.h"
+#include "shared/form1_display.h"
+#include "shared/shared_state.h"
+#include "shared/version.h"
 
 namespace {
 
@@ -22,12 +22,12 @@ void showHint(Form1Display& display) {
 }
 
 void applyNoItemState(Form1Display& display, SharedState& shared,
-                      const std::function<void()>& Update_Label) {
+                      const std::function<void()>& updateLabel) {
     shared.AuctionEnd = DateTime{};
     display.setCaption(versionCaption(VersionDetail::WithRevision));
     display.setCaption(Control::Label1, "Kein Artikel gewählt.");
     showHint(display);
-    Update_Label();
+    updateLabel();
     display.setTimerEnabled(false);
 }
 
@@ -54,8 +54,8 @@ void takeOver(Form1Display& display, SharedState& shared, const std::u32string& 
 } // namespace
 
 void CaptureAuction(WindowList& windows, Form1Display& display, SharedState& shared,
-                    const std::function<void()>& Update_Label) {
-    applyNoItemState(display, shared, Update_Label);
+                    const std::function<void()>& updateLabel) {
+    applyNoItemState(display, shared, updateLabel);
     const ScanResult result =
         scanWindows(windows.topLevelWindows(), display.handle(), shared.WindowStyleMask);
     shared.InstanceCount = result.instanceCount;

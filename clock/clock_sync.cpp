@@ -1,6 +1,6 @@
 #include "clock/clock_sync.h"
 
-#include "clock/logic/time_page.h"
+#include "clock/time_page.h"
 
 namespace {
 const std::string kTimePageUrl = "http://" ZEITFANG_TIME_HOST "/aw-cgi/eBayISAPI.dll?TimeShow";
@@ -13,7 +13,7 @@ ClockSync::ClockSync(HttpTransfer& inet, SystemClock& clock, EventWait& events,
                      const AppSettingsRecord& settings, MessageBox messageBox)
     : Inet1(inet), m_clock(clock), m_events(events), m_settings(settings),
       m_messageBox(std::move(messageBox)) {
-    Inet1.setStateChanged([this](std::int16_t State) { Inet1_StateChanged(State); });
+    Inet1.setStateChanged([this](std::int16_t state) { Inet1_StateChanged(state); });
 }
 
 bool ClockSync::SyncClock() {
@@ -58,7 +58,7 @@ bool ClockSync::setFromPage() {
     return true;
 }
 
-void ClockSync::Inet1_StateChanged(std::int16_t State) {
+void ClockSync::Inet1_StateChanged(std::int16_t State) { // NOLINT(readability-identifier-naming)
     if (!SyncPending || State != HttpTransfer::icReceivingResponse)
         return;
     SyncResponseTime = DateTime{timeOfDay(m_clock.now())};

@@ -3,10 +3,10 @@
 #include <functional>
 #include <string>
 
-#include "app/logic/app_settings.h"
 #include "platform/event_wait.h"
 #include "platform/http_transfer.h"
 #include "platform/system_clock.h"
+#include "shared/app_settings.h"
 
 // Sets the system clock from the auction server's time page, through the transfer control
 // Inet1. Holds the state that SyncClock and Inet1_StateChanged share for the whole run.
@@ -21,20 +21,21 @@ class ClockSync {
     // Fetches the time page, serving events while it waits (ticks and clicks run meanwhile),
     // and sets the time of day and the date. True when the attempt counted as successful. A call
     // while another runs returns false at once and leaves it alone.
-    bool SyncClock();
-    void Inet1_StateChanged(std::int16_t State);
+    bool SyncClock();                            // NOLINT(readability-identifier-naming)
+    void Inet1_StateChanged(std::int16_t State); // NOLINT(readability-identifier-naming)
     // The window is closing: a running wait ends at once, and neither its answer nor a message
     // follows, now or later.
     void abandon() { m_abandoned = true; }
 
-    bool SyncPending = false;
-    DateTime SyncResponseTime; // a time of day only
+    bool SyncPending = false; // NOLINT(readability-identifier-naming)
+    // A time of day only.
+    DateTime SyncResponseTime; // NOLINT(readability-identifier-naming)
 
   private:
     bool syncOnce();
     bool setFromPage();
 
-    HttpTransfer& Inet1;
+    HttpTransfer& Inet1; // NOLINT(readability-identifier-naming)
     SystemClock& m_clock;
     EventWait& m_events;
     const AppSettingsRecord& m_settings;

@@ -1,8 +1,8 @@
 #include "countdown/signalling.h"
 
-#include "app/shared/form1_display.h"
 #include "platform/speaker.h"
 #include "platform/window_attention.h"
+#include "shared/form1_display.h"
 
 namespace {
 struct Tone {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/logic/app_settings.h"
+#include "shared/app_settings.h"
 
 class Form1Display;
 class Speaker;

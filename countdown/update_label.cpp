@@ -1,11 +1,11 @@
 #include "countdown/update_label.h"
 
-#include "app/shared/form1_display.h"
-#include "app/shared/shared_state.h"
-#include "countdown/logic/countdown.h"
+#include "base/german_format.h"
+#include "countdown/countdown.h"
 #include "countdown/signalling.h"
-#include "platform/logic/german_format.h"
 #include "platform/platform.h"
+#include "shared/form1_display.h"
+#include "shared/shared_state.h"
 
 namespace {
 void showCountdown(Form1Display& display, const CountdownView& shown, Colour colour) {

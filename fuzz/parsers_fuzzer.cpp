@@ -6,13 +6,13 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/logic/app_settings.h"
-#include "capture/logic/title_scan.h"
-#include "clock/logic/time_page.h"
-#include "platform/logic/compositor_windows.h"
-#include "platform/logic/german_decimal.h"
-#include "platform/logic/german_format.h"
-#include "platform/logic/utf.h"
+#include "base/german_decimal.h"
+#include "base/german_format.h"
+#include "base/utf.h"
+#include "capture/title_scan.h"
+#include "clock/time_page.h"
+#include "platform/wayland/compositor_windows.h"
+#include "shared/app_settings.h"
 
 const auto check = [](bool ok) { ok ? void() : std::abort(); };
 

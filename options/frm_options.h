@@ -2,28 +2,38 @@
 
 #include <map>
 
-#include "app/logic/app_settings.h"
-#include "options/options_view.h"
 #include "platform/settings_store.h"
+#include "shared/app_settings.h"
+#include "shared/options_view.h"
+#include "shared/window_controller.h"
 
 // The options dialog's behaviour: the four preferences of AppSettings shown on each opening,
-// validated and written by OK. Lives for one opening.
-class frmOptions {
+// validated and written by OK. Lives for one opening, with its dialog.
+// NOLINTNEXTLINE(readability-identifier-naming)
+class frmOptions final : public WindowController<OptionsControl> {
   public:
-    frmOptions(AppSettingsRecord& settings, SettingsStore& store);
+    frmOptions(OptionsView& view, AppSettingsRecord& settings, SettingsStore& store);
 
-    void Form_Load(OptionsView& view);
-    void cmdOK_Click(OptionsView& view);
-    void cmdCancel_Click(OptionsView& view);
+    // Loads the dialog and shows it modally; returns when it has been closed.
+    void show();
+
     // A click on a button or a check box, by its name.
-    void click(OptionsView& view, OptionsControl control);
-    // Enter presses the focused button, and answers OK wherever else the focus is; Esc cancels.
-    void enterKey(OptionsView& view, OptionsControl focused);
-    void escapeKey(OptionsView& view) { cmdCancel_Click(view); }
+    void click(OptionsControl control) override;
+    void mouseMove(std::optional<OptionsControl>) override {}
+    // Enter presses the focused button, and the default one wherever else the focus is; Esc
+    // presses the cancel button.
+    bool key(Key key) override;
+    // The close box does what Abbrechen does.
+    void close() override { cmdCancel_Click(); }
+    void timer() override {}
 
   private:
-    void setCheck(OptionsView& view, OptionsControl box, CheckState state);
+    void Form_Load();       // NOLINT(readability-identifier-naming)
+    void cmdOK_Click();     // NOLINT(readability-identifier-naming)
+    void cmdCancel_Click(); // NOLINT(readability-identifier-naming)
+    void setCheck(OptionsControl box, CheckState state);
 
+    OptionsView& m_view;
     AppSettingsRecord& m_settings;
     SettingsStore& m_store;
     AppSettingsRecord m_shown; // the record as the dialog opened with it

@@ -9,32 +9,33 @@
 class HttpTransfer {
   public:
     // The state reported when the response begins to arrive.
-    static constexpr std::int16_t icReceivingResponse = 7;
+    static constexpr std::int16_t icReceivingResponse = 7; // NOLINT(readability-identifier-naming)
     // The state reported when the request has ended, with or without a usable body;
     // StillExecuting is false by then.
-    static constexpr std::int16_t icResponseCompleted = 12;
+    static constexpr std::int16_t icResponseCompleted = 12; // NOLINT(readability-identifier-naming)
 
     virtual ~HttpTransfer() = default;
 
     void setURL(const std::string& url) { m_url = url; }
-    const std::string& URL() const { return m_url; }
+    const std::string& URL() const { return m_url; } // NOLINT(readability-identifier-naming)
     // Called from the event loop with each state the request passes through.
-    void setStateChanged(std::function<void(std::int16_t State)> handler) {
+    void setStateChanged(std::function<void(std::int16_t state)> handler) {
         m_stateChanged = std::move(handler);
     }
 
     // Starts a GET of url with the given request-header lines ("Name: value" + CR LF each) and
     // returns at once. A transfer that is still executing refuses (false) and goes on as it was.
-    virtual bool Execute(const std::string& url, const std::string& requestHeaders) = 0;
-    virtual bool StillExecuting() const = 0;
+    virtual bool Execute( // NOLINT(readability-identifier-naming)
+        const std::string& url, const std::string& requestHeaders) = 0;
+    virtual bool StillExecuting() const = 0; // NOLINT(readability-identifier-naming)
     // The next piece of the response body, at most size bytes, one character per byte
     // (Latin-1). Empty while the request runs, and when it ended without usable text.
-    virtual std::string GetChunk(int size) = 0;
+    virtual std::string GetChunk(int size) = 0; // NOLINT(readability-identifier-naming)
 
   protected:
-    void reportState(std::int16_t State) {
+    void reportState(std::int16_t state) {
         if (m_stateChanged)
-            m_stateChanged(State);
+            m_stateChanged(state);
     }
 
   private:

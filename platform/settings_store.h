@@ -7,8 +7,10 @@ class SettingsStore {
   public:
     virtual ~SettingsStore() = default;
     // The stored text, or the default when the key is absent.
-    virtual std::string GetSetting(const std::string& appName, const std::string& section,
-                                   const std::string& key, const std::string& defaultValue) = 0;
-    virtual void SaveSetting(const std::string& appName, const std::string& section,
-                             const std::string& key, const std::string& text) = 0;
+    virtual std::string GetSetting( // NOLINT(readability-identifier-naming)
+        const std::string& appName, const std::string& section, const std::string& key,
+        const std::string& defaultValue) = 0;
+    virtual void SaveSetting( // NOLINT(readability-identifier-naming)
+        const std::string& appName, const std::string& section, const std::string& key,
+        const std::string& text) = 0;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/logic/date_time.h"
+#include "base/date_time.h"
 
 class SystemClock {
   public:

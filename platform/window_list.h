@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/logic/desktop_window.h"
+#include "base/desktop_window.h"
 
 class WindowList {
   public:

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/logic/utf.h"
+#include "base/utf.h"
 
 namespace {
 

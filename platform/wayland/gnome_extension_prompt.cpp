@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <utility>
 
-#include "platform/logic/gnome_extension_notice.h"
+#include "platform/wayland/gnome_extension_notice.h"
 
 namespace {
 

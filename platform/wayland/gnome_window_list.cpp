@@ -3,7 +3,7 @@
 #include <QDBusMessage>
 #include <unistd.h>
 
-#include "platform/logic/compositor_windows.h"
+#include "platform/wayland/compositor_windows.h"
 
 namespace {
 

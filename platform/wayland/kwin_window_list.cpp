@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <unistd.h>
 
-#include "platform/logic/compositor_windows.h"
+#include "platform/wayland/compositor_windows.h"
 
 namespace {
 

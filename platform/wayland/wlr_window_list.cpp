@@ -11,8 +11,8 @@
 #include <cstring>
 #include <list>
 
-#include "platform/logic/compositor_windows.h"
-#include "platform/logic/utf.h"
+#include "base/utf.h"
+#include "platform/wayland/compositor_windows.h"
 #include "wlr-foreign-toplevel-management-unstable-v1-client-protocol.h"
 
 namespace {
@@ -92,10 +92,10 @@ struct WlrWindowList::Session {
     // Every request so far answered, within the deadline.
     bool roundtrip(std::chrono::steady_clock::time_point deadline) {
         bool done = false;
-        static const wl_callback_listener listener = {
+        static const wl_callback_listener kListener = {
             [](void* data, wl_callback*, std::uint32_t) { *static_cast<bool*>(data) = true; }};
         CallbackPtr callback(wl_display_sync(display.get()));
-        wl_callback_add_listener(callback.get(), &listener, &done);
+        wl_callback_add_listener(callback.get(), &kListener, &done);
         return pump(deadline, &done);
     }
 
@@ -107,8 +107,8 @@ struct WlrWindowList::Session {
         s->manager.reset(static_cast<zwlr_foreign_toplevel_manager_v1*>(
             wl_registry_bind(registry, name, &zwlr_foreign_toplevel_manager_v1_interface,
                              std::min(version, kManagerVersion))));
-        static const zwlr_foreign_toplevel_manager_v1_listener listener = {onToplevel, onFinished};
-        zwlr_foreign_toplevel_manager_v1_add_listener(s->manager.get(), &listener, s);
+        static const zwlr_foreign_toplevel_manager_v1_listener kListener = {onToplevel, onFinished};
+        zwlr_foreign_toplevel_manager_v1_add_listener(s->manager.get(), &kListener, s);
     }
 
     static void onToplevel(void* data, zwlr_foreign_toplevel_manager_v1*,
@@ -119,7 +119,7 @@ struct WlrWindowList::Session {
         // Announced newest first at the start: the first one ranks highest until activations
         // say otherwise.
         t.announced = --s->announcements;
-        zwlr_foreign_toplevel_handle_v1_add_listener(handle, &handleListener, s);
+        zwlr_foreign_toplevel_handle_v1_add_listener(handle, &kHandleListener, s);
     }
 
     static void onFinished(void* data, zwlr_foreign_toplevel_manager_v1*) {
@@ -162,7 +162,7 @@ struct WlrWindowList::Session {
     static void onParent(void*, zwlr_foreign_toplevel_handle_v1*,
                          zwlr_foreign_toplevel_handle_v1*) {}
 
-    static constexpr zwlr_foreign_toplevel_handle_v1_listener handleListener = {
+    static constexpr zwlr_foreign_toplevel_handle_v1_listener kHandleListener = {
         onTitle, onAppId, onOutput, onOutput, onState, onDone, onClosed, onParent};
 
     ~Session() {
@@ -186,9 +186,9 @@ void WlrWindowList::connect() {
     if (!s->display)
         return;
     s->registry.reset(wl_display_get_registry(s->display.get()));
-    static const wl_registry_listener listener = {Session::onGlobal,
-                                                  [](void*, wl_registry*, std::uint32_t) {}};
-    wl_registry_add_listener(s->registry.get(), &listener, s.get());
+    static const wl_registry_listener kListener = {Session::onGlobal,
+                                                   [](void*, wl_registry*, std::uint32_t) {}};
+    wl_registry_add_listener(s->registry.get(), &kListener, s.get());
     const auto deadline = std::chrono::steady_clock::now() + kTimeout;
     // The globals, then the windows the manager announces on binding.
     if (!s->roundtrip(deadline) || !s->manager || !s->roundtrip(deadline))
@@ -234,7 +234,7 @@ std::vector<DesktopWindow> WlrWindowList::topLevelWindows() {
                             OwnWindows{0, {"zeitfang", "Zeitfang", "de.orvikwerk.zeitfang"}});
 }
 
-extern "C" WindowList* zeitfang_new_wlr_window_list() {
+extern "C" WindowList* zeitfangNewWlrWindowList() {
     auto list = std::make_unique<WlrWindowList>();
     return list->available() ? list.release() : nullptr;
 }

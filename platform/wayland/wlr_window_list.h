@@ -26,4 +26,4 @@ class WlrWindowList : public WindowList {
 };
 
 // The Wayland module's factory: a list when the compositor offers the protocol, else null.
-extern "C" WindowList* zeitfang_new_wlr_window_list();
+extern "C" WindowList* zeitfangNewWlrWindowList();

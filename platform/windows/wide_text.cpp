@@ -4,7 +4,7 @@
 
 #include <climits>
 
-#include "platform/logic/utf.h"
+#include "base/utf.h"
 
 std::wstring widen(std::string_view utf8) {
     if (utf8.empty() || utf8.size() > INT_MAX)

@@ -17,7 +17,7 @@ namespace {
 constexpr UINT kStateMessage = WM_APP + 1;
 constexpr DWORD kTimeoutMs = 60000;
 constexpr std::size_t kKeptBodyBytes = 8192;
-const wchar_t* const WindowClass = L"ZeitfangInet";
+const wchar_t* const kWindowClass = L"ZeitfangInet";
 
 // WinINet sends its own User-Agent line beside a given one: the one given becomes the agent.
 std::pair<std::wstring, std::wstring> agentAndOtherHeaders(const std::string& headers) {
@@ -107,9 +107,9 @@ WinInetTransfer::WinInetTransfer() {
     wc.cbSize = sizeof(wc);
     wc.lpfnWndProc = receive;
     wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = WindowClass;
+    wc.lpszClassName = kWindowClass;
     RegisterClassExW(&wc);
-    m_window.reset(CreateWindowExW(0, WindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+    m_window.reset(CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                    wc.hInstance, nullptr));
     SetWindowLongPtrW(m_window.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }

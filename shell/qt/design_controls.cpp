@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <limits>
 
 #include "shell/qt/design_fonts.h"
 #include "shell/qt/shape.h"
@@ -41,8 +40,15 @@ QFont designFont(const FontDesign& design) {
     return font;
 }
 
-void applyWindowDesign(QWidget& window, const Twips& twips, std::string_view caption,
+void applyWindowDesign(QWidget& window, const Twips& twips, Border border, std::string_view caption,
                        TwipsSize client, Colour back, const FontDesign& font) {
+    const Frame frame = frameOf(border);
+    Qt::WindowFlags flags = (frame.dialogFrame ? Qt::Dialog : Qt::Window) |
+                            Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (frame.minimizeButton)
+        flags |= Qt::WindowMinimizeButtonHint;
+    window.setWindowFlags(flags);
     window.setWindowTitle(
         QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
     window.setFixedSize(twips.x(client.width), twips.y(client.height));
@@ -53,7 +59,8 @@ void applyWindowDesign(QWidget& window, const Twips& twips, std::string_view cap
 
 QWidget* ControlFactory::create(ControlKind kind, const TwipsRect& rect, std::string_view caption,
                                 const FontDesign& font, Colour fore, Colour back,
-                                Alignment alignment, Fit fit, std::string_view toolTip) const {
+                                Alignment alignment, Fit fit, std::string_view toolTip,
+                                bool isDefault, int maxLength) const {
     const QString text = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
     QWidget* made = nullptr;
     switch (kind) {
@@ -86,12 +93,13 @@ QWidget* ControlFactory::create(ControlKind kind, const TwipsRect& rect, std::st
     }
     case ControlKind::TextBox: {
         auto* edit = new QLineEdit(text, &window);
-        edit->setMaxLength(std::numeric_limits<int>::max());
+        edit->setMaxLength(maxLengthOf(maxLength));
         made = edit;
         break;
     }
     case ControlKind::Button: {
         auto* button = new QPushButton(text, &window);
+        button->setDefault(isDefault);
         // A flat face in the button colour with a raised edge, as the classic style draws it,
         // where the application's style would shade it and tint the default button.
         if (buttonStyle)

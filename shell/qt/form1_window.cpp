@@ -11,14 +11,21 @@
 #include "shell/qt/shape.h"
 #include "shell/qt/x11_window_title.h"
 
+namespace {
+QTimer* preciseTimer(QObject* parent) {
+    auto* timer = new QTimer(parent);
+    timer->setTimerType(Qt::PreciseTimer);
+    return timer;
+}
+} // namespace
+
 Form1Window::Form1Window(Platform& platform, SharedState& shared)
-    : form1(*this, platform, shared), m_twips{1440.0 / logicalDpiX(), 1440.0 / logicalDpiY()} {
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    : m_twips{1440.0 / logicalDpiX(), 1440.0 / logicalDpiY()},
+      m_controls(createControls(ControlFactory{*this, m_twips}, form1Design())),
+      Timer1(preciseTimer(this)), normalGeometry(new NormalGeometry(*this)),
+      form1(*this, platform, shared) {
     setWindowIcon(appIcon());
     setMouseTracking(true);
-    m_controls = createControls(ControlFactory{*this, m_twips}, form1Design());
     for (const auto& [control, widget] : m_controls) {
         if (auto* l = qobject_cast<VbLabel*>(widget)) {
             connect(l, &VbLabel::mouseMoved, this, [this, c = control] { form1.mouseMove(c); });
@@ -26,14 +33,11 @@ Form1Window::Form1Window(Platform& platform, SharedState& shared)
         }
     }
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [this] { form1.helpKey(); });
-
-    Timer1 = new VbTimer(this);
-    Timer1->setInterval(kTimer1Interval);
-    Timer1->start();
-    connect(Timer1, &QTimer::timeout, this, [this] { form1.Timer1_Timer(); });
-    normalGeometry = new NormalGeometry(*this);
+    connect(help, &QShortcut::activated, this, [this] { form1.key(Key::F1); });
+    connect(Timer1, &QTimer::timeout, this, [this] { form1.timer(); });
 }
+
+Form1Window::~Form1Window() = default;
 
 VbLabel* Form1Window::label(Control control) const {
     return static_cast<VbLabel*>(widget(control));
@@ -85,9 +89,12 @@ void Form1Window::messageBox(std::string_view title, const std::string& text, Me
     execMessageBox(this, title, text, icon);
 }
 
-void Form1Window::showOptions(frmOptions& handlers) {
-    OptionsDialog dialog(*this, handlers);
-    dialog.exec();
+std::optional<Control> Form1Window::focusedControl() const {
+    return controlOf<Control>(focusWidget());
+}
+
+std::unique_ptr<OptionsView> Form1Window::newOptionsView() {
+    return std::make_unique<OptionsDialog>(*this);
 }
 
 TwipsRect Form1Window::normalRect() const {
@@ -120,11 +127,11 @@ bool Form1Window::event(QEvent* event) {
 }
 
 void Form1Window::closeEvent(QCloseEvent* event) {
-    form1.Form_Unload();
+    form1.close();
     event->accept();
 }
 
 void Form1Window::mouseMoveEvent(QMouseEvent* event) {
-    form1.Form_MouseMove();
+    form1.mouseMove(std::nullopt);
     event->accept();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <map>
 
@@ -8,13 +9,13 @@
 #include "shell/qt/normal_geometry.h"
 #include "shell/qt/twips.h"
 #include "shell/qt/vb_label.h"
-#include "shell/qt/vb_timer.h"
 
 // The main window on Qt, made from the engine's design of Form1 and driven by it.
 class Form1Window : public QWidget, public Form1View {
     Q_OBJECT
   public:
     Form1Window(Platform& platform, SharedState& shared);
+    ~Form1Window() override;
 
     const Twips& twips() const { return m_twips; }
     QWidget* widget(Control control) const { return m_controls.at(control); }
@@ -28,10 +29,13 @@ class Form1Window : public QWidget, public Form1View {
     void setUnderline(Control label, bool underline) override;
     TwipsSize textExtent(Control label) const override;
     void placeControl(Control control, const TwipsRect& rect) override;
-    void setTimerEnabled(bool enabled) override { Timer1->setEnabled(enabled); }
-    void setTimerInterval(int ms) override { Timer1->setPeriod(ms); }
+    void startTimer(int ms) override { Timer1->start(ms); }
+    void stopTimer() override { Timer1->stop(); }
     void messageBox(std::string_view title, const std::string& text, MessageIcon icon) override;
-    void showOptions(frmOptions& handlers) override;
+    void setFocus(Control control) override { widget(control)->setFocus(); }
+    std::optional<Control> focusedControl() const override;
+    TwipsSize twipsPerPixel() const override { return {m_twips.perPixelX, m_twips.perPixelY}; }
+    std::unique_ptr<OptionsView> newOptionsView() override;
     // Zero until the window exists: asking must not create it before the placement is restored,
     // since Qt's X11 backend then opens a window set to minimised as a normal one.
     std::uint32_t handle() const override { return static_cast<std::uint32_t>(internalWinId()); }
@@ -40,10 +44,6 @@ class Form1Window : public QWidget, public Form1View {
     WindowState placementState() const override;
     void setPlacementState(WindowState state) override;
     void showWindow() override { show(); }
-
-    Form1 form1;
-    VbTimer* Timer1;
-    NormalGeometry* normalGeometry;
 
   protected:
     bool event(QEvent* event) override;
@@ -54,4 +54,10 @@ class Form1Window : public QWidget, public Form1View {
     Twips m_twips;
     QString m_caption;
     std::map<Control, QWidget*> m_controls;
+
+  public:
+    // Made once the controls are there: the controller starts Timer1 as it is built.
+    QTimer* Timer1; // NOLINT(readability-identifier-naming)
+    NormalGeometry* normalGeometry;
+    Form1 form1;
 };

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "app/startup.h"
-#include "platform/linux/linux_platform.h"
 #include "shell/qt/clock_only.h"
 #include "shell/qt/form1_window.h"
+#include "shell/qt/linux_platform.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/shared/message_box.h"
+#include "shared/message_box.h"
 
 class QWidget;
 

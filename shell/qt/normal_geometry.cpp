@@ -17,8 +17,7 @@ QRect NormalGeometry::rect() const {
     return isNormal() ? m_window.geometry() : m_normal;
 }
 
-void NormalGeometry::place(const QRect& wanted) {
-    const QRect rect(wanted.topLeft(), wanted.size().expandedTo(QSize(1, 1)));
+void NormalGeometry::place(const QRect& rect) {
     if (m_window.minimumSize() == m_window.maximumSize())
         m_window.setFixedSize(rect.size());
     // The client's position, never the frame's: Qt places the frame of a window that has no

@@ -12,25 +12,18 @@
 #include "shell/qt/form1_window.h"
 #include "shell/qt/message_box.h"
 
-OptionsDialog::OptionsDialog(Form1Window& owner, frmOptions& handlers)
-    : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_owner(owner), m_handlers(handlers),
+OptionsDialog::OptionsDialog(Form1Window& owner)
+    : QDialog(&owner), m_owner(owner),
       m_buttonStyle(QStyleFactory::create(QStringLiteral("Windows"))) {
     m_controls =
         createControls(ControlFactory{*this, owner.twips(), m_buttonStyle.get()}, optionsDesign());
     for (const auto& [control, widget] : m_controls) {
-        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            // A focused button takes Enter itself, which the engine's rule also says; OK is
-            // drawn as the default, where the focus starts.
-            if (auto* push = qobject_cast<QPushButton*>(button))
-                push->setDefault(control == OptionsControl::cmdOK);
-            connect(button, &QAbstractButton::clicked, this,
-                    [this, c = control] { m_handlers.click(*this, c); });
-        }
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            connect(button, &QAbstractButton::clicked, this, [this, c = control] {
+                if (m_controller)
+                    m_controller->click(c);
+            });
     }
-    m_handlers.Form_Load(*this);
-    widget(OptionsControl::cmdOK)->setFocus();
 }
 
 OptionsDialog::~OptionsDialog() {
@@ -67,12 +60,8 @@ CursorPosition OptionsDialog::cursorPosition() const {
     return {p.x(), p.y()};
 }
 
-double OptionsDialog::twipsPerPixelX() const {
-    return m_owner.twips().perPixelX;
-}
-
-double OptionsDialog::twipsPerPixelY() const {
-    return m_owner.twips().perPixelY;
+TwipsSize OptionsDialog::twipsPerPixel() const {
+    return {m_owner.twips().perPixelX, m_owner.twips().perPixelY};
 }
 
 void OptionsDialog::moveDialog(double left, double top) {
@@ -83,26 +72,26 @@ void OptionsDialog::messageBox(std::string_view title, const std::string& text, 
     execMessageBox(this, title, text, icon);
 }
 
+std::optional<OptionsControl> OptionsDialog::focusedControl() const {
+    return controlOf<OptionsControl>(focusWidget());
+}
+
+void OptionsDialog::showModal(WindowController<OptionsControl>& controller) {
+    m_controller = &controller;
+    exec();
+    m_controller = nullptr;
+}
+
 void OptionsDialog::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: {
-        OptionsControl focused = OptionsControl::Label1;
-        for (const auto& [control, w] : m_controls)
-            if (w == focusWidget())
-                focused = control;
-        m_handlers.enterKey(*this, focused);
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool escape = event->key() == Qt::Key_Escape;
+    if (m_controller && (enter || escape) && m_controller->key(enter ? Key::Enter : Key::Escape))
         return;
-    }
-    case Qt::Key_Escape:
-        m_handlers.escapeKey(*this);
-        return;
-    default:
-        QDialog::keyPressEvent(event);
-    }
+    QDialog::keyPressEvent(event);
 }
 
 void OptionsDialog::closeEvent(QCloseEvent* event) {
-    m_handlers.cmdCancel_Click(*this);
+    if (m_controller)
+        m_controller->close();
     event->accept();
 }

@@ -3,7 +3,7 @@
 #include <QRect>
 #include <cmath>
 
-#include "app/logic/control_design.h"
+#include "base/control_design.h"
 
 // Twips (1/1440 inch) and pixels at a screen's logical resolution.
 struct Twips {

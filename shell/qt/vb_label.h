@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "app/logic/control_design.h"
+#include "base/control_design.h"
 
 // A transparent label; the engine places it, fitted to the text it measures here. It keeps its
 // caption exactly as set ("\r\n" included).

@@ -10,9 +10,9 @@ template <typename Function> Function user32(const char* name) {
 } // namespace
 
 UINT windowDpi(HWND window) {
-    static const auto forWindow = user32<UINT(WINAPI*)(HWND)>("GetDpiForWindow");
-    if (forWindow && window)
-        if (const UINT dpi = forWindow(window))
+    static const auto kForWindow = user32<UINT(WINAPI*)(HWND)>("GetDpiForWindow");
+    if (kForWindow && window)
+        if (const UINT dpi = kForWindow(window))
             return dpi;
     const WindowDC screen(nullptr);
     const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSX);
@@ -20,10 +20,10 @@ UINT windowDpi(HWND window) {
 }
 
 SIZE frameSize(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, UINT dpi) {
-    static const auto forDpi =
+    static const auto kForDpi =
         user32<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)>("AdjustWindowRectExForDpi");
     RECT r{0, 0, clientWidth, clientHeight};
-    if (!forDpi || !forDpi(&r, style, FALSE, exStyle, dpi))
+    if (!kForDpi || !kForDpi(&r, style, FALSE, exStyle, dpi))
         AdjustWindowRectEx(&r, style, FALSE, exStyle);
     return {r.right - r.left, r.bottom - r.top};
 }

@@ -2,15 +2,12 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-
 #include "platform/windows/wide_text.h"
 #include "shell/win32/message_box.h"
 #include "shell/win32/options_window.h"
 
 namespace {
 const wchar_t* const kWindowClass = L"ZeitfangForm1";
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr UINT_PTR kTimer1 = 1;
 
 int idOf(Control c) {
@@ -22,21 +19,21 @@ Control controlOf(int id) {
 }
 } // namespace
 
-Form1Window::Form1Window(Platform& platform, SharedState& shared) : form1(*this, platform, shared) {
+Form1Window::Form1Window(Platform& platform, SharedState& shared) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     registerWindowClass(kWindowClass, 1);
-    m_window.reset(CreateWindowExW(0, kWindowClass, L"", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
-                                   nullptr, nullptr, instance, nullptr));
+    const WindowStyle style = windowStyle(form1Design().border);
+    m_window.reset(CreateWindowExW(style.exStyle, kWindowClass, L"", style.style, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, nullptr));
     attachWindowObject(m_window.get(), this);
     m_twips.dpi = windowDpi(m_window.get());
     const TwipsSize client = form1Design().client;
     const SIZE frame = frameSize(m_twips.toPixels(client.width), m_twips.toPixels(client.height),
-                                 kStyle, 0, m_twips.dpi);
+                                 style.style, style.exStyle, m_twips.dpi);
     SetWindowPos(m_window.get(), nullptr, 0, 0, frame.cx, frame.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     createControls();
-    SetTimer(m_window.get(), kTimer1, static_cast<UINT>(m_interval), nullptr);
-    m_timerOn = true;
+    m_form1.emplace(*this, platform, shared);
 }
 
 void Form1Window::createControls() {
@@ -51,7 +48,7 @@ void Form1Window::createControls() {
             m_shapes[c.id] = {c.rect, c.backColour};
             continue;
         }
-        const FontDesign& font = c.font.family.empty() ? design.font : c.font;
+        const FontDesign& font = design.fontOf(c);
         m_labels[c.id] = std::make_unique<LabelControl>(
             m_window.get(), static_cast<LabelHost&>(*this), idOf(c.id),
             LabelControl::Look{widen(std::string(font.family)), font.points, c.alignment,
@@ -99,11 +96,11 @@ void Form1Window::paintBackground(HDC dc) {
 }
 
 void Form1Window::labelMouseMove(int id) {
-    form1.mouseMove(controlOf(id));
+    form1().mouseMove(controlOf(id));
 }
 
 void Form1Window::labelClicked(int id) {
-    form1.click(controlOf(id));
+    form1().click(controlOf(id));
 }
 
 void Form1Window::setCaption(const std::string& caption) {
@@ -161,29 +158,35 @@ void Form1Window::placeControl(Control control, const TwipsRect& rect) {
     label(control).place(pixels(rect));
 }
 
-void Form1Window::setTimerEnabled(bool enabled) {
-    if (enabled && !m_timerOn)
-        SetTimer(m_window.get(), kTimer1, static_cast<UINT>(m_interval), nullptr);
-    else if (!enabled && m_timerOn)
-        KillTimer(m_window.get(), kTimer1);
-    m_timerOn = enabled;
+void Form1Window::startTimer(int ms) {
+    SetTimer(m_window.get(), kTimer1, static_cast<UINT>(ms), nullptr);
 }
 
-void Form1Window::setTimerInterval(int ms) {
-    if (ms == m_interval || ms <= 0)
-        return;
-    m_interval = ms;
-    if (m_timerOn)
-        SetTimer(m_window.get(), kTimer1, static_cast<UINT>(ms), nullptr);
+void Form1Window::stopTimer() {
+    KillTimer(m_window.get(), kTimer1);
 }
 
 void Form1Window::messageBox(std::string_view title, const std::string& text, MessageIcon icon) {
     showMessageBox(m_window.get(), title, text, icon);
 }
 
-void Form1Window::showOptions(frmOptions& handlers) {
-    OptionsWindow dialog(*this, handlers);
-    dialog.run();
+void Form1Window::setFocus(Control control) {
+    SetFocus(label(control).window());
+}
+
+std::optional<Control> Form1Window::focusedControl() const {
+    HWND focused = GetFocus();
+    if (!focused || GetParent(focused) != m_window.get())
+        return std::nullopt;
+    return controlOf(GetDlgCtrlID(focused));
+}
+
+TwipsSize Form1Window::twipsPerPixel() const {
+    return {m_twips.perPixel(), m_twips.perPixel()};
+}
+
+std::unique_ptr<OptionsView> Form1Window::newOptionsView() {
+    return std::make_unique<OptionsWindow>(*this);
 }
 
 std::uint32_t Form1Window::handle() const {
@@ -201,8 +204,7 @@ TwipsRect Form1Window::normalRect() const {
 
 void Form1Window::placeNormal(const TwipsRect& rect) {
     const RECT r = pixels(rect);
-    const int width = std::max(1, static_cast<int>(r.right - r.left));
-    const int height = std::max(1, static_cast<int>(r.bottom - r.top));
+    const LONG width = r.right - r.left, height = r.bottom - r.top;
     if (!IsWindowVisible(m_window.get())) {
         // SetWindowPlacement would show the window before its time.
         SetWindowPos(m_window.get(), nullptr, r.left, r.top, width, height,
@@ -255,6 +257,8 @@ void Form1Window::changeDpi(UINT dpi, const RECT& suggested) {
 
 LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND window = m_window.get();
+    if (!m_form1) // still being made
+        return DefWindowProcW(window, message, wParam, lParam);
     switch (message) {
     case WM_PAINT: {
         const PaintScope paint(window);
@@ -264,26 +268,25 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return 1;
     case WM_TIMER:
-        if (wParam == kTimer1 && m_timerOn)
-            form1.Timer1_Timer();
+        if (wParam == kTimer1)
+            form1().timer();
         return 0;
     case WM_MOUSEMOVE:
-        form1.Form_MouseMove();
+        form1().mouseMove(std::nullopt);
         return 0;
     case WM_KEYDOWN:
         if (wParam == VK_F1)
-            form1.helpKey();
+            form1().key(Key::F1);
         return 0;
     case WM_DPICHANGED:
         changeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_CLOSE:
-        form1.Form_Unload();
+        form1().close();
         DestroyWindow(window);
         return 0;
     case WM_DESTROY:
         KillTimer(window, kTimer1);
-        m_timerOn = false;
         PostQuitMessage(0);
         return 0;
     case WM_NCDESTROY:

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "app/form1.h"
 #include "shell/win32/label_control.h"
@@ -21,6 +22,7 @@ class Form1Window : public Form1View, private LabelHost {
 
     HWND window() const { return m_window.get(); }
     const Twips& twips() const { return m_twips; }
+    Form1& form1() { return *m_form1; }
 
     void setCaption(const std::string& caption) override;
     void setCaption(Control label, const std::string& caption) override;
@@ -30,18 +32,19 @@ class Form1Window : public Form1View, private LabelHost {
     void setUnderline(Control label, bool underline) override;
     TwipsSize textExtent(Control label) const override;
     void placeControl(Control control, const TwipsRect& rect) override;
-    void setTimerEnabled(bool enabled) override;
-    void setTimerInterval(int ms) override;
+    void startTimer(int ms) override;
+    void stopTimer() override;
     void messageBox(std::string_view title, const std::string& text, MessageIcon icon) override;
-    void showOptions(frmOptions& handlers) override;
+    void setFocus(Control control) override;
+    std::optional<Control> focusedControl() const override;
+    TwipsSize twipsPerPixel() const override;
+    std::unique_ptr<OptionsView> newOptionsView() override;
     std::uint32_t handle() const override;
     TwipsRect normalRect() const override;
     void placeNormal(const TwipsRect& rect) override;
     WindowState placementState() const override;
     void setPlacementState(WindowState state) override;
     void showWindow() override;
-
-    Form1 form1;
 
   private:
     struct Shape {
@@ -66,9 +69,9 @@ class Form1Window : public Form1View, private LabelHost {
     std::map<Control, Shape> m_shapes;
     std::map<Control, std::unique_ptr<LabelControl>> m_labels;
     std::map<Control, TwipsRect> m_placed; // each label's rectangle as the engine placed it
-    bool m_timerOn = false;
-    int m_interval = kTimer1Interval;
     WindowState m_pendingState = WindowState::Normal; // to show with, while the window is hidden
     UniqueWindow m_toolTips;
     UniqueWindow m_window;
+    // Built once the window and its controls are there: it starts Timer1 as it is built.
+    std::optional<Form1> m_form1;
 };

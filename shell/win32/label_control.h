@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/logic/control_design.h"
+#include "base/control_design.h"
 
 #include <windows.h>
 

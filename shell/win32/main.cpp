@@ -37,7 +37,7 @@ int runWindow() {
     Form1Window window(platform.services(), shared);
     platform.shell().setOwner(window.window());
     platform.clock().setOwner(window.window());
-    return runMainWindow(window.form1, platform.services().events);
+    return runMainWindow(window.form1(), platform.services().events);
 }
 
 int runClockOnly() {

@@ -1,6 +1,5 @@
 #include "shell/win32/options_window.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "platform/windows/wide_text.h"
@@ -9,8 +8,6 @@
 
 namespace {
 const wchar_t* const kWindowClass = L"ZeitfangOptions";
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 int idOf(OptionsControl c) {
     switch (c) {
@@ -20,6 +17,17 @@ int idOf(OptionsControl c) {
         return IDCANCEL;
     default:
         return 99 + static_cast<int>(c);
+    }
+}
+
+OptionsControl controlOf(int id) {
+    switch (id) {
+    case IDOK:
+        return OptionsControl::cmdOK;
+    case IDCANCEL:
+        return OptionsControl::cmdCancel;
+    default:
+        return static_cast<OptionsControl>(id - 99);
     }
 }
 
@@ -43,8 +51,7 @@ WindowKind windowKind(ControlKind kind) {
 }
 } // namespace
 
-OptionsWindow::OptionsWindow(Form1Window& owner, frmOptions& handlers)
-    : m_owner(owner), m_handlers(handlers) {
+OptionsWindow::OptionsWindow(Form1Window& owner) : m_owner(owner) {
     const WindowDesign<OptionsControl>& design = optionsDesign();
     const Twips& twips = owner.twips();
     m_font = createFont(widen(std::string(design.font.family)).c_str(), design.font.points, false,
@@ -52,10 +59,12 @@ OptionsWindow::OptionsWindow(Form1Window& owner, frmOptions& handlers)
     m_back.reset(CreateSolidBrush(design.backColour));
     m_face.reset(CreateSolidBrush(design[OptionsControl::cmdOK].backColour));
     registerWindowClass(kWindowClass);
-    const SIZE frame = frameSize(twips.toPixels(design.client.width),
-                                 twips.toPixels(design.client.height), kStyle, kExStyle, twips.dpi);
-    m_window.reset(CreateWindowExW(kExStyle, kWindowClass,
-                                   widen(std::string(design.caption)).c_str(), kStyle,
+    const WindowStyle style = windowStyle(design.border);
+    const SIZE frame =
+        frameSize(twips.toPixels(design.client.width), twips.toPixels(design.client.height),
+                  style.style, style.exStyle, twips.dpi);
+    m_window.reset(CreateWindowExW(style.exStyle, kWindowClass,
+                                   widen(std::string(design.caption)).c_str(), style.style,
                                    CW_USEDEFAULT, CW_USEDEFAULT, frame.cx, frame.cy, owner.window(),
                                    nullptr, GetModuleHandleW(nullptr), nullptr));
     attachWindowObject(m_window.get(), this);
@@ -65,12 +74,13 @@ OptionsWindow::OptionsWindow(Form1Window& owner, frmOptions& handlers)
 void OptionsWindow::addControls() {
     // The dialog manager goes round the controls in the order they were made: the design's
     // tab order, then those that take no focus.
+    const WindowDesign<OptionsControl>& design = optionsDesign();
     std::vector<const ControlDesign<OptionsControl>*> order;
-    for (const auto& c : optionsDesign().controls)
-        order.push_back(&c);
-    std::stable_sort(order.begin(), order.end(), [](const auto* a, const auto* b) {
-        return static_cast<unsigned>(a->tabIndex) < static_cast<unsigned>(b->tabIndex);
-    });
+    for (OptionsControl id : design.tabOrder())
+        order.push_back(&design[id]);
+    for (const auto& c : design.controls)
+        if (c.tabIndex < 0)
+            order.push_back(&c);
     const Twips& twips = m_owner.twips();
     for (const ControlDesign<OptionsControl>* c : order) {
         const WindowKind kind = windowKind(c->kind);
@@ -82,21 +92,35 @@ void OptionsWindow::addControls() {
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(idOf(c->id))), GetModuleHandleW(nullptr),
             nullptr);
         SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), FALSE);
+        if (c->kind == ControlKind::TextBox)
+            SendMessageW(created, EM_SETLIMITTEXT, static_cast<WPARAM>(maxLengthOf(c->maxLength)),
+                         0);
     }
-    // No length limit.
-    SendMessageW(control(OptionsControl::Txt_WarnTonSek), EM_SETLIMITTEXT, 0, 0);
 }
 
 HWND OptionsWindow::control(OptionsControl c) const {
     return GetDlgItem(m_window.get(), idOf(c));
 }
 
-void OptionsWindow::run() {
+void OptionsWindow::setFocus(OptionsControl c) {
+    if (IsWindowVisible(m_window.get()))
+        SetFocus(control(c));
+    m_focus = c;
+}
+
+std::optional<OptionsControl> OptionsWindow::focusedControl() const {
+    HWND focused = GetFocus();
+    if (!focused || GetParent(focused) != m_window.get())
+        return std::nullopt;
+    return controlOf(GetDlgCtrlID(focused));
+}
+
+void OptionsWindow::showModal(WindowController<OptionsControl>& controller) {
+    m_controller = &controller;
     HWND owner = m_owner.window();
-    m_handlers.Form_Load(*this);
     EnableWindow(owner, FALSE);
     ShowWindow(m_window.get(), SW_SHOW);
-    SetFocus(control(OptionsControl::cmdOK));
+    SetFocus(control(m_focus));
     MSG msg;
     while (m_open && m_window) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
@@ -116,24 +140,16 @@ void OptionsWindow::run() {
     // The owner first, so that it becomes the active window again.
     EnableWindow(owner, TRUE);
     m_window.reset();
+    m_controller = nullptr;
 }
 
 bool OptionsWindow::key(const MSG& msg) {
     if (msg.message != WM_KEYDOWN ||
         (msg.hwnd != m_window.get() && !IsChild(m_window.get(), msg.hwnd)))
         return false;
-    if (msg.wParam == VK_ESCAPE) {
-        m_handlers.escapeKey(*this);
-        return true;
-    }
-    if (msg.wParam != VK_RETURN)
+    if (msg.wParam != VK_ESCAPE && msg.wParam != VK_RETURN)
         return false;
-    OptionsControl focused = OptionsControl::Label1;
-    for (const auto& c : optionsDesign().controls)
-        if (control(c.id) == GetFocus())
-            focused = c.id;
-    m_handlers.enterKey(*this, focused);
-    return true;
+    return m_controller->key(msg.wParam == VK_ESCAPE ? Key::Escape : Key::Enter);
 }
 
 void OptionsWindow::setValue(OptionsControl box, CheckState state) {
@@ -162,12 +178,8 @@ CursorPosition OptionsWindow::cursorPosition() const {
     return {p.x, p.y};
 }
 
-double OptionsWindow::twipsPerPixelX() const {
-    return m_owner.twips().perPixel();
-}
-
-double OptionsWindow::twipsPerPixelY() const {
-    return m_owner.twips().perPixel();
+TwipsSize OptionsWindow::twipsPerPixel() const {
+    return {m_owner.twips().perPixel(), m_owner.twips().perPixel()};
 }
 
 void OptionsWindow::moveDialog(double left, double top) {
@@ -221,14 +233,12 @@ LRESULT OptionsWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         if (HIWORD(wParam) != BN_CLICKED)
             break;
-        for (const auto& c : optionsDesign().controls)
-            if (idOf(c.id) == LOWORD(wParam)) {
-                m_handlers.click(*this, c.id);
-                return 0;
-            }
-        break;
+        if (m_controller)
+            m_controller->click(controlOf(LOWORD(wParam)));
+        return 0;
     case WM_CLOSE:
-        m_handlers.cmdCancel_Click(*this);
+        if (m_controller)
+            m_controller->close();
         return 0;
     case WM_NCDESTROY:
         m_window.release();

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "options/frm_options.h"
+#include <optional>
+
+#include "shared/options_view.h"
 
 #include <windows.h>
 
@@ -14,20 +16,21 @@ class Form1Window;
 // engine. The ids: IDOK and IDCANCEL for the buttons, 101 on for the others in design order.
 class OptionsWindow : public OptionsView {
   public:
-    OptionsWindow(Form1Window& owner, frmOptions& handlers);
+    explicit OptionsWindow(Form1Window& owner);
     OptionsWindow(const OptionsWindow&) = delete;
     OptionsWindow& operator=(const OptionsWindow&) = delete;
-    // Returns when the dialog has been closed.
-    void run();
 
     void setValue(OptionsControl box, CheckState state) override;
     void setWarnTonSekText(const std::string& text) override;
     std::string warnTonSekText() const override;
     CursorPosition cursorPosition() const override;
-    double twipsPerPixelX() const override;
-    double twipsPerPixelY() const override;
+    TwipsSize twipsPerPixel() const override;
     void moveDialog(double left, double top) override;
     void messageBox(std::string_view title, const std::string& text, MessageIcon icon) override;
+    void setFocus(OptionsControl control) override;
+    std::optional<OptionsControl> focusedControl() const override;
+    // Returns when the dialog has been unloaded.
+    void showModal(WindowController<OptionsControl>& controller) override;
     void unload() override { m_open = false; }
 
   private:
@@ -40,7 +43,8 @@ class OptionsWindow : public OptionsView {
     HWND control(OptionsControl c) const;
 
     Form1Window& m_owner;
-    frmOptions& m_handlers;
+    WindowController<OptionsControl>* m_controller = nullptr; // while it is shown
+    OptionsControl m_focus = OptionsControl::cmdOK;           // to give once it is shown
     UniqueFont m_font;
     UniqueBrush m_back;
     UniqueBrush m_face;

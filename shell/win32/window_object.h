@@ -2,6 +2,21 @@
 
 #include <windows.h>
 
+#include "base/control_design.h"
+
+// The window styles of a designed frame.
+struct WindowStyle {
+    DWORD style = 0, exStyle = 0;
+};
+inline WindowStyle windowStyle(Border border) {
+    const Frame frame = frameOf(border);
+    if (frame.dialogFrame)
+        return {WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+                WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT};
+    const DWORD minimize = frame.minimizeButton ? WS_MINIMIZEBOX : 0;
+    return {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | minimize, 0};
+}
+
 // Sends a window's messages to the C++ object that owns it. The class declares
 // `LRESULT handle(UINT, WPARAM, LPARAM)` and befriends windowObjectProc<itself>.
 template <class T>

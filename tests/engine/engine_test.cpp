@@ -5,9 +5,9 @@
 
 #include "app/form1.h"
 #include "app/startup.h"
+#include "base/utf.h"
+#include "fakes/fake_platform.h"
 #include "options/frm_options.h"
-#include "platform/logic/utf.h"
-#include "tests/fakes/fake_platform.h"
 
 using namespace std::string_literals;
 
@@ -17,7 +17,7 @@ using C = Control;
 
 // Keeps what the engine last asked of each control, the window and the options dialog. A text
 // measures 100 twips a character of its longest line and 200 twips a line.
-struct RecordingView : Form1View, OptionsView {
+struct RecordingView : Form1View {
     struct Look {
         std::string text;
         bool visible = true, underline = false;
@@ -27,12 +27,13 @@ struct RecordingView : Form1View, OptionsView {
     };
     std::map<Control, Look> looks;
     std::string windowCaption, seconds;
-    bool timerOn = true, shown = false, unloaded = false, hoverWhileOptions = true;
-    int timerMs = 500;
+    bool timerOn = false, shown = false, unloaded = false, hoverWhileOptions = true;
+    int timerMs = 0, timerStarts = 0;
     WindowState state = WindowState::Normal;
     TwipsRect normal, dialogAt;
     std::vector<std::pair<std::string, MessageIcon>> messages;
     std::map<OptionsControl, CheckState> checks;
+    std::optional<OptionsControl> optionsFocus;
 
     void setCaption(const std::string& caption) override { windowCaption = caption; }
     void setCaption(Control c, const std::string& text) override { looks[c].text = text; }
@@ -47,28 +48,47 @@ struct RecordingView : Form1View, OptionsView {
         return {longest, 200 * lines};
     }
     void placeControl(Control c, const TwipsRect& r) override { looks[c].rect = r; }
-    void setTimerEnabled(bool on) override { timerOn = on; }
-    void setTimerInterval(int ms) override { timerMs = ms; }
+    void startTimer(int ms) override { timerOn = true, timerMs = ms, ++timerStarts; }
+    void stopTimer() override { timerOn = false; }
     void messageBox(std::string_view title, const std::string& text, MessageIcon icon) override {
         messages.emplace_back(std::string(title) + ": " + text, icon);
     }
-    void showOptions(frmOptions&) override { hoverWhileOptions = looks[C::Lbl_Optionen].underline; }
+    void setFocus(Control) override {}
+    std::optional<Control> focusedControl() const override { return std::nullopt; }
+    TwipsSize twipsPerPixel() const override { return {15, 12}; }
+    std::unique_ptr<OptionsView> newOptionsView() override;
     std::uint32_t handle() const override { return 42; }
     TwipsRect normalRect() const override { return normal; }
     void placeNormal(const TwipsRect& r) override { normal = r; }
     WindowState placementState() const override { return state; }
     void setPlacementState(WindowState s) override { state = s; }
     void showWindow() override { shown = true; }
-
-    void setValue(OptionsControl box, CheckState s) override { checks[box] = s; }
-    void setWarnTonSekText(const std::string& text) override { seconds = text; }
-    std::string warnTonSekText() const override { return seconds; }
-    CursorPosition cursorPosition() const override { return {400, 300}; }
-    double twipsPerPixelX() const override { return 15; }
-    double twipsPerPixelY() const override { return 12; }
-    void moveDialog(double left, double top) override { dialogAt = {left, top, 0, 0}; }
-    void unload() override { unloaded = true; }
 };
+
+// The options dialog, keeping what it is asked in the main window's record.
+struct RecordingOptions : OptionsView {
+    RecordingView& v;
+    explicit RecordingOptions(RecordingView& view) : v(view) {}
+    void setValue(OptionsControl box, CheckState s) override { v.checks[box] = s; }
+    void setWarnTonSekText(const std::string& text) override { v.seconds = text; }
+    std::string warnTonSekText() const override { return v.seconds; }
+    CursorPosition cursorPosition() const override { return {400, 300}; }
+    TwipsSize twipsPerPixel() const override { return {15, 12}; }
+    void moveDialog(double left, double top) override { v.dialogAt = {left, top, 0, 0}; }
+    void messageBox(std::string_view title, const std::string& text, MessageIcon icon) override {
+        v.messageBox(title, text, icon);
+    }
+    void setFocus(OptionsControl c) override { v.optionsFocus = c; }
+    std::optional<OptionsControl> focusedControl() const override { return v.optionsFocus; }
+    void showModal(WindowController<OptionsControl>&) override {
+        v.hoverWhileOptions = v.looks[Control::Lbl_Optionen].underline;
+    }
+    void unload() override { v.unloaded = true; }
+};
+
+std::unique_ptr<OptionsView> RecordingView::newOptionsView() {
+    return std::make_unique<RecordingOptions>(*this);
+}
 
 // The engine's main window over a recording view and fake services; table rows take a fresh one.
 struct Rig {
@@ -100,9 +120,9 @@ TEST_F(EngineTest, StartUpTakesTheAuctionOverAndLaterCapturesStartAfresh) {
     addWindow("Zeitfang 1.4.17", WS_VISIBLE); // no border: not counted
     addAuction(86400 - 1);
     startMainWindow(form);
-    form.helpKey(); // not there: nothing opens
-    fake.recorder.helpFile = "/opt/zeitfang/zeitfang.chm";
-    form.helpKey();
+    EXPECT_EQ(std::tuple(form.key(Key::F1), form.key(Key::Enter)), std::tuple(true, false));
+    fake.recorder.helpFile = "/opt/zeitfang/zeitfang.chm"; // not there before: nothing opened
+    form.key(Key::F1);
     const AppSettingsRecord& s = shared.AppSettings;
     EXPECT_EQ(std::tuple(s.msgonsync, s.synconstart, s.warnton, s.warntonsek, shared.InstanceCount,
                          shared.WindowStyleMask, fake.store.values.size()),
@@ -115,21 +135,22 @@ TEST_F(EngineTest, StartUpTakesTheAuctionOverAndLaterCapturesStartAfresh) {
 
     RecordingView::Look& zeit = look(C::LabelZeit);
     zeit.colour = RGB(0, 255, 0);
-    view.timerMs = 77;
-    at(86400 - 2); // the same text: nothing but the timer is touched
-    form.Timer1_Timer();
-    EXPECT_EQ(std::pair(zeit.colour, view.timerMs), std::pair(RGB(0, 255, 0), 500));
+    const int starts = view.timerStarts;
+    at(86400 - 2); // the same text, the same pace: nothing touched, the timer keeps its phase
+    form.timer();
+    EXPECT_EQ(std::tuple(zeit.colour, view.timerMs, view.timerStarts),
+              std::tuple(RGB(0, 255, 0), 500, starts));
     at(30);
-    form.Timer1_Timer();
+    form.timer();
     at(75); // the clock set back out of the final minute
-    form.Timer1_Timer();
+    form.timer();
     EXPECT_EQ(std::tuple(zeit.text, zeit.fontSize, zeit.colour, view.windowCaption),
               std::tuple("1 Minute\r\n15 Sekunden"s, 12.0, RGB(0, 0, 0), " >>30<<"s));
     form.click(C::Lbl_GetArtikel); // taken over again within the same second
     EXPECT_TRUE(zeit.visible);
 
     fake.recorder.windows.clear();
-    form.Lbl_GetArtikel_Click(); // nothing found: the hint, but the item and its link stay
+    form.click(C::Lbl_GetArtikel); // nothing found: the hint, but the item and its link stay
     EXPECT_EQ(std::tuple(view.windowCaption, look(C::Label1).text, shared.ItemNumber,
                          look(C::Lbl_GoItem).visible),
               std::tuple(" Zeitfang 1.4.17"s, "Kein Artikel gewählt."s, "1234567890"s, true));
@@ -141,7 +162,7 @@ TEST_F(EngineTest, StartUpTakesTheAuctionOverAndLaterCapturesStartAfresh) {
                    "Browser und\r\nklicken Sie auf\r\n'Artikel übernehmen'"s,
                    TwipsRect{201, 1087.5, 1845, 1200}, true, false, false));
     addWindow("eBay Angebot 1234567890 (endet bald, sehr bald MESZ) - Espressokanne");
-    form.Lbl_GetArtikel_Click();
+    form.click(C::Lbl_GetArtikel);
     EXPECT_EQ(std::tuple(look(C::Label1).text, hint.visible, view.timerOn),
               std::tuple("Auktionsende nicht lesbar."s, true, false));
 }
@@ -205,9 +226,12 @@ TEST_F(EngineTest, CommandLabelsLookAndActLikeLinks) {
         EXPECT_EQ(looks(c), std::pair(RGB(255, 0, 0), true));
     EXPECT_EQ(std::pair(looks(C::Lbl_GoItem), fake.recorder.opened.size()),
               std::pair(std::pair(Colour{0}, false), 0ul));
-    form.mouseMove(C::Shape2); // the window's own surface, a box included
+    form.mouseMove(C::Shape2); // a box is the window's own surface
     for (Control c : labels)
         EXPECT_EQ(looks(c), std::pair(RGB(0, 0, 255), false));
+    form.mouseMove(C::Lbl_GetTime);
+    form.mouseMove(std::nullopt); // the window's surface between the boxes
+    EXPECT_EQ(looks(C::Lbl_GetTime), std::pair(RGB(0, 0, 255), false));
     shared.ItemNumber = "AZaz09-._~ 3/4ä@[`{";
     form.mouseMove(C::Lbl_GoItem);
     form.click(C::Lbl_GoItem);
@@ -222,18 +246,18 @@ TEST_F(EngineTest, CommandLabelsLookAndActLikeLinks) {
 TEST_F(EngineTest, SyncSetsTimeOfDayThenDateAndSaysSo) {
     form.Form1init();
     fake.transfer.page = kTimePage;
-    fake.clock.during = [this] { form.Lbl_GetTime_Click(); }; // a click while the clock is set
+    fake.clock.during = [this] { form.click(C::Lbl_GetTime); }; // a click while the clock is set
     form.click(C::Lbl_GetTime);
     EXPECT_EQ(fake.transfer.lastUrl + fake.transfer.lastHeaders,
               "http://cgi1.ebay.de/aw-cgi/eBayISAPI.dll?TimeShow"
               "User-Agent: Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)\r\n");
     fake.transfer.page = ""; // unreadable: nothing set, the last message again
-    form.Lbl_GetTime_Click();
+    form.click(C::Lbl_GetTime);
     EXPECT_EQ(fake.transfer.executes, 2);
     EXPECT_EQ(fake.clock.sets, (std::vector<CivilTime>{{0, 0, 0, 14, 5, 35}, {2004, 11, 8}}));
     fake.transfer.page = kTimePage;
-    fake.clock.during = [this] { form.Form_Unload(); }; // closed while the clock is set
-    form.Lbl_GetTime_Click();
+    fake.clock.during = [this] { form.close(); }; // closed while the clock is set
+    form.click(C::Lbl_GetTime);
     EXPECT_EQ(view.messages,
               std::vector(
                   2, std::pair("Zeitfang: Die Systemuhr wurde aktualisiert."s, MessageIcon::None)));
@@ -260,39 +284,47 @@ TEST_F(EngineTest, StartUpSyncOnlyForSynconstartOneWithTheTimerOffUntilItEnds) {
     stored("synconstart") = "1";
     addAuction(3 * 86400);
     fake.transfer.page = kTimePage;
-    fake.transfer.during = [this] { form.Form_Unload(); };
+    fake.transfer.during = [this] { form.close(); };
     EXPECT_EQ(runMainWindow(form, fake.transfer), 0);
     EXPECT_EQ(std::tuple(form.closed(), view.timerOn, view.messages.size(), fake.clock.sets.size()),
               std::tuple(true, false, 0u, 0u));
-    form.Lbl_GetTime_Click(); // nothing starts after the close
+    form.click(C::Lbl_GetTime); // nothing starts after the close
     EXPECT_EQ(fake.transfer.executes, 1);
 }
 
 TEST_F(EngineTest, OptionsShowTheSettingsAndValidateTheSeconds) {
     shared.AppSettings = {1, 0, 2, -7};
-    frmOptions options(shared.AppSettings, fake.platform.settings);
-    options.Form_Load(view);
+    RecordingOptions dialog(view);
+    frmOptions options(dialog, shared.AppSettings, fake.platform.settings);
+    options.show();
     using O = OptionsControl;
-    EXPECT_EQ(std::tuple(view.dialogAt, view.seconds, view.checks),
+    EXPECT_EQ(std::tuple(view.dialogAt, view.seconds, view.checks, view.optionsFocus),
               std::tuple(TwipsRect{400 * 15 - 500, 300 * 12 - 1800, 0, 0}, "-7"s,
                          std::map<O, CheckState>{{O::Check_msgonsync, CheckState::Checked},
                                                  {O::Check_synconstart, CheckState::Unchecked},
-                                                 {O::Check_Warnton, CheckState::Greyed}}));
-    options.enterKey(view, O::cmdCancel); // Enter on a focused Abbrechen
-    EXPECT_EQ(std::pair(view.unloaded, fake.store.values.size()), std::pair(true, 0ul));
+                                                 {O::Check_Warnton, CheckState::Greyed}},
+                         O::cmdOK));
+    for (const auto& [focus, key] :
+         {std::pair{O::cmdCancel, Key::Enter}, {O::cmdOK, Key::Escape}}) {
+        view.optionsFocus = focus; // Enter on a focused Abbrechen, Esc anywhere
+        view.unloaded = false;
+        EXPECT_TRUE(options.key(key));
+        EXPECT_EQ(std::pair(view.unloaded, fake.store.values.size()), std::pair(true, 0ul));
+    }
     view.unloaded = false;
-    options.click(view, O::Check_msgonsync);
-    options.click(view, O::Check_synconstart);
-    options.cmdOK_Click(view); // -7 is refused, the boxes act all the same; a greyed one keeps 2
+    options.click(O::Check_msgonsync);
+    options.click(O::Check_synconstart);
+    options.click(O::cmdOK); // -7 is refused, the boxes act all the same; a greyed one keeps 2
     const AppSettingsRecord& s = shared.AppSettings;
     EXPECT_EQ(std::tuple(s.msgonsync, s.synconstart, s.warnton, s.warntonsek, view.unloaded,
                          fake.store.values.size(), view.messages),
               std::tuple(0, 1, 2, -7, false, 0ul,
                          std::vector{std::pair("Zeitfang: Es sind nur Zahlen grösser 0 zulässig!"s,
                                                MessageIcon::Information)}));
-    options.click(view, O::Check_Warnton); // greyed, then ticked: an ordinary box
+    options.click(O::Check_Warnton); // greyed, then ticked: an ordinary box
     view.seconds = " 2,5 ";
-    options.enterKey(view, O::Txt_WarnTonSek);
+    view.optionsFocus = O::Txt_WarnTonSek;
+    options.key(Key::Enter);
     EXPECT_EQ(std::tuple(view.unloaded, fake.store.values.size(), stored("msgonsync"),
                          stored("synconstart"), stored("warnton"), stored("warntonsek")),
               std::tuple(true, 4u, "0"s, "1"s, "1"s, "2"s));
@@ -301,7 +333,7 @@ TEST_F(EngineTest, OptionsShowTheSettingsAndValidateTheSeconds) {
 TEST_F(EngineTest, PlacementIsSavedInTwipsAndRestoredShifted) {
     view.normal = {1500, 1200, 4500, 3000.5};
     view.state = WindowState::Maximized;
-    form.Form_Unload();
+    form.close();
     EXPECT_EQ((std::vector{stored("Left"), stored("Top"), stored("Width"), stored("Height"),
                            stored("WindowState")}),
               (std::vector<std::string>{"1500", "1200", "4500", "3000,5", "2"}));
@@ -311,6 +343,7 @@ TEST_F(EngineTest, PlacementIsSavedInTwipsAndRestoredShifted) {
          {std::tuple{"1", "4500", W::Minimized, shifted},
           {"2", "4500", W::Maximized, shifted},
           {"3", "0", W::Normal, TwipsRect{}},
+          {"0", "-5", W::Normal, TwipsRect{2100, 1800, 15, 3000.5}}, // a pixel at least
           {"x", "0", W::Normal, TwipsRect{}}}) {
         Rig t;
         t.fake.store.values = fake.store.values;

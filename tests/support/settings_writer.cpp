@@ -4,8 +4,8 @@
 #include <iostream>
 #include <string>
 
-#include "app/shared/shared_state.h"
 #include "platform/linux/qsettings_store.h"
+#include "shared/shared_state.h"
 
 int main() {
     const char* keys[] = {"msgonsync", "synconstart", "warnton", "warntonsek", "Left",

@@ -2,8 +2,7 @@
 
 #include <limits>
 
-#include "countdown/logic/countdown.h"
-#include "platform/logic/tone_samples.h"
+#include "countdown/countdown.h"
 
 namespace {
 
@@ -35,26 +34,6 @@ TEST(Countdown, RemainingSecondsStayInTheirRange) {
     constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
     EXPECT_EQ(remainingSeconds(DateTime{std::int64_t{kMax} + 5000}, DateTime{1}), kMax);
     EXPECT_EQ(remainingSeconds(DateTime{1}, DateTime{std::int64_t{kMax} + 5000}), kMin);
-}
-
-TEST(AlarmTone, OneSineAtFullLoudnessBetweenFadesOfFiveMilliseconds) {
-    const auto s = toneSamples(900, 200, 48000);
-    ASSERT_EQ(s.size(), 9600u);
-    int cycles = 0;
-    for (std::size_t i = 1; i < s.size(); ++i)
-        cycles += s[i - 1] < 0 && s[i] >= 0;
-    EXPECT_NEAR(cycles, 180, 1);
-    const auto peak = [&](std::size_t from, std::size_t to) {
-        int loudest = 0;
-        for (std::size_t i = from; i < to; ++i)
-            loudest = std::max(loudest, std::abs(int{s[i]}));
-        return loudest;
-    };
-    const int full = 13107; // 0.4 of the sample range
-    EXPECT_LT(peak(0, 24), full / 10);
-    EXPECT_NEAR(peak(240, 300), full, 2);
-    EXPECT_NEAR(peak(9300, 9360), full, 2);
-    EXPECT_LT(peak(9576, 9600), full / 10);
 }
 
 } // namespace

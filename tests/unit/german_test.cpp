@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "app/logic/app_settings.h"
-#include "options/logic/warn_seconds.h"
-#include "platform/logic/german_decimal.h"
-#include "platform/logic/german_format.h"
-#include "platform/logic/utf.h"
+#include "base/german_decimal.h"
+#include "base/german_format.h"
+#include "base/utf.h"
+#include "options/warn_seconds.h"
+#include "shared/app_settings.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "clock/logic/time_page.h"
-#include "platform/logic/german_format.h"
+#include "base/german_format.h"
+#include "clock/time_page.h"
 
 namespace {
 

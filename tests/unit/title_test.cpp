@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "capture/logic/title_scan.h"
-#include "platform/logic/german_format.h"
-#include "platform/logic/utf.h"
+#include "base/german_format.h"
+#include "base/utf.h"
+#include "capture/title_scan.h"
 
 namespace {
 

@@ -6,13 +6,15 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QTimer>
 #include <memory>
 
-#include "app/shared/form1_display.h"
+#include "fakes/fake_platform.h"
+#include "options/frm_options.h"
+#include "shared/form1_display.h"
 #include "shell/qt/app_icon.h"
 #include "shell/qt/form1_window.h"
 #include "shell/qt/options_dialog.h"
-#include "tests/fakes/fake_platform.h"
 
 namespace {
 
@@ -83,7 +85,7 @@ TEST_F(Form1Test, DesignLayoutColoursAndFonts) {
                         Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(label(C::Lbl_GetArtikel), &release);
     EXPECT_EQ(form->windowTitle(), "Vase Zeitfang");
-    form->form1.Lbl_GetTime_MouseMove();
+    form->form1.mouseMove(C::Lbl_GetTime);
     EXPECT_EQ(
         std::pair(label(C::Lbl_GetTime)->foreColor(), label(C::Lbl_GetTime)->font().underline()),
         std::pair(QColor(255, 0, 0), true));
@@ -97,51 +99,57 @@ TEST_F(Form1Test, DesignLayoutColoursAndFonts) {
 TEST_F(Form1Test, OptionsDialogLayoutFocusAndGreyedBoxes) {
     shared.AppSettings = {1, 0, 2, -7};
     QCursor::setPos(400, 300);
-    frmOptions handlers(shared.AppSettings, fake.platform.settings);
-    OptionsDialog dialog(*form, handlers);
-    dialog.show();
+    OptionsDialog dialog(*form);
+    frmOptions options(dialog, shared.AppSettings, fake.platform.settings);
     using O = OptionsControl;
-    const auto box = [&](O c) { return dialog.checkBox(c); };
-    QLineEdit* const Txt_WarnTonSek = dialog.Txt_WarnTonSek();
-    EXPECT_EQ(QRect(dialog.pos(), dialog.size()),
-              QRect(400 - 500 / 15, 300 - 1800 / 15, 3780 / 15, 2295 / 15));
-    const QRect rects[] = {{47, 113, 73, 25}, {128, 113, 73, 25}, {8, 8, 241, 33},
-                           {8, 40, 241, 33},  {8, 72, 161, 33},   {160, 77, 27, 19},
-                           {192, 80, 57, 17}};
-    for (int i = 0; i < 7; ++i) // in the order of OptionsControl
-        EXPECT_EQ(dialog.widget(static_cast<O>(i))->geometry(), rects[i]) << i;
-    // What is drawn, not the colour given: the check boxes on the dialog's colour at their corners
-    // (clear of text and seconds' box), the buttons with a flat face above and below their text.
-    const QImage shot = dialog.grab().toImage();
-    const auto expect = [&](const QWidget* w, const char* colour, std::vector<QPointF> at) {
-        for (const QPointF& f : at) {
-            const QPoint p(static_cast<int>(f.x() * (w->width() - 1)),
-                           static_cast<int>(f.y() * (w->height() - 1)));
-            const QColor drawn = shot.pixel(w->mapTo(&dialog, p) * shot.devicePixelRatio());
-            EXPECT_EQ(drawn.name().toStdString(), colour) << "at " << p.x() << "," << p.y();
+    // Looked at while it is shown modally; Enter answers OK and closes it.
+    QTimer::singleShot(0, &dialog, [&] {
+        const auto box = [&](O c) { return dialog.checkBox(c); };
+        QLineEdit* const Txt_WarnTonSek = dialog.Txt_WarnTonSek();
+        EXPECT_EQ(QRect(dialog.pos(), dialog.size()),
+                  QRect(400 - 500 / 15, 300 - 1800 / 15, 3780 / 15, 2295 / 15));
+        const QRect rects[] = {{47, 113, 73, 25}, {128, 113, 73, 25}, {8, 8, 241, 33},
+                               {8, 40, 241, 33},  {8, 72, 161, 33},   {160, 77, 27, 19},
+                               {192, 80, 57, 17}};
+        for (int i = 0; i < 7; ++i) // in the order of OptionsControl
+            EXPECT_EQ(dialog.widget(static_cast<O>(i))->geometry(), rects[i]) << i;
+        // What is drawn, not the colour given: the check boxes on the dialog's colour at their
+        // corners (clear of text and seconds' box), the buttons with a flat face above and below
+        // their text.
+        const QImage shot = dialog.grab().toImage();
+        const auto expect = [&](const QWidget* w, const char* colour, std::vector<QPointF> at) {
+            for (const QPointF& f : at) {
+                const QPoint p(static_cast<int>(f.x() * (w->width() - 1)),
+                               static_cast<int>(f.y() * (w->height() - 1)));
+                const QColor drawn = shot.pixel(w->mapTo(&dialog, p) * shot.devicePixelRatio());
+                EXPECT_EQ(drawn.name().toStdString(), colour) << "at " << p.x() << "," << p.y();
+            }
+        };
+        for (O c : {O::Check_msgonsync, O::Check_synconstart, O::Check_Warnton})
+            expect(box(c), "#ffffef", {{0, 0}, {1, 0}, {0, 1}, {1, 1}});
+        for (O c : {O::cmdOK, O::cmdCancel})
+            expect(dialog.widget(c), "#e0e0e0", {{0.25, 0.2}, {0.5, 0.2}, {0.5, 0.8}, {0.75, 0.8}});
+        dialog.activateWindow();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(QApplication::focusWidget(), dialog.widget(O::cmdOK));
+        for (O next : {O::cmdCancel, O::Check_msgonsync, O::Check_synconstart, O::Check_Warnton,
+                       O::Txt_WarnTonSek, O::cmdOK}) {
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+            QCoreApplication::sendEvent(dialog.focusWidget(), &tab);
+            EXPECT_EQ(dialog.focusWidget(), dialog.widget(next)) << int(next);
         }
-    };
-    for (O c : {O::Check_msgonsync, O::Check_synconstart, O::Check_Warnton})
-        expect(box(c), "#ffffef", {{0, 0}, {1, 0}, {0, 1}, {1, 1}});
-    for (O c : {O::cmdOK, O::cmdCancel})
-        expect(dialog.widget(c), "#e0e0e0", {{0.25, 0.2}, {0.5, 0.2}, {0.5, 0.8}, {0.75, 0.8}});
-    dialog.activateWindow();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(QApplication::focusWidget(), dialog.widget(O::cmdOK));
-    for (O next : {O::cmdCancel, O::Check_msgonsync, O::Check_synconstart, O::Check_Warnton,
-                   O::Txt_WarnTonSek, O::cmdOK}) {
-        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-        QCoreApplication::sendEvent(dialog.focusWidget(), &tab);
-        EXPECT_EQ(dialog.focusWidget(), dialog.widget(next)) << int(next);
-    }
-    EXPECT_EQ(std::tuple(box(O::Check_msgonsync)->checkState(),
-                         box(O::Check_synconstart)->checkState(),
-                         box(O::Check_Warnton)->checkState(), Txt_WarnTonSek->text()),
-              std::tuple(Qt::Checked, Qt::Unchecked, Qt::PartiallyChecked, QString("-7")));
-    box(O::Check_Warnton)->click(); // a greyed box ticked is an ordinary one: stored as 1 below
-    Txt_WarnTonSek->setText(" 2,5 ");
-    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QCoreApplication::sendEvent(Txt_WarnTonSek, &enter);
+        EXPECT_EQ(std::tuple(box(O::Check_msgonsync)->checkState(),
+                             box(O::Check_synconstart)->checkState(),
+                             box(O::Check_Warnton)->checkState(), Txt_WarnTonSek->text()),
+                  std::tuple(Qt::Checked, Qt::Unchecked, Qt::PartiallyChecked, QString("-7")));
+        box(O::Check_Warnton)->click(); // a greyed box ticked is an ordinary one: stored as 1 below
+        Txt_WarnTonSek->setText(" 2,5 ");
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(Txt_WarnTonSek, &enter);
+        if (dialog.isVisible())
+            dialog.done(0);
+    });
+    options.show();
     EXPECT_FALSE(dialog.isVisible()); // Enter answers OK
     EXPECT_EQ(std::pair(stored("warnton"), stored("warntonsek")),
               std::pair(std::string("1"), std::string("2")));

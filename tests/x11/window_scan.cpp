@@ -5,8 +5,8 @@
 #include <map>
 #include <string>
 
+#include "base/utf.h"
 #include "platform/linux/x11_window_list.h"
-#include "platform/logic/utf.h"
 
 int main() {
     X11WindowList list;

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <thread>
 
-#include "platform/logic/tone_samples.h"
+#include "platform/linux/modules/tone_samples.h"
 
 namespace {
 
@@ -142,6 +142,6 @@ void AlsaSpeaker::giveUp(Clock::time_point now) {
     m_retryAfter = now + kRetryPause;
 }
 
-extern "C" Speaker* zeitfang_new_speaker() {
+extern "C" Speaker* zeitfangNewSpeaker() {
     return new AlsaSpeaker;
 }

@@ -41,4 +41,4 @@ class AlsaSpeaker : public Speaker {
 };
 
 // The sound module's factory.
-extern "C" Speaker* zeitfang_new_speaker();
+extern "C" Speaker* zeitfangNewSpeaker();

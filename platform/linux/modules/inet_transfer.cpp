@@ -95,6 +95,6 @@ std::string InetTransfer::GetChunk(int size) {
     return piece.toStdString();
 }
 
-extern "C" HttpTransfer* zeitfang_new_transfer() {
+extern "C" HttpTransfer* zeitfangNewTransfer() {
     return new InetTransfer;
 }

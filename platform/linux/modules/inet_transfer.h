@@ -39,4 +39,4 @@ class InetTransfer : public QObject, public HttpTransfer {
 };
 
 // The network module's factory.
-extern "C" HttpTransfer* zeitfang_new_transfer();
+extern "C" HttpTransfer* zeitfangNewTransfer();
