@@ -26,11 +26,19 @@ pulseaudio -n --daemonize=no --exit-idle-time=-1 --disable-shm=no --log-target=s
     --load="module-native-protocol-unix socket=$XDG_RUNTIME_DIR/pulse/native auth-anonymous=1" \
     --load="module-null-sink sink_name=bench rate=48000" 2>"$tmp/pulse.log" &
 pa_pid=$!
-for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/pulse/native" ] && break; sleep 0.05; done
+fail() {
+    echo "alarm_tones_pulse.sh: $*; the sound server's log:" >&2
+    cat "$tmp/pulse.log" >&2
+    exit 1
+}
 export PULSE_SERVER=unix:$XDG_RUNTIME_DIR/pulse/native
+for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.05; done
+sinks=$(pactl list short sinks 2>&1) && grep -qw bench <<<"$sinks" ||
+    fail "no PulseAudio server with the null sink: $sinks"
 pacat --playback --latency-msec="$block_ms" --rate=48000 --channels=1 --format=s16le </dev/zero &
 keeper_pid=$!
 sleep 2.5 # the sink's first two-second block runs out
+kill -0 "$keeper_pid" 2>/dev/null || fail "the silent stream that holds the sink ended"
 cat >"$HOME/.asoundrc" <<'CONF'
 pcm.!default { type pulse }
 ctl.!default { type pulse }

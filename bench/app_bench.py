@@ -32,6 +32,8 @@ def peak_rss_kib(pid):
 
 
 def stop(proc):
+    if proc.poll() is not None:  # its figures would be a dead process's
+        raise SystemExit(f"{proc.args[-1]} ended early with status {proc.returncode}")
     proc.terminate()
     proc.wait(10)
 
@@ -65,9 +67,11 @@ def main():
         for i in range(199):
             desktop.window(f"Fenster {i}")
         desktop.window(harness.auction_title(end))
-        scan = subprocess.run([os.path.join(harness.BUILD_DIR, "bench", "scan_bench"), "0"],
+        scan = subprocess.run([os.path.join(harness.BUILD_DIR, "bench", "scan_bench"), "200"],
                               env=desktop.env, timeout=300, capture_output=True, text=True)
         print(scan.stdout, end="")
+        if scan.returncode != 0:
+            raise SystemExit(f"scan_bench failed with {scan.returncode}: {scan.stderr.strip()}")
         reference = os.path.join(harness.BUILD_DIR, "bench", "min_window")
         programs = {"zeitfang": harness.BIN, "minimal": reference}
         starts = {name: [] for name in programs}

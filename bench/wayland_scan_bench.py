@@ -25,8 +25,10 @@ def scan(desktop, count):
     probe = os.path.join(harness.BUILD_DIR, "window_list_bench")
     r = subprocess.run([probe, str(count)], env=desktop.env, timeout=300, capture_output=True,
                        text=True)
+    if r.returncode != 0:
+        raise SystemExit(f"window_list_bench failed with {r.returncode}: {r.stderr.strip()[-300:]}")
     backend = next((l.split("über ", 1)[1] for l in r.stderr.splitlines() if "über" in l), "?")
-    return f"{backend:24} {r.stdout.strip() or r.stderr.strip()[-300:]}"
+    return f"{backend:24} {r.stdout.strip()}"
 
 
 def switch_on(session):

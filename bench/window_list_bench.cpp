@@ -1,6 +1,6 @@
 // One scan of the window list the session offers (the same choice the program makes at start-up),
-// median of many, once at least N windows are listed. Run through wayland_scan_bench.py, which
-// provides the desktops and the windows.
+// median of many, once at least N windows are listed; fails when any scan lists fewer. Run through
+// wayland_scan_bench.py, which provides the desktops and the windows.
 #include <QCoreApplication>
 #include <QThread>
 #include <algorithm>
@@ -39,5 +39,9 @@ int main(int argc, char** argv) {
     std::sort(times.begin(), times.end());
     std::printf("%zu windows listed (fewest of %d scans), scan median %.2f ms\n", fewest, runs,
                 times[times.size() / 2]);
+    if (fewest < wanted) {
+        std::fprintf(stderr, "a scan listed only %zu of %zu windows\n", fewest, wanted);
+        return 1;
+    }
     return 0;
 }

@@ -27,9 +27,13 @@ def start(d, env, args, title):
     began = time.monotonic()
     proc = d.spawn([*NO_SYS_TIME, "wine", *args], env=env)
     while not d.run(["xdotool", "search", "--onlyvisible", "--name", title]).strip():
+        if proc.poll() is not None:
+            raise SystemExit(f"{args[0]} ended with {proc.returncode} before its window showed")
         time.sleep(0.01)
     shown = time.monotonic() - began
     time.sleep(1)
+    if proc.poll() is not None:
+        raise SystemExit(f"{args[0]} ended with {proc.returncode} after its window showed")
     memory = private_kib(proc.pid)
     proc.kill()
     proc.wait()
@@ -55,13 +59,14 @@ def main():
         os.makedirs(env["WINEPREFIX"])
         d.spawn([*NO_SYS_TIME, "wineserver", "-f", "-p"], env=env)
         subprocess.run([*NO_SYS_TIME, "wine", "wineboot", "-i"], env={**d.env, **env},
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120,
+                       check=True)
         runs = {"zeitfang.exe": [], "minimal window": []}
         for _ in range(a.starts):  # interleaved, so both see the same machine
             runs["zeitfang.exe"].append(start(d, env, [exe], "^ Zeitfang 1"))
             runs["minimal window"].append(start(d, env, [minimal, "--window", "Referenz"],
                                                 "^Referenz$"))
-        subprocess.run([*NO_SYS_TIME, "wineserver", "-k"], env={**d.env, **env})
+        subprocess.run([*NO_SYS_TIME, "wineserver", "-k"], env={**d.env, **env}, check=True)
     median = {name: statistics.median(s for s, _ in r) for name, r in runs.items()}
     for name, r in runs.items():
         print(f"{name:15} start to window shown: median {median[name] * 1000:6.0f} ms "
