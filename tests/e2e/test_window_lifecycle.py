@@ -1,10 +1,12 @@
 """The start takes the auction from the upper of two Chromium windows, closing the window always
-ends the program, the window stays alive while timedated (polkit) takes its time, the final
+ends the program, the synchronisation lasts while timedated (polkit) takes its time and gives it
+one change for date and time, "-time" ends with 0 only once the clock is set, the final
 seconds sound the five alarm tones through ALSA, ask for attention and end showing the item, and
 the settings file stays whole when its writer is killed in the middle of a write."""
 import os
 import pathlib
 import re
+import select
 import subprocess
 import time
 import unittest
@@ -12,8 +14,8 @@ import wave
 from datetime import datetime, timedelta
 from zoneinfo import ZoneInfo
 
-from harness import (BUILD_DIR, NO_SYS_TIME, SEEN_NOW, TZ, Desktop, auction_title, clock_env,
-                     local_now, logged_sets, time_proxy, wait_for)
+from harness import (BIN, BUILD_DIR, NO_SYS_TIME, SEEN_NOW, TZ, Desktop, ahead, auction_title,
+                     clock_env, local_now, time_proxy, wait_for)
 
 ALARM = [(900, 80), (950, 80), (900, 80), (950, 80), (900, 700)]
 
@@ -52,36 +54,74 @@ class WindowLifecycleTest(unittest.TestCase):
         wait_for(lambda: proc.poll() is not None, 5, "the program to end")
         self.assertIn("Left=", pathlib.Path(self.d.config, "Orvikwerk.conf").read_text())
 
-    def test_countdown_runs_while_timedated_holds_its_answers(self):
+    def held_timedate(self, seen):
+        """The stand-in timedated on the session bus, on the tests' clock seen from `seen` that
+        the program shares, which may not set it itself: the program's environment, the
+        stand-in's process."""
         bus = self.d.env["DBUS_SESSION_BUS_ADDRESS"]  # standing in for the system bus
-        share = os.path.join(self.d.tmp, "clock")
-        clock = {**clock_env(self.d.log, SEEN_NOW), "CLOCK_INTERCEPT_SHARE": share}
+        clock = {**clock_env(self.d.log, seen), "CLOCK_INTERCEPT_SHARE": self.d.tmp + "/clock"}
         standin = self.d.spawn([*NO_SYS_TIME, "/usr/bin/python3", "held_timedate.py", bus],
                                env=clock, stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
         self.assertEqual(standin.stdout.readline(), "ready\n")
-        # 10 s ahead and a day behind: the final minute lasts until the date is set.
-        server = time_proxy(0, b"<p>Offizielle eBay-Zeit:   09.03.2026 09:00:10 MEZ</p>")
-        self.d.window(auction_title(SEEN_NOW + timedelta(seconds=58)))
-        _, wid = self.d.zeitfang(SEEN_NOW, settings="synconstart=1\nmsgonsync=0\n", env={
-            **clock, "http_proxy": server.url, "CLOCK_INTERCEPT_REFUSE": "1",
-            "DBUS_SYSTEM_BUS_ADDRESS": bus})
+        return {**clock, "CLOCK_INTERCEPT_REFUSE": "1", "DBUS_SYSTEM_BUS_ADDRESS": bus}, standin
 
-        def calls():  # each refused set is asked of timedated
-            log = pathlib.Path(self.d.log)
-            return log.read_text().count("refused") if log.exists() else 0
+    def calls(self, standin, wait=0.0):
+        """The SetTime calls the stand-in printed within `wait` seconds: (usec, seen ns) each."""
+        found = []
+        while select.select([standin.stdout], [], [], wait)[0]:
+            found.append(tuple(map(int, standin.stdout.readline().split()[1:])))
+            wait = 0
+        return found
 
-        for held in (1, 2):  # the date is asked only once the time of day has its answer
-            wait_for(lambda: calls() == held, 30, f"SetTime call {held}")
-            for _ in range(3):  # as long as a user takes to type a password
-                caption = self.d.title(wid)
-                self.assertRegex(caption, r"^ >>\d+<<$")
-                wait_for(lambda: self.d.title(wid) != caption, 10, "the next second")
-            self.assertEqual(calls(), held)
-            print("answer", file=standin.stdin, flush=True)
-        wait_for(lambda: len(logged_sets(self.d.log)) == 2, 10, "both answers")
-        served = datetime(2026, 3, 9, 9, 0, 10, tzinfo=ZoneInfo(TZ)).timestamp() - server.asked
-        # The clock's offset: the server's, not late by the password.
-        self.assertAlmostEqual(int(pathlib.Path(share).read_text()) / 1e9, served, delta=1)
+    def offset(self, clock):
+        shared = pathlib.Path(clock["CLOCK_INTERCEPT_SHARE"])
+        return int(shared.read_text()) / 1e9 if shared.exists() else float(
+            clock["CLOCK_INTERCEPT_OFFSET"])
+
+    def test_one_change_for_date_and_time_once_timedated_answers(self):
+        # 10 s slow just before midnight; the password takes until after it.
+        seen = datetime(2026, 3, 9, 23, 59, 38)
+        clock, standin = self.held_timedate(seen)
+        before, server = self.offset(clock), time_proxy(0, ahead(10), float(clock[
+            "CLOCK_INTERCEPT_OFFSET"]))
+        self.d.window(auction_title(seen + timedelta(seconds=52)))
+        _, wid = self.d.zeitfang(seen, settings="msgonsync=1\n", env={
+            **clock, "http_proxy": server.url})
+        click = ["xdotool", "mousemove", "--window", str(wid), "170", "97", "click", "1"]
+        self.d.run(click)  # "Uhr synchronisieren"
+        [(usec, asked)] = self.calls(standin, 30)
+        self.d.run(click)  # again while polkit asks: nothing starts
+        while time.time() + before < datetime(2026, 3, 9, 23, 59, 52, tzinfo=ZoneInfo(TZ)).timestamp():
+            caption = self.d.title(wid)  # counting down meanwhile
+            self.assertRegex(caption, r"^ >>\d+<<$")
+            wait_for(lambda: self.d.title(wid) != caption, 10, "the next second")
+        message = ["xdotool", "search", "--onlyvisible", "--name", "^Zeitfang$"]
+        self.assertEqual((self.calls(standin), len(server.requests), self.d.run(message)),
+                         ([], 1, ""))
+        print("set", file=standin.stdin, flush=True)
+        wait_for(lambda: self.d.run(message), 10, "the message after the answer")
+        # The whole change, to the microsecond of the call: the page's second, 10 s ahead.
+        target = int(server.served) + 10
+        self.assertAlmostEqual(asked / 1e9 + usec / 1e6, target, delta=0.05)
+        self.assertAlmostEqual(self.offset(clock) - before, 10, delta=1)
+
+    def test_time_mode_ends_with_0_only_when_timedated_has_set_the_clock(self):
+        clock, standin = self.held_timedate(SEEN_NOW)
+        server = time_proxy(0)
+        for verdict, status in [("set", 0), ("org.freedesktop.DBus.Error.AccessDenied", 1),
+                                ("org.freedesktop.timedate1.AutomaticTimeSyncEnabled", 1),
+                                (None, 1)]:  # no timedated
+            before = self.offset(clock)
+            proc = self.d.spawn([*NO_SYS_TIME, BIN, "-time"], stdout=subprocess.PIPE,
+                                stderr=subprocess.STDOUT, env={**clock, "http_proxy": server.url, **(
+                                    {} if verdict else {"DBUS_SYSTEM_BUS_ADDRESS": "unix:path=/no"})})
+            if verdict:
+                self.assertEqual(len(self.calls(standin, 30)), 1)
+                print(verdict, file=standin.stdin, flush=True)
+            self.assertEqual(proc.wait(30), status, verdict)
+            # A refusal is the only call, and the clock stays as it was.
+            self.assertEqual((proc.stdout.read(), self.calls(standin, 1),
+                              self.offset(clock) != before), (b"", [], status == 0))
 
     def test_tones_final_seconds_and_the_end(self):
         d, wav = self.d, os.path.join(self.d.tmp, "alarm.wav")
