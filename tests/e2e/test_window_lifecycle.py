@@ -54,74 +54,60 @@ class WindowLifecycleTest(unittest.TestCase):
         wait_for(lambda: proc.poll() is not None, 5, "the program to end")
         self.assertIn("Left=", pathlib.Path(self.d.config, "Orvikwerk.conf").read_text())
 
-    def held_timedate(self, seen):
-        """The stand-in timedated on the session bus, on the tests' clock seen from `seen` that
-        the program shares, which may not set it itself: the program's environment, the
-        stand-in's process."""
-        bus = self.d.env["DBUS_SESSION_BUS_ADDRESS"]  # standing in for the system bus
+    def test_timedated_is_asked_once_for_all_and_the_synchronisation_waits_for_its_answer(self):
+        # 10 s slow just before midnight; the password takes until after it.
+        seen, bus = datetime(2026, 3, 9, 23, 59, 38), self.d.env["DBUS_SESSION_BUS_ADDRESS"]
         clock = {**clock_env(self.d.log, seen), "CLOCK_INTERCEPT_SHARE": self.d.tmp + "/clock"}
         standin = self.d.spawn([*NO_SYS_TIME, "/usr/bin/python3", "held_timedate.py", bus],
                                env=clock, stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
         self.assertEqual(standin.stdout.readline(), "ready\n")
-        return {**clock, "CLOCK_INTERCEPT_REFUSE": "1", "DBUS_SYSTEM_BUS_ADDRESS": bus}, standin
+        # The program may not set the clock itself; the session bus stands in for the system's.
+        clock.update(CLOCK_INTERCEPT_REFUSE="1", DBUS_SYSTEM_BUS_ADDRESS=bus)
+        before, shared = float(clock["CLOCK_INTERCEPT_OFFSET"]), pathlib.Path(self.d.tmp, "clock")
 
-    def calls(self, standin, wait=0.0):
-        """The SetTime calls the stand-in printed within `wait` seconds: (usec, seen ns) each."""
-        found = []
-        while select.select([standin.stdout], [], [], wait)[0]:
-            found.append(tuple(map(int, standin.stdout.readline().split()[1:])))
-            wait = 0
-        return found
+        def offset():
+            return int(shared.read_text()) / 1e9 if shared.exists() else before
 
-    def offset(self, clock):
-        shared = pathlib.Path(clock["CLOCK_INTERCEPT_SHARE"])
-        return int(shared.read_text()) / 1e9 if shared.exists() else float(
-            clock["CLOCK_INTERCEPT_OFFSET"])
+        def calls(wait=0.0):  # the SetTime calls printed within `wait` seconds: (usec, seen ns)
+            found = []
+            while select.select([standin.stdout], [], [], wait)[0]:
+                found.append(tuple(map(int, standin.stdout.readline().split()[1:])))
+                wait = 0
+            return found
 
-    def test_one_change_for_date_and_time_once_timedated_answers(self):
-        # 10 s slow just before midnight; the password takes until after it.
-        seen = datetime(2026, 3, 9, 23, 59, 38)
-        clock, standin = self.held_timedate(seen)
-        before, server = self.offset(clock), time_proxy(0, ahead(10), float(clock[
-            "CLOCK_INTERCEPT_OFFSET"]))
+        server = time_proxy(0, ahead(10), before)
         self.d.window(auction_title(seen + timedelta(seconds=52)))
         _, wid = self.d.zeitfang(seen, settings="msgonsync=1\n", env={
             **clock, "http_proxy": server.url})
         click = ["xdotool", "mousemove", "--window", str(wid), "170", "97", "click", "1"]
         self.d.run(click)  # "Uhr synchronisieren"
-        [(usec, asked)] = self.calls(standin, 30)
+        [(usec, asked)] = calls(30)
         self.d.run(click)  # again while polkit asks: nothing starts
-        while time.time() + before < datetime(2026, 3, 9, 23, 59, 52, tzinfo=ZoneInfo(TZ)).timestamp():
-            caption = self.d.title(wid)  # counting down meanwhile
+        midnight = datetime(2026, 3, 10, tzinfo=ZoneInfo(TZ)).timestamp()
+        while time.time() + before < midnight - 8:  # counting down meanwhile
+            caption = self.d.title(wid)
             self.assertRegex(caption, r"^ >>\d+<<$")
             wait_for(lambda: self.d.title(wid) != caption, 10, "the next second")
         message = ["xdotool", "search", "--onlyvisible", "--name", "^Zeitfang$"]
-        self.assertEqual((self.calls(standin), len(server.requests), self.d.run(message)),
-                         ([], 1, ""))
+        self.assertEqual((calls(), len(server.requests), self.d.run(message)), ([], 1, ""))
         print("set", file=standin.stdin, flush=True)
         wait_for(lambda: self.d.run(message), 10, "the message after the answer")
         # The whole change, to the microsecond of the call: the page's second, 10 s ahead.
-        target = int(server.served) + 10
-        self.assertAlmostEqual(asked / 1e9 + usec / 1e6, target, delta=0.05)
-        self.assertAlmostEqual(self.offset(clock) - before, 10, delta=1)
-
-    def test_time_mode_ends_with_0_only_when_timedated_has_set_the_clock(self):
-        clock, standin = self.held_timedate(SEEN_NOW)
-        server = time_proxy(0)
+        self.assertAlmostEqual(asked / 1e9 + usec / 1e6, int(server.served) + 10, delta=0.05)
+        self.assertAlmostEqual(offset() - before, 10, delta=1)
+        # "-time" ends with 0 only once timedated has set the clock; a refusal is the only call.
         for verdict, status in [("set", 0), ("org.freedesktop.DBus.Error.AccessDenied", 1),
                                 ("org.freedesktop.timedate1.AutomaticTimeSyncEnabled", 1),
                                 (None, 1)]:  # no timedated
-            before = self.offset(clock)
-            proc = self.d.spawn([*NO_SYS_TIME, BIN, "-time"], stdout=subprocess.PIPE,
-                                stderr=subprocess.STDOUT, env={**clock, "http_proxy": server.url, **(
-                                    {} if verdict else {"DBUS_SYSTEM_BUS_ADDRESS": "unix:path=/no"})})
+            was, alone = offset(), {} if verdict else {"DBUS_SYSTEM_BUS_ADDRESS": "unix:path=/no"}
+            proc = self.d.spawn([*NO_SYS_TIME, BIN, "-time"], stdout=subprocess.PIPE, env={
+                **clock, "http_proxy": server.url, **alone}, stderr=subprocess.STDOUT)
             if verdict:
-                self.assertEqual(len(self.calls(standin, 30)), 1)
+                self.assertEqual(len(calls(30)), 1)
                 print(verdict, file=standin.stdin, flush=True)
             self.assertEqual(proc.wait(30), status, verdict)
-            # A refusal is the only call, and the clock stays as it was.
-            self.assertEqual((proc.stdout.read(), self.calls(standin, 1),
-                              self.offset(clock) != before), (b"", [], status == 0))
+            self.assertEqual((proc.stdout.read(), calls(1), offset() != was),
+                             (b"", [], status == 0))
 
     def test_tones_final_seconds_and_the_end(self):
         d, wav = self.d, os.path.join(self.d.tmp, "alarm.wav")

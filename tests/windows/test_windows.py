@@ -84,22 +84,18 @@ class WindowsTest(unittest.TestCase):
         wait_for(lambda: self.wine(HELPER, "ZeitfangForm1").returncode, 20, "the window closed")
         # Installed where only administrators write (here: another owner's folder), the window
         # has an elevated copy set the time it read and corrected, and reads its exit status.
-        folder = pathlib.Path(self.d.tmp, "Programme")
-        folder.mkdir()
-        exe = shutil.copy(EXE, folder)
-        for path in (folder, exe):
+        os.mkdir(folder := os.path.join(self.d.tmp, "Programme"))
+        for path in (folder, exe := shutil.copy(EXE, folder)):
             os.chown(path, 65534, 65534)
-        trace = pathlib.Path(self.d.tmp, "trace")
-        with trace.open("wb") as f:
-            self.zeitfang(exe, stderr=f, WINEDEBUG="-all,+process,err+sync",
-                          http_proxy=server.url)
+        with open(trace := os.path.join(self.d.tmp, "trace"), "ab") as f:
+            self.zeitfang(exe, stderr=f, WINEDEBUG="-all,+process,err+sync", http_proxy=server.url)
         self.click("ZeitfangForm1", GET_TIME)
         self.text("#32770", CAPTION, "Zeitfang")  # the message once the copy has ended
         self.d.run(["xdotool", "key", "Return"])
         wait_for(lambda: self.wine(HELPER, "#32770").returncode, 20, "the message to close")
-        log = trace.read_text(errors="replace")
-        [line] = re.findall(r"NtCreateUserProcess .*Programme\\\\zeitfang.exe\\\" (.*)\" parent", log)
-        self.assertRegex(line, r"^-setclock 20\d{12} \d+$")
+        log = pathlib.Path(trace).read_text(errors="replace")
+        self.assertRegex(log, r'cmdline L"\\"[^"]*Programme\\\\zeitfang.exe\\" '
+                              r'-setclock 20\d{12} \d+"')
         [(tid, handle)] = re.findall(r"zeitfang.exe\" pid \w+ tid (\w+) handles (\w+)/", log)
         self.assertIn(f"NtQueryInformationProcess ({handle},0x00000000,", log)
         # The copy asks for the window's time moved on by its own start: within milliseconds.
