@@ -13,8 +13,7 @@ class SystemClock;
 bool isClockOnly(const std::vector<std::string>& arguments);
 
 // The "-time" mode: synchronises the clock without a window or the settings, and shows no
-// message. Returns the process's exit status: 0 when the attempt counted as successful,
-// 1 otherwise.
+// message. Returns the process's exit status: 0 when the clock was set, 1 otherwise.
 int runClockOnly(HttpTransfer& inet, SystemClock& clock, EventWait& events);
 
 // The normal mode up to the event loop: Form1init, the help file, the window shown, then the

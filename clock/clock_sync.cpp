@@ -22,26 +22,24 @@ bool ClockSync::SyncClock() {
     if (m_abandoned || m_running)
         return false;
     m_running = true;
-    const bool success = syncOnce();
+    const bool set = syncOnce();
     m_running = false;
-    return success;
+    return set;
 }
 
 bool ClockSync::syncOnce() {
     SyncPending = true;
     Inet1.setURL(kTimePageUrl);
     Inet1.Execute(Inet1.URL(), kRequestHeaders);
-    // Ends early when the window closes or the application ends: the clock then stays as it is
-    // and nothing is shown.
-    while (!m_abandoned && Inet1.StillExecuting() && m_events.serveOnce()) {
-    }
+    serveWhile([this] { return Inet1.StillExecuting(); });
+    // Ended early when the window closed or the application ended: the clock then stays as it
+    // is and nothing is shown.
     if (m_abandoned || Inet1.StillExecuting())
         return false;
-    const bool success = setFromPage();
-    // Setting the clock may wait for the user too (an elevated copy on Windows).
+    const bool set = setFromPage();
     if (m_settings.msgonsync != 0 && m_messageBox && !m_abandoned)
         m_messageBox(m_message);
-    return success;
+    return set;
 }
 
 bool ClockSync::setFromPage() {
@@ -49,13 +47,18 @@ bool ClockSync::setFromPage() {
     const std::optional<DateTime> serverTime = readServerTime(page);
     if (!serverTime)
         return false;
-    const ClockSetting setting =
-        correctedSetting(*serverTime, correctionSeconds(SyncResponseTime, m_clock.now()));
-    // Refusals of the system are ignored: the attempt counts as successful all the same.
-    m_clock.setTimeOfDay(setting.timeOfDay);
-    m_clock.setDate(setting.year, setting.month, setting.day);
+    m_clock.set(correctedSetting(*serverTime, correctionSeconds(SyncResponseTime, m_clock.now())));
+    // Asked for a password, the system answers when the user has: the synchronisation lasts
+    // until then.
+    serveWhile([this] { return m_clock.result() == SystemClock::SetResult::Pending; });
+    // A refusal is ignored: the attempt counts as successful all the same.
     m_message = kSuccessText;
-    return true;
+    return m_clock.result() == SystemClock::SetResult::Set;
+}
+
+void ClockSync::serveWhile(const std::function<bool()>& busy) {
+    while (!m_abandoned && busy() && m_events.serveOnce()) {
+    }
 }
 
 void ClockSync::Inet1_StateChanged(std::int16_t State) { // NOLINT(readability-identifier-naming)

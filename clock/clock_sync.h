@@ -18,9 +18,9 @@ class ClockSync {
     ClockSync(HttpTransfer& inet, SystemClock& clock, EventWait& events,
               const AppSettingsRecord& settings, MessageBox messageBox);
 
-    // Fetches the time page, serving events while it waits (ticks and clicks run meanwhile),
-    // and sets the time of day and the date. True when the attempt counted as successful. A call
-    // while another runs returns false at once and leaves it alone.
+    // Fetches the time page and sets the date and time of day, serving events while it waits for
+    // the server and for the clock to be set (ticks and clicks run meanwhile). True when the
+    // clock was set. A call while another runs returns false at once and leaves it alone.
     bool SyncClock();                            // NOLINT(readability-identifier-naming)
     void Inet1_StateChanged(std::int16_t State); // NOLINT(readability-identifier-naming)
     // The window is closing: a running wait ends at once, and neither its answer nor a message
@@ -34,6 +34,8 @@ class ClockSync {
   private:
     bool syncOnce();
     bool setFromPage();
+    // Serves events until `busy` is false, the window closes or the application ends.
+    void serveWhile(const std::function<bool()>& busy);
 
     HttpTransfer& Inet1; // NOLINT(readability-identifier-naming)
     SystemClock& m_clock;

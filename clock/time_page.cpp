@@ -49,8 +49,9 @@ std::int64_t correctionSeconds(DateTime responseTime, DateTime now) {
     return timeOfDay(now) - timeOfDay(responseTime);
 }
 
-ClockSetting correctedSetting(DateTime serverTime, std::int64_t correction) {
+CivilTime correctedSetting(DateTime serverTime, std::int64_t correction) {
+    CivilTime setting = toCivil(DateTime{serverTime.seconds + correction});
     const CivilTime date = toCivil(serverTime);
-    return ClockSetting{timeOfDay(DateTime{serverTime.seconds + correction}), date.year, date.month,
-                        date.day};
+    setting.year = date.year, setting.month = date.month, setting.day = date.day;
+    return setting;
 }

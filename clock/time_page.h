@@ -23,20 +23,11 @@ std::size_t findZoneAnchor(std::string_view page);
 // before it, or the field does not convert.
 std::optional<DateTime> readServerTime(std::string_view page);
 
-// What the clock is set to, time of day first and then date.
-struct ClockSetting {
-    std::int64_t timeOfDay = 0; // seconds since midnight
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    bool operator==(const ClockSetting&) const = default;
-};
-
 // Seconds that passed between the moment the response began to arrive and now. Only times of
 // day are compared, so the result is negative when midnight passed in between; the setting
 // below uses it modulo a day.
 std::int64_t correctionSeconds(DateTime responseTime, DateTime now);
 
-// The server's time advanced by the correction, with the date of the server's time as read:
-// a correction across midnight moves the time of day but never the date.
-ClockSetting correctedSetting(DateTime serverTime, std::int64_t correction);
+// What the clock is set to: the time of day of the server's time advanced by the correction, on
+// the date of the server's time as read (a correction across midnight never moves the date).
+CivilTime correctedSetting(DateTime serverTime, std::int64_t correction);

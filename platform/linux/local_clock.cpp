@@ -24,6 +24,28 @@ CivilTime localCivil(std::time_t t) {
                      tm.tm_hour,        tm.tm_min,     tm.tm_sec};
 }
 
+// The moment a local wall-clock time names; -1 when it names none.
+std::time_t localMoment(const CivilTime& c) {
+    std::tm tm{};
+    tm.tm_year = c.year - 1900;
+    tm.tm_mon = c.month - 1;
+    tm.tm_mday = c.day;
+    tm.tm_hour = c.hour;
+    tm.tm_min = c.minute;
+    tm.tm_sec = c.second;
+    tm.tm_isdst = -1;
+    return mktime(&tm);
+}
+
+// 0 once the clock shows that local time, else why not.
+int setLocal(const CivilTime& c, long nanoseconds) {
+    const std::time_t t = localMoment(c);
+    if (t == static_cast<std::time_t>(-1))
+        return EINVAL;
+    const timespec ts{t, nanoseconds};
+    return clock_settime(CLOCK_REALTIME, &ts) == 0 ? 0 : errno;
+}
+
 } // namespace
 
 LocalClock::LocalClock(QString timedateBusAddress) : m_busAddress(std::move(timedateBusAddress)) {
@@ -33,12 +55,8 @@ LocalClock::LocalClock(QString timedateBusAddress) : m_busAddress(std::move(time
 }
 
 LocalClock::~LocalClock() {
-    while (m_asking) {
-        m_asking->disconnect(); // answered here, not through the signal
-        m_asking->waitForFinished();
-        m_asking.reset();
-        setWaiting();
-    }
+    // An unanswered question stays with timedated, which sets the clock all the same.
+    m_asking.reset();
     if (!m_connectionName.isEmpty())
         QDBusConnection::disconnectFromBus(m_connectionName);
 }
@@ -47,82 +65,48 @@ DateTime LocalClock::now() {
     return fromCivil(localCivil(realNow().tv_sec));
 }
 
-void LocalClock::setTimeOfDay(std::int64_t secondsOfDay) {
-    set([secondsOfDay](CivilTime& c, long& nanoseconds) {
-        c.hour = static_cast<int>(secondsOfDay / 3600);
-        c.minute = static_cast<int>(secondsOfDay / 60 % 60);
-        c.second = static_cast<int>(secondsOfDay % 60);
-        nanoseconds = 0;
-        return true;
-    });
-}
-
-void LocalClock::setDate(int year, int month, int day) {
-    set([year, month, day](CivilTime& c, long&) {
-        c.year = year, c.month = month, c.day = day;
-        return isValidCivil(c);
-    });
-}
-
-void LocalClock::set(Change change) {
-    m_waiting.push_back(std::move(change));
-    setWaiting();
-}
-
-void LocalClock::setWaiting() {
-    while (!m_asking && !m_waiting.empty()) {
-        const Change change = std::move(m_waiting.front());
-        m_waiting.pop_front();
-        const timespec now = realNow();
-        CivilTime c = localCivil(now.tv_sec);
-        long nanoseconds = now.tv_nsec;
-        if (change(c, nanoseconds))
-            setLocal(c, nanoseconds, now);
-    }
-}
-
-// Sets the clock to a local wall-clock time; a refusal is ignored.
-void LocalClock::setLocal(const CivilTime& c, long nanoseconds, const timespec& now) {
-    std::tm tm{};
-    tm.tm_year = c.year - 1900;
-    tm.tm_mon = c.month - 1;
-    tm.tm_mday = c.day;
-    tm.tm_hour = c.hour;
-    tm.tm_min = c.minute;
-    tm.tm_sec = c.second;
-    tm.tm_isdst = -1;
-    const std::time_t t = mktime(&tm);
-    if (t == static_cast<std::time_t>(-1))
+void LocalClock::set(const CivilTime& target) {
+    if (m_asking)
         return;
-    const timespec ts{t, nanoseconds};
-    if (clock_settime(CLOCK_REALTIME, &ts) != 0 && errno == EPERM)
-        askTimedate((t - now.tv_sec) * std::int64_t{1000000} + (nanoseconds - now.tv_nsec) / 1000);
+    CivilTime today = localCivil(realNow().tv_sec);
+    today.hour = target.hour, today.minute = target.minute, today.second = target.second;
+    const int timeOfDay = setLocal(today, 0);
+    if (timeOfDay == EPERM)
+        return askTimedate(target);
+    // The date keeps the time of day just set.
+    const timespec now = realNow();
+    CivilTime date = localCivil(now.tv_sec);
+    date.year = target.year, date.month = target.month, date.day = target.day;
+    const int day = isValidCivil(date) ? setLocal(date, now.tv_nsec) : EINVAL;
+    m_result = timeOfDay == 0 && day == 0 ? SetResult::Set : SetResult::Refused;
 }
 
-void LocalClock::askTimedate(std::int64_t changeUsec) {
+void LocalClock::askTimedate(const CivilTime& target) {
+    m_result = SetResult::Refused;
     QDBusConnection bus = m_busAddress.isEmpty()
                               ? QDBusConnection::systemBus()
                               : QDBusConnection::connectToBus(m_busAddress, m_connectionName);
-    if (!bus.isConnected())
+    const std::time_t t = localMoment(target);
+    if (!bus.isConnected() || t == static_cast<std::time_t>(-1))
         return;
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.timedate1"), QStringLiteral("/org/freedesktop/timedate1"),
         QStringLiteral("org.freedesktop.timedate1"), QStringLiteral("SetTime"));
-    // timedated adds a relative change to its own reading when it sets, after polkit has had
-    // the user's answer; an absolute time would be late by as long as the password took.
+    // Date and time as one change against the clock's reading now, to the microsecond: timedated
+    // adds it to its own reading once polkit has the user's answer, so a slow password neither
+    // delays the clock nor, across midnight, leaves it on the wrong day.
+    const timespec now = realNow();
+    const qlonglong changeUsec = (t - now.tv_sec) * qlonglong{1000000} - now.tv_nsec / 1000;
     const bool relative = true;
     const bool interactive = true;
-    call << static_cast<qlonglong>(changeUsec) << relative << interactive;
+    call << changeUsec << relative << interactive;
     call.setInteractiveAuthorizationAllowed(true);
     // Not waited for here: the countdown goes on while polkit asks for a password.
     m_asking = std::make_unique<QDBusPendingCallWatcher>(bus.asyncCall(call, kTimedateTimeoutMs));
-    QObject::connect(m_asking.get(), &QDBusPendingCallWatcher::finished, m_asking.get(),
-                     [this] { answered(); });
-}
-
-// The answer, a refusal included, lets the next set go ahead.
-void LocalClock::answered() {
-    // Called from the watcher's own signal: it is deleted once that has returned.
-    m_asking.release()->deleteLater();
-    setWaiting();
+    m_result = SetResult::Pending;
+    QObject::connect(m_asking.get(), &QDBusPendingCallWatcher::finished, m_asking.get(), [this] {
+        m_result = m_asking->isError() ? SetResult::Refused : SetResult::Set;
+        // Called from the watcher's own signal: it is deleted once that has returned.
+        m_asking.release()->deleteLater();
+    });
 }

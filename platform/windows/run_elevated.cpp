@@ -3,40 +3,38 @@
 #include <objbase.h>
 #include <shellapi.h>
 
-#include <atomic>
-#include <memory>
 #include <thread>
 
-#include "platform/event_wait.h"
 #include "platform/windows/win_handles.h"
 
-void runElevated(HWND owner, std::wstring arguments, EventWait& events) {
-    std::wstring program(MAX_PATH, L'\0');
-    program.resize(GetModuleFileNameW(nullptr, program.data(), MAX_PATH));
-    const auto ended = std::make_shared<std::atomic<bool>>(false);
+std::shared_ptr<const ElevatedRun> startElevated(HWND owner, std::wstring program,
+                                                 std::wstring arguments) {
+    auto run = std::make_shared<ElevatedRun>();
     const DWORD waiting = GetCurrentThreadId();
     // ShellExecuteExW returns only once the UAC dialog has been answered, so it runs on a thread
     // of its own. Left to itself when the window closes first: the copy goes on alone.
     std::thread([=] {
         const HRESULT com =
             CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-        SHELLEXECUTEINFOW run{};
-        run.cbSize = sizeof(run);
-        run.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
-        run.hwnd = owner;
-        run.lpVerb = L"runas";
-        run.lpFile = program.c_str();
-        run.lpParameters = arguments.c_str();
-        run.nShow = SW_HIDE;
-        if (ShellExecuteExW(&run)) {
-            const UniqueKernelHandle copy(run.hProcess);
-            WaitForSingleObject(copy.get(), INFINITE);
+        SHELLEXECUTEINFOW execute{};
+        execute.cbSize = sizeof(execute);
+        execute.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+        execute.hwnd = owner;
+        execute.lpVerb = L"runas";
+        execute.lpFile = program.c_str();
+        execute.lpParameters = arguments.c_str();
+        execute.nShow = SW_HIDE;
+        if (ShellExecuteExW(&execute) && execute.hProcess) {
+            const UniqueKernelHandle copy(execute.hProcess);
+            DWORD code = 1;
+            if (WaitForSingleObject(copy.get(), INFINITE) == WAIT_OBJECT_0 &&
+                GetExitCodeProcess(copy.get(), &code))
+                run->exitCode = code;
         }
         if (SUCCEEDED(com))
             CoUninitialize();
-        *ended = true;
-        PostThreadMessageW(waiting, WM_NULL, 0, 0); // wakes the wait below
+        run->ended = true;
+        PostThreadMessageW(waiting, WM_NULL, 0, 0);
     }).detach();
-    while (!*ended && events.serveOnce()) {
-    }
+    return run;
 }

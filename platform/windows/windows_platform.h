@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 #include "platform/windows/message_event_wait.h"
 #include "platform/windows/registry_store.h"
+#include "platform/windows/win32_clock.h"
 #include "platform/windows/win32_services.h"
 #include "platform/windows/win32_window_list.h"
 #include "platform/windows/wininet_transfer.h"
@@ -17,7 +18,7 @@ class WindowsPlatform {
   private:
     MessageEventWait m_events;
     Win32WindowList m_windows;
-    Win32Clock m_clock{m_events};
+    Win32Clock m_clock;
     RegistryStore m_settings;
     Win32Speaker m_speaker;
     Win32Attention m_attention;

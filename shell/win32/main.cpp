@@ -1,4 +1,5 @@
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 
 #include "platform/windows/message_event_wait.h"
 #include "platform/windows/wide_text.h"
+#include "platform/windows/win32_clock.h"
 #include "platform/windows/win32_services.h"
 #include "platform/windows/windows_platform.h"
 #include "platform/windows/wininet_transfer.h"
@@ -41,7 +43,7 @@ int runWindow() {
 }
 
 int runClockOnly() {
-    Win32Clock clock;
+    Win32Clock clock; // without a window: never asks for elevation
     WinInetTransfer inet;
     MessageEventWait events;
     return runClockOnly(inet, clock, events);
@@ -52,7 +54,11 @@ int runClockOnly() {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // The shell's "open" may use COM components, which want an apartment.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    const int status = isClockOnly(arguments()) ? runClockOnly() : runWindow();
+    const std::vector<std::string> words = arguments();
+    const std::optional<ElevatedSet> elevatedSet = readElevatedSet(words);
+    const int status = isClockOnly(words) ? runClockOnly()
+                       : elevatedSet      ? runElevatedSet(*elevatedSet)
+                                          : runWindow();
     if (SUCCEEDED(com))
         CoUninitialize();
     return status;

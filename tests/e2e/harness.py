@@ -15,7 +15,7 @@ import subprocess
 import tempfile
 import threading
 import time
-from datetime import datetime
+from datetime import datetime, timedelta
 from zoneinfo import ZoneInfo
 
 from Xlib import X, display
@@ -74,21 +74,27 @@ def wait_for(predicate, timeout=30.0, what="condition"):
     raise TimeoutError("timed out waiting for " + what)
 
 
-def time_proxy(pause=2.0, page=TIME_PAGE):
+def time_proxy(pause=2.0, page=TIME_PAGE, offset=None, fraction=0.5):
     """A local proxy for the time page, on daemon threads: it records each request line with
     its User-Agent, and the time of the last, and answers `pause` seconds after the response
-    has begun."""
+    has begun. Given the tests' clock's `offset`, the response begins at that clock's `fraction`
+    of a second (its reading then in `served`), and `page` may be a function of that reading."""
     class Handler(http.server.BaseHTTPRequestHandler):
         def do_GET(self):
+            if offset is not None:
+                time.sleep((fraction - time.time() - offset) % 1)
+                server.served = time.time() + offset
+                seen = datetime.fromtimestamp(server.served, ZoneInfo(TZ)).replace(tzinfo=None)
+            body = page(seen) if callable(page) else page
             server.asked = time.time()
             server.requests.append((self.requestline, self.headers["User-Agent"]))
             self.send_response(200)
-            self.send_header("Content-Length", str(len(page)))
+            self.send_header("Content-Length", str(len(body)))
             self.end_headers()
-            self.wfile.write(page[:8])
+            self.wfile.write(body[:8])
             self.wfile.flush()
             time.sleep(pause)
-            self.wfile.write(page[8:])
+            self.wfile.write(body[8:])
 
         def log_message(self, *args):
             pass
@@ -98,6 +104,12 @@ def time_proxy(pause=2.0, page=TIME_PAGE):
     server.url = f"http://127.0.0.1:{server.server_port}"
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
+
+
+def ahead(seconds):
+    """A time page showing the tests' clock `seconds` ahead."""
+    page = "<p>Offizielle eBay-Zeit:   {:%d.%m.%Y %H:%M:%S} MEZ</p>"
+    return lambda seen: page.format(seen + timedelta(seconds=seconds)).encode()
 
 
 class Desktop:

@@ -1,10 +1,12 @@
 """The start takes the auction from the upper of two Chromium windows, closing the window always
-ends the program, the window stays alive while timedated (polkit) takes its time, the final
+ends the program, the synchronisation lasts while timedated (polkit) takes its time and gives it
+one change for date and time, "-time" ends with 0 only once the clock is set, the final
 seconds sound the five alarm tones through ALSA, ask for attention and end showing the item, and
 the settings file stays whole when its writer is killed in the middle of a write."""
 import os
 import pathlib
 import re
+import select
 import subprocess
 import time
 import unittest
@@ -14,8 +16,8 @@ from zoneinfo import ZoneInfo
 
 from Xlib import X
 
-from harness import (BUILD_DIR, NO_SYS_TIME, SEEN_NOW, TZ, Desktop, auction_title, clock_env,
-                     local_now, logged_sets, time_proxy, wait_for)
+from harness import (BIN, BUILD_DIR, NO_SYS_TIME, SEEN_NOW, TZ, Desktop, ahead, auction_title,
+                     clock_env, local_now, time_proxy, wait_for)
 
 ALARM = [(900, 80), (950, 80), (900, 80), (950, 80), (900, 700)]
 
@@ -54,36 +56,60 @@ class WindowLifecycleTest(unittest.TestCase):
         wait_for(lambda: proc.poll() is not None, 5, "the program to end")
         self.assertIn("Left=", pathlib.Path(self.d.config, "Orvikwerk.conf").read_text())
 
-    def test_countdown_runs_while_timedated_holds_its_answers(self):
-        bus = self.d.env["DBUS_SESSION_BUS_ADDRESS"]  # standing in for the system bus
-        share = os.path.join(self.d.tmp, "clock")
-        clock = {**clock_env(self.d.log, SEEN_NOW), "CLOCK_INTERCEPT_SHARE": share}
+    def test_timedated_is_asked_once_for_all_and_the_synchronisation_waits_for_its_answer(self):
+        # 10 s slow just before midnight; the password takes until after it.
+        seen, bus = datetime(2026, 3, 9, 23, 59, 38), self.d.env["DBUS_SESSION_BUS_ADDRESS"]
+        clock = {**clock_env(self.d.log, seen), "CLOCK_INTERCEPT_SHARE": self.d.tmp + "/clock"}
         standin = self.d.spawn([*NO_SYS_TIME, "/usr/bin/python3", "held_timedate.py", bus],
                                env=clock, stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
         self.assertEqual(standin.stdout.readline(), "ready\n")
-        # 10 s ahead and a day behind: the final minute lasts until the date is set.
-        server = time_proxy(0, b"<p>Offizielle eBay-Zeit:   09.03.2026 09:00:10 MEZ</p>")
-        self.d.window(auction_title(SEEN_NOW + timedelta(seconds=58)))
-        _, wid = self.d.zeitfang(SEEN_NOW, settings="synconstart=1\nmsgonsync=0\n", env={
-            **clock, "http_proxy": server.url, "CLOCK_INTERCEPT_REFUSE": "1",
-            "DBUS_SYSTEM_BUS_ADDRESS": bus})
+        # The program may not set the clock itself; the session bus stands in for the system's.
+        clock.update(CLOCK_INTERCEPT_REFUSE="1", DBUS_SYSTEM_BUS_ADDRESS=bus)
+        before, shared = float(clock["CLOCK_INTERCEPT_OFFSET"]), pathlib.Path(self.d.tmp, "clock")
 
-        def calls():  # each refused set is asked of timedated
-            log = pathlib.Path(self.d.log)
-            return log.read_text().count("refused") if log.exists() else 0
+        def offset():
+            return int(shared.read_text()) / 1e9 if shared.exists() else before
 
-        for held in (1, 2):  # the date is asked only once the time of day has its answer
-            wait_for(lambda: calls() == held, 30, f"SetTime call {held}")
-            for _ in range(3):  # as long as a user takes to type a password
-                caption = self.d.title(wid)
-                self.assertRegex(caption, r"^ >>\d+<<$")
-                wait_for(lambda: self.d.title(wid) != caption, 10, "the next second")
-            self.assertEqual(calls(), held)
-            print("answer", file=standin.stdin, flush=True)
-        wait_for(lambda: len(logged_sets(self.d.log)) == 2, 10, "both answers")
-        served = datetime(2026, 3, 9, 9, 0, 10, tzinfo=ZoneInfo(TZ)).timestamp() - server.asked
-        # The clock's offset: the server's, not late by the password.
-        self.assertAlmostEqual(int(pathlib.Path(share).read_text()) / 1e9, served, delta=1)
+        def calls(wait=0.0):  # the SetTime calls printed within `wait` seconds: (usec, seen ns)
+            found = []
+            while select.select([standin.stdout], [], [], wait)[0]:
+                found.append(tuple(map(int, standin.stdout.readline().split()[1:])))
+                wait = 0
+            return found
+
+        server = time_proxy(0, ahead(10), before)
+        self.d.window(auction_title(seen + timedelta(seconds=52)))
+        _, wid = self.d.zeitfang(seen, settings="msgonsync=1\n", env={
+            **clock, "http_proxy": server.url})
+        click = ["xdotool", "mousemove", "--window", str(wid), "170", "97", "click", "1"]
+        self.d.run(click)  # "Uhr synchronisieren"
+        [(usec, asked)] = calls(30)
+        self.d.run(click)  # again while polkit asks: nothing starts
+        midnight = datetime(2026, 3, 10, tzinfo=ZoneInfo(TZ)).timestamp()
+        while time.time() + before < midnight - 8:  # counting down meanwhile
+            caption = self.d.title(wid)
+            self.assertRegex(caption, r"^ >>\d+<<$")
+            wait_for(lambda: self.d.title(wid) != caption, 10, "the next second")
+        message = ["xdotool", "search", "--onlyvisible", "--name", "^Zeitfang$"]
+        self.assertEqual((calls(), len(server.requests), self.d.run(message)), ([], 1, ""))
+        print("set", file=standin.stdin, flush=True)
+        wait_for(lambda: self.d.run(message), 10, "the message after the answer")
+        # The whole change, to the microsecond of the call: the page's second, 10 s ahead.
+        self.assertAlmostEqual(asked / 1e9 + usec / 1e6, int(server.served) + 10, delta=0.05)
+        self.assertAlmostEqual(offset() - before, 10, delta=1)
+        # "-time" ends with 0 only once timedated has set the clock; a refusal is the only call.
+        for verdict, status in [("set", 0), ("org.freedesktop.DBus.Error.AccessDenied", 1),
+                                ("org.freedesktop.timedate1.AutomaticTimeSyncEnabled", 1),
+                                (None, 1)]:  # no timedated
+            was, alone = offset(), {} if verdict else {"DBUS_SYSTEM_BUS_ADDRESS": "unix:path=/no"}
+            proc = self.d.spawn([*NO_SYS_TIME, BIN, "-time"], stdout=subprocess.PIPE, env={
+                **clock, "http_proxy": server.url, **alone}, stderr=subprocess.STDOUT)
+            if verdict:
+                self.assertEqual(len(calls(30)), 1)
+                print(verdict, file=standin.stdin, flush=True)
+            self.assertEqual(proc.wait(30), status, verdict)
+            self.assertEqual((proc.stdout.read(), calls(1), offset() != was),
+                             (b"", [], status == 0))
 
     def test_tones_final_seconds_and_the_end(self):
         d, wav = self.d, os.path.join(self.d.tmp, "alarm.wav")

@@ -243,20 +243,26 @@ TEST_F(EngineTest, CommandLabelsLookAndActLikeLinks) {
     EXPECT_FALSE(view.hoverWhileOptions);
 }
 
-TEST_F(EngineTest, SyncSetsTimeOfDayThenDateAndSaysSo) {
+TEST_F(EngineTest, SyncSetsDateAndTimeAndSaysSoOnceTheSystemHasAnswered) {
     form.Form1init();
     fake.transfer.page = kTimePage;
-    fake.clock.during = [this] { form.click(C::Lbl_GetTime); }; // a click while the clock is set
+    fake.clock.asks = true; // a password dialog: a click and no message while it is open
+    fake.clock.answer = SystemClock::SetResult::Refused; // cancelled, and still said so
+    std::size_t messagesWhileAsked = 9;
+    fake.clock.during = [this, &messagesWhileAsked] {
+        form.click(C::Lbl_GetTime);
+        messagesWhileAsked = view.messages.size();
+    };
     form.click(C::Lbl_GetTime);
     EXPECT_EQ(fake.transfer.lastUrl + fake.transfer.lastHeaders,
               "http://cgi1.ebay.de/aw-cgi/eBayISAPI.dll?TimeShow"
               "User-Agent: Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)\r\n");
     fake.transfer.page = ""; // unreadable: nothing set, the last message again
     form.click(C::Lbl_GetTime);
-    EXPECT_EQ(fake.transfer.executes, 2);
-    EXPECT_EQ(fake.clock.sets, (std::vector<CivilTime>{{0, 0, 0, 14, 5, 35}, {2004, 11, 8}}));
+    EXPECT_EQ(std::tuple(fake.transfer.executes, messagesWhileAsked), std::tuple(2, 0u));
+    EXPECT_EQ(fake.clock.sets, (std::vector{CivilTime{2004, 11, 8, 14, 5, 35}}));
     fake.transfer.page = kTimePage;
-    fake.clock.during = [this] { form.close(); }; // closed while the clock is set
+    fake.clock.during = [this] { form.close(); }; // closed while the dialog is open
     form.click(C::Lbl_GetTime);
     EXPECT_EQ(view.messages,
               std::vector(
@@ -264,7 +270,13 @@ TEST_F(EngineTest, SyncSetsTimeOfDayThenDateAndSaysSo) {
     EXPECT_EQ(std::tuple(isClockOnly({"-time"}), isClockOnly({"-time", "x"}), isClockOnly({}),
                          isClockOnly({"x", "-time"})),
               std::tuple(true, false, false, false));
-    EXPECT_EQ(runClockOnly(fake.transfer, fake.clock, fake.transfer), 0);
+    // "-time" ends with 0 only when the clock was set.
+    for (const auto answer : {SystemClock::SetResult::Set, SystemClock::SetResult::Refused}) {
+        fake.clock.answer = answer;
+        EXPECT_EQ(runClockOnly(fake.transfer, fake.clock, fake.transfer),
+                  answer == SystemClock::SetResult::Set ? 0 : 1);
+    }
+    fake.clock.answer = SystemClock::SetResult::Set;
     fake.transfer.page = "";
     EXPECT_EQ(runClockOnly(fake.transfer, fake.clock, fake.transfer), 1);
 }
@@ -275,9 +287,14 @@ TEST_F(EngineTest, StartUpSyncOnlyForSynconstartOneWithTheTimerOffUntilItEnds) {
         t.stored("synconstart") = synconstart;
         t.stored("msgonsync") = "0";
         t.addAuction(3 * 86400);
+        t.fake.transfer.page = kTimePage;
+        t.fake.clock.asks = true;
+        bool timerWhileAsked = true; // the countdown stands while the password is asked
+        t.fake.clock.during = [&t, &timerWhileAsked] { timerWhileAsked = t.view.timerOn; };
         startMainWindow(t.form);
-        EXPECT_EQ(std::tuple(t.fake.transfer.executes, t.view.timerOn, t.view.messages.size()),
-                  std::tuple(synconstart == "1"s ? 1 : 0, true, 0u))
+        EXPECT_EQ(std::tuple(t.fake.transfer.executes, t.view.timerOn, t.view.messages.size(),
+                             timerWhileAsked),
+                  std::tuple(synconstart == "1"s ? 1 : 0, true, 0u, synconstart != "1"s))
             << synconstart;
     }
     // Closed during the wait: the answer goes unused and the timer stays off.

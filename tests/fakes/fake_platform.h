@@ -8,17 +8,20 @@
 
 #include "platform/platform.h"
 
+// A set asked of someone (`asks`, as a password dialog) stays pending for one pass of the event
+// loop, with `during` run in it, and then ends with `answer`.
 struct FakeClock : SystemClock {
-    DateTime current{12 * 3600};  // not midnight: a response time never recorded would show
-    std::vector<CivilTime> sets;  // in the order made: times of day (year 0) and dates
-    std::function<void()> during; // runs inside the next time-of-day set, as a wait for UAC
+    DateTime current{12 * 3600}; // not midnight: a response time never recorded would show
+    std::vector<CivilTime> sets;
+    bool asks = false;
+    SetResult answer = SetResult::Set, state = SetResult::Refused;
+    std::function<void()> during;
     DateTime now() override { return current; }
-    void setTimeOfDay(std::int64_t s) override {
-        sets.push_back({0, 0, 0, int(s / 3600), int(s / 60 % 60), int(s % 60)});
-        if (const auto step = std::exchange(during, nullptr))
-            step();
+    void set(const CivilTime& t) override {
+        sets.push_back(t);
+        state = asks ? SetResult::Pending : answer;
     }
-    void setDate(int year, int month, int day) override { sets.push_back({year, month, day}); }
+    SetResult result() const override { return state; }
 };
 
 struct MemoryStore : SettingsStore {
@@ -54,7 +57,8 @@ struct Recorder : WindowList, Speaker, WindowAttention, Shell {
 };
 
 // A request runs until the event loop serves it: the response begins, 2 s later the page arrives,
-// `during` runs meanwhile. With no request running the application counts as ending: no hang.
+// `during` runs meanwhile. With neither a request nor a set running the application counts as
+// ending: no hang.
 struct ScriptedTransfer : HttpTransfer, EventWait {
     FakeClock& clock;
     int executes = 0;
@@ -71,6 +75,12 @@ struct ScriptedTransfer : HttpTransfer, EventWait {
     bool StillExecuting() const override { return running; }
     std::string GetChunk(int size) override { return running ? "" : page.substr(0, size); }
     bool serveOnce() override {
+        if (clock.state == SystemClock::SetResult::Pending) {
+            if (const auto step = std::exchange(clock.during, nullptr))
+                step();
+            clock.state = clock.answer;
+            return true;
+        }
         if (!running)
             return false;
         reportState(icReceivingResponse);
