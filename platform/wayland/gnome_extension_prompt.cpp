@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QVariantMap>
 #include <cstdio>
+#include <unistd.h>
 #include <utility>
 
 #include "platform/logic/gnome_extension_notice.h"
@@ -28,7 +29,6 @@ const QString kShellPath = QStringLiteral("/org/gnome/Shell");
 const QString kExtensions = QStringLiteral("org.gnome.Shell.Extensions");
 const QString kNotifications = QStringLiteral("org.freedesktop.Notifications");
 const QString kNotificationsPath = QStringLiteral("/org/freedesktop/Notifications");
-const QString kSwitchOnAction = QStringLiteral("switch-on");
 
 QDBusMessage shellExtensionsCall(const QString& method, const QString& uuid) {
     auto call = QDBusMessage::createMethodCall(kShell, kShellPath, kExtensions, method);
@@ -75,8 +75,10 @@ bool settled(const std::optional<int>& state) {
 
 } // namespace
 
+// The action's name is this process's own: every program on the bus hears every action.
 GnomeExtensionPrompt::GnomeExtensionPrompt(QDBusConnection bus, QString uuid)
-    : m_bus(std::move(bus)), m_uuid(std::move(uuid)) {}
+    : m_bus(std::move(bus)), m_uuid(std::move(uuid)),
+      m_switchOnAction(QStringLiteral("zeitfang-%1-switch-on").arg(getpid())) {}
 
 GnomeExtensionPrompt::~GnomeExtensionPrompt() {
     listen(false);
@@ -149,8 +151,11 @@ void GnomeExtensionPrompt::notify(const GnomeExtensionInfo& info) {
     std::fprintf(stderr, "zeitfang: %s\n", text.toLocal8Bit().constData());
     QStringList actions;
     if (notice.offersSwitchOn)
-        actions << kSwitchOnAction << QString::fromUtf8(kSwitchOnLabel);
+        actions << m_switchOnAction << QString::fromUtf8(kSwitchOnLabel);
     m_offersAction = notice.offersSwitchOn;
+    // Listening before the notification is there: its action may come before its number.
+    if (m_offersAction)
+        listen(true);
     // A desktop notification: the Shell shows it where the user looks, also while the
     // countdown window is small or hidden. One at a time, each replacing the last; what asks
     // for something stays until dealt with.
@@ -189,8 +194,10 @@ void GnomeExtensionPrompt::listen(bool on) {
 }
 
 void GnomeExtensionPrompt::actionInvoked(uint id, const QString& action) {
-    if (id == m_id && m_offersAction && action == kSwitchOnAction)
-        switchOn();
+    if (!m_offersAction || action != m_switchOnAction)
+        return;
+    m_id = id;
+    switchOn();
 }
 
 void GnomeExtensionPrompt::notificationClosed(uint id) {
@@ -206,6 +213,7 @@ void GnomeExtensionPrompt::switchOn() {
     close << *m_id;
     m_bus.send(close);
     m_id.reset();
+    m_offersAction = false;
     listen(false);
     whenAnswered(m_bus, shellExtensionsCall(QStringLiteral("EnableExtension"), m_uuid), this,
                  [this](const QDBusMessage& reply) {

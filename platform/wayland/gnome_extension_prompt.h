@@ -35,6 +35,7 @@ class GnomeExtensionPrompt : public QObject {
 
     QDBusConnection m_bus;
     QString m_uuid;
+    QString m_switchOnAction;
     bool m_asking = false;
     bool m_listening = false;
     bool m_offersAction = false;
