@@ -25,6 +25,7 @@ FIREFOX_PREFS = ('network.dns.disabled true', 'network.proxy.type 1', 'app.updat
                  'network.proxy.http "127.0.0.1"', 'network.proxy.http_port 9',
                  'network.proxy.ssl "127.0.0.1"', 'network.proxy.ssl_port 9',
                  'toolkit.telemetry.enabled false', 'browser.shell.checkDefaultBrowser false')
+EXTENSION = "zeitfang@orvikwerk.de"
 # A bus every local user may use and own names on: the shell runs as root, its clients do not.
 BUS_CONFIG = """<busconfig><type>{}</type><listen>unix:tmpdir=/tmp</listen><auth>EXTERNAL</auth>
 <policy context="default"><allow user="*"/><allow own="*"/><allow send_destination="*"/>
