@@ -35,8 +35,10 @@ foreach(size 16 32 48)
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 
-# The GNOME Shell extension in both formats; the package's postinst links the one the Shell
-# reads into the system-wide extension folder.
+# The GNOME Shell extension in both formats, each declared for the range of Shell versions it
+# has run on (the newest is kNewestCheckedShell in platform/logic/gnome_extension_notice.h). The
+# package's postinst sets up the one the installed Shell reads in the system-wide extension
+# folder, with that Shell's version added.
 set(gnome_ext ${packaging_dir}/gnome-shell)
 file(READ ${gnome_ext}/windows.js gnome_windows_js)
 foreach(variant legacy esm)
@@ -46,7 +48,7 @@ foreach(variant legacy esm)
   if(variant STREQUAL legacy)
     set(SHELL_VERSIONS "\"43\", \"44\"")
   else()
-    set(SHELL_VERSIONS "\"45\", \"46\", \"47\", \"48\"")
+    set(SHELL_VERSIONS "\"45\", \"46\", \"47\", \"48\", \"49\", \"50\"")
   endif()
   configure_file(${gnome_ext}/metadata.json.in ${packaging_out}/gnome-shell/${variant}/metadata.json @ONLY)
   install(FILES ${packaging_out}/gnome-shell/${variant}/extension.js
@@ -78,7 +80,7 @@ mit der mitgelieferten Shell-Erweiterung, wlroots-Compositoren wie sway).")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation (>= 1:2) | fonts-liberation2, xdg-utils")
 # A postrm of our own also keeps CPack from adding one that calls ldconfig, which the private
-# modules in /usr/lib/zeitfang do not need. The trigger relinks the extension on Shell upgrades.
+# modules in /usr/lib/zeitfang do not need. The trigger redoes the extension on Shell upgrades.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${gnome_ext}/postinst ${gnome_ext}/postrm
   ${gnome_ext}/triggers)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

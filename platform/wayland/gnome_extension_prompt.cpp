@@ -3,10 +3,17 @@
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
+#include <QDBusVariant>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTimer>
 #include <QVariantMap>
 #include <cstdio>
+#include <unistd.h>
 #include <utility>
 
 #include "platform/wayland/gnome_extension_notice.h"
@@ -14,14 +21,17 @@
 namespace {
 
 constexpr int kTimeoutMs = 1000;
+// How long the Shell may take to load the extension once switched on: 3 s.
+constexpr int kSettleMs = 250;
+constexpr int kSettleTries = 12;
+const QString kShell = QStringLiteral("org.gnome.Shell");
+const QString kShellPath = QStringLiteral("/org/gnome/Shell");
+const QString kExtensions = QStringLiteral("org.gnome.Shell.Extensions");
 const QString kNotifications = QStringLiteral("org.freedesktop.Notifications");
 const QString kNotificationsPath = QStringLiteral("/org/freedesktop/Notifications");
-const QString kSwitchOnAction = QStringLiteral("switch-on");
 
 QDBusMessage shellExtensionsCall(const QString& method, const QString& uuid) {
-    auto call = QDBusMessage::createMethodCall(
-        QStringLiteral("org.gnome.Shell"), QStringLiteral("/org/gnome/Shell"),
-        QStringLiteral("org.gnome.Shell.Extensions"), method);
+    auto call = QDBusMessage::createMethodCall(kShell, kShellPath, kExtensions, method);
     call << uuid;
     return call;
 }
@@ -29,6 +39,10 @@ QDBusMessage shellExtensionsCall(const QString& method, const QString& uuid) {
 QDBusMessage notificationsCall(const QString& method) {
     return QDBusMessage::createMethodCall(kNotifications, kNotificationsPath, kNotifications,
                                           method);
+}
+
+bool answered(const QDBusMessage& reply) {
+    return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty();
 }
 
 // Runs `done` with the reply once it is there; the watcher goes with it.
@@ -42,68 +56,123 @@ void whenAnswered(QDBusConnection& bus, const QDBusMessage& call, QObject* conte
                      });
 }
 
+// The Shell versions the extension's metadata names as it is on disk now, which is not always
+// what the Shell read when it started.
+std::vector<std::string> metadataVersions(const QString& path) {
+    QFile file(path);
+    std::vector<std::string> out;
+    if (!file.open(QIODevice::ReadOnly))
+        return out;
+    const auto doc = QJsonDocument::fromJson(file.readAll());
+    for (const auto& v : doc.object().value(QStringLiteral("shell-version")).toArray())
+        out.push_back(v.toString().toStdString());
+    return out;
+}
+
+bool settled(const std::optional<int>& state) {
+    return state == kExtensionActive || state == kExtensionError || state == kExtensionOutOfDate;
+}
+
 } // namespace
 
+// The action's name is this process's own: every program on the bus hears every action.
 GnomeExtensionPrompt::GnomeExtensionPrompt(QDBusConnection bus, QString uuid)
-    : m_bus(std::move(bus)), m_uuid(std::move(uuid)) {}
+    : m_bus(std::move(bus)), m_uuid(std::move(uuid)),
+      m_switchOnAction(QStringLiteral("zeitfang-%1-switch-on").arg(getpid())) {}
 
 GnomeExtensionPrompt::~GnomeExtensionPrompt() {
     listen(false);
     // Its action would reach no one once the program has ended.
-    if (m_id) {
+    if (m_id && m_offersAction) {
         auto close = notificationsCall(QStringLiteral("CloseNotification"));
         close << *m_id;
         m_bus.send(close);
     }
 }
 
-void GnomeExtensionPrompt::showOnce() {
-    if (m_shown)
+void GnomeExtensionPrompt::show(const QString& error) {
+    if (m_asking)
         return;
-    m_shown = true;
-    GnomeExtensionInfo info;
-    info.installed = !QStandardPaths::locate(
-                          QStandardPaths::GenericDataLocation,
-                          QStringLiteral("gnome-shell/extensions/%1/metadata.json").arg(m_uuid))
-                          .isEmpty();
-    whenAnswered(m_bus, shellExtensionsCall(QStringLiteral("GetExtensionInfo"), m_uuid), this,
-                 [this, info](const QDBusMessage& reply) mutable {
-                     // An extension the Shell has not read gets an empty map.
-                     if (reply.type() == QDBusMessage::ReplyMessage &&
-                         !reply.arguments().isEmpty()) {
-                         const auto map = qdbus_cast<QVariantMap>(reply.arguments().constFirst());
-                         if (map.contains(QStringLiteral("state")))
-                             info.state = map.value(QStringLiteral("state")).toInt();
-                         info.canChange = map.value(QStringLiteral("canChange"), true).toBool();
-                     }
-                     show(info);
-                 });
+    GnomeExtensionInfo known;
+    known.error = error.toStdString();
+    ask(known, -1);
 }
 
-void GnomeExtensionPrompt::show(const GnomeExtensionInfo& info) {
+// settleTries: after the action, how often to look again until the Shell has loaded the
+// extension or failed to; -1: tell the user what there is now.
+void GnomeExtensionPrompt::ask(const GnomeExtensionInfo& known, int settleTries) {
+    m_asking = true;
+    auto version = QDBusMessage::createMethodCall(kShell, kShellPath,
+                                                  QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                  QStringLiteral("Get"));
+    version << kExtensions << QStringLiteral("ShellVersion");
+    whenAnswered(m_bus, version, this, [this, known, settleTries](const QDBusMessage& reply) {
+        GnomeExtensionInfo info = known;
+        if (answered(reply))
+            info.shellVersion = qdbus_cast<QDBusVariant>(reply.arguments().constFirst())
+                                    .variant()
+                                    .toString()
+                                    .toStdString();
+        const auto call = shellExtensionsCall(QStringLiteral("GetExtensionInfo"), m_uuid);
+        whenAnswered(m_bus, call, this, [=, this](const QDBusMessage& reply) mutable {
+            QString metadata = QStandardPaths::locate(
+                QStandardPaths::GenericDataLocation,
+                QStringLiteral("gnome-shell/extensions/%1/metadata.json").arg(m_uuid));
+            // An extension the Shell has not read gets an empty map.
+            const auto map = answered(reply)
+                                 ? qdbus_cast<QVariantMap>(reply.arguments().constFirst())
+                                 : QVariantMap{};
+            if (map.contains(QStringLiteral("state")))
+                info.state = map.value(QStringLiteral("state")).toInt();
+            info.canChange = map.value(QStringLiteral("canChange"), true).toBool();
+            if (info.error.empty() && info.state == kExtensionError)
+                info.error = map.value(QStringLiteral("error")).toString().toStdString();
+            if (map.contains(QStringLiteral("path")))
+                metadata = map.value(QStringLiteral("path")).toString() + "/metadata.json";
+            info.installed = !metadata.isEmpty();
+            info.madeFor = metadataVersions(metadata);
+            if (settleTries >= 0 && !settled(info.state)) {
+                if (settleTries > 0) {
+                    QTimer::singleShot(kSettleMs, this,
+                                       [this, known, settleTries] { ask(known, settleTries - 1); });
+                    return;
+                }
+                info.switchOnFailed = true;
+            }
+            m_asking = false;
+            notify(info);
+        });
+    });
+}
+
+void GnomeExtensionPrompt::notify(const GnomeExtensionInfo& info) {
     const GnomeExtensionNotice notice = gnomeExtensionNotice(info);
     const QString text = QString::fromStdString(notice.text);
     std::fprintf(stderr, "zeitfang: %s\n", text.toLocal8Bit().constData());
     QStringList actions;
-    if (notice.offersSwitchOn) {
-        actions << kSwitchOnAction << QString::fromUtf8(kSwitchOnLabel);
+    if (notice.offersSwitchOn)
+        actions << m_switchOnAction << QString::fromUtf8(kSwitchOnLabel);
+    m_offersAction = notice.offersSwitchOn;
+    // Listening before the notification is there: its action may come before its number.
+    if (m_offersAction)
         listen(true);
-    }
     // A desktop notification: the Shell shows it where the user looks, also while the
-    // countdown window is small or hidden; resident, so it stays until dealt with.
+    // countdown window is small or hidden. One at a time, each replacing the last; what asks
+    // for something stays until dealt with.
     auto notify = notificationsCall(QStringLiteral("Notify"));
-    notify << QStringLiteral("Zeitfang") << 0u << QStringLiteral("zeitfang")
+    notify << QStringLiteral("Zeitfang") << m_id.value_or(0u) << QStringLiteral("zeitfang")
            << QString::fromStdString(notice.title) << text << actions
-           << QVariantMap{{QStringLiteral("resident"), true}} << 0;
-    if (!notice.offersSwitchOn) {
-        m_bus.send(notify);
-        return;
-    }
+           << QVariantMap{{notice.stays ? QStringLiteral("resident") : QStringLiteral("transient"),
+                           true}}
+           << (notice.stays ? 0 : -1);
     whenAnswered(m_bus, notify, this, [this](const QDBusMessage& reply) {
-        if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty())
+        if (answered(reply)) {
             m_id = reply.arguments().constFirst().toUInt();
-        else
+            listen(true);
+        } else {
+            m_id.reset();
             listen(false);
+        }
     });
 }
 
@@ -125,8 +194,10 @@ void GnomeExtensionPrompt::listen(bool on) {
 }
 
 void GnomeExtensionPrompt::actionInvoked(uint id, const QString& action) {
-    if (id == m_id && action == kSwitchOnAction)
-        switchOn();
+    if (!m_offersAction || action != m_switchOnAction)
+        return;
+    m_id = id;
+    switchOn();
 }
 
 void GnomeExtensionPrompt::notificationClosed(uint id) {
@@ -142,14 +213,13 @@ void GnomeExtensionPrompt::switchOn() {
     close << *m_id;
     m_bus.send(close);
     m_id.reset();
+    m_offersAction = false;
     listen(false);
     whenAnswered(m_bus, shellExtensionsCall(QStringLiteral("EnableExtension"), m_uuid), this,
-                 [](const QDBusMessage& reply) {
-                     const bool on = reply.type() == QDBusMessage::ReplyMessage &&
-                                     !reply.arguments().isEmpty() &&
-                                     reply.arguments().constFirst().toBool();
-                     std::fprintf(stderr, "zeitfang: %s\n",
-                                  on ? "Shell-Erweiterung eingeschaltet"
-                                     : "GNOME hat die Shell-Erweiterung nicht eingeschaltet");
+                 [this](const QDBusMessage& reply) {
+                     GnomeExtensionInfo known;
+                     known.switchOnFailed =
+                         !(answered(reply) && reply.arguments().constFirst().toBool());
+                     ask(known, known.switchOnFailed ? -1 : kSettleTries);
                  });
 }

@@ -27,8 +27,11 @@ std::vector<DesktopWindow> GnomeWindowList::topLevelWindows() {
         QStringLiteral("de.orvikwerk.Zeitfang.Windows"), QStringLiteral("List"));
     const QDBusMessage reply = m_bus.call(call, QDBus::Block, kTimeoutMs);
     if (reply.type() == QDBusMessage::ErrorMessage) {
+        // Every capture that fails for want of the extension tells the user again.
         if (isMissingExtension(reply.errorName()))
-            m_prompt.showOnce();
+            m_prompt.show();
+        else if (reply.errorName().startsWith(QLatin1String("org.gnome.gjs.")))
+            m_prompt.show(reply.errorMessage()); // it threw: the Shell changed under it
         return {};
     }
     if (reply.arguments().size() != 1)

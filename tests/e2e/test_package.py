@@ -2,6 +2,7 @@
 Shell extension for the Shell there (again after its upgrade), starts from its menu entry and
 sets the clock with `zeitfang -time` through a local proxy."""
 import configparser
+import json
 import os
 import pathlib
 import re
@@ -43,13 +44,19 @@ class PackageTest(unittest.TestCase):
         [deb] = [os.path.join(tmp, f) for f in os.listdir(tmp) if f.endswith(".deb")]
         run("lintian", "--fail-on", "error,warning", deb)
         root = os.path.join(tmp, "root")  # dpkg makes its database there
-        link = f"{root}/usr/share/gnome-shell/extensions/zeitfang@orvikwerk.de"
-        for package, form in ((shell_package(tmp, "43.9-1", deb), None), (deb, "legacy"),
-                              (shell_package(tmp, "48.7-1", deb), "esm")):  # a dist-upgrade
-            run("dpkg", "--root", root, "--log", "/dev/null", "--force-not-root",
-                "--force-script-chrootless", "-i", package)
+        ext = f"{root}/usr/share/gnome-shell/extensions/zeitfang@orvikwerk.de"
+        dpkg = ["dpkg", "--root", root, "--log", "/dev/null", "--force-not-root",
+                "--force-script-chrootless"]
+        for package, form, shell in (
+                (shell_package(tmp, "43.9-1", deb), None, None), (deb, "legacy", "43"),
+                (shell_package(tmp, "48.7-1", deb), "esm", "48"),  # a dist-upgrade
+                (shell_package(tmp, "1:51.1-1", deb), "esm", "51")):  # a Shell newer than we are
+            run(*dpkg, "-i", package)
             if form:
-                self.assertEqual(os.readlink(link), "/usr/share/zeitfang/gnome-shell/" + form)
+                self.assertEqual(os.readlink(ext + "/extension.js"),
+                                 f"../../../zeitfang/gnome-shell/{form}/extension.js")
+                with open(ext + "/metadata.json", encoding="utf-8") as f:
+                    self.assertIn(shell, json.load(f)["shell-version"])
         [entry] = pathlib.Path(root, "usr/share/applications").glob("*.desktop")
         ini = configparser.ConfigParser(interpolation=None)
         ini.read(entry, encoding="utf-8")
@@ -77,3 +84,5 @@ class PackageTest(unittest.TestCase):
         self.assertEqual(time_mode(binary, refused, f"{home}/refused.log"), (1, b"", []))
         alone = shutil.copy(binary, tmp)  # its network module not found: not printed either
         self.assertEqual(time_mode(alone, server.url, f"{home}/alone.log"), (1, b"", []))
+        run(*dpkg, "-r", "zeitfang")
+        self.assertFalse(os.path.lexists(ext))

@@ -117,19 +117,33 @@ class WaylandSession(Desktop):
         subprocess.run(["swaymsg", "-s", os.path.join(self.user, self.sway_ipc),
                         f'[title="^{re.escape(title)}"] move scratchpad'], check=True, timeout=30)
 
-    def start_gnome(self, refused=False):
+    def start_gnome(self, install="before"):
         # No logind to wait for: a stand-in system bus, and /run/systemd hidden in a mount
-        # namespace of its own. The extension is installed, switched off as for a new user, in
-        # the form the package's postinst picks for this Shell, or else in the other one.
+        # namespace of its own. The package's postinst sets the extension up in a root of its
+        # own, from files declared for every Shell but this one, as for a Shell newer than the
+        # package; switched off as for a new user. "during": once the Shell runs; "broken": it
+        # throws when switched on, as in a Shell whose interfaces changed.
         root = os.path.join(self.tmp, "root")
-        postinst = pathlib.Path(__file__).parents[2] / "packaging/gnome-shell/postinst"
-        subprocess.run(["sh", postinst, "configure"], check=True,
-                       env={**os.environ, "DPKG_ROOT": root, "DPKG_ADMINDIR": "/var/lib/dpkg"})
-        form = os.readlink(f"{root}/usr/share/gnome-shell/extensions/{EXTENSION}").split("/")[-1]
-        if refused:
-            form = {"esm": "legacy", "legacy": "esm"}[form]
-        ext = os.path.join(self.home, ".local/share/gnome-shell/extensions", EXTENSION)
-        shutil.copytree(os.path.join(BUILD_DIR, "packaging/gnome-shell", form), ext)
+        share = root + "/usr/share"
+        self.env["XDG_DATA_DIRS"] = share + ":/usr/share"
+        major = self.run(["gnome-shell", "--version"]).split()[-1].split(".")[0]
+        files = shutil.copytree(os.path.join(BUILD_DIR, "packaging/gnome-shell"),
+                                share + "/zeitfang/gnome-shell")
+        for form in ("legacy", "esm"):
+            meta = pathlib.Path(files, form, "metadata.json")
+            meta.write_text(re.sub(f'"{major}", |, "{major}"', "", meta.read_text()))
+            if install == "broken":
+                with open(pathlib.Path(files, form, "extension.js"), "a") as js:
+                    js.write("\nthrow new Error('Meta.Window kennt get_title nicht');\n")
+        postinst = ["sh", pathlib.Path(__file__).parents[2] / "packaging/gnome-shell/postinst",
+                    "configure"]
+        env = {**os.environ, "DPKG_ROOT": root, "DPKG_ADMINDIR": "/var/lib/dpkg"}
+        if install != "during":
+            subprocess.run(postinst, check=True, env=env)
+        # As systemd-tmpfiles makes it at boot; mutter refuses it otherwise, and an X server
+        # started first may have made it without the write bit for all.
+        os.makedirs("/tmp/.X11-unix", exist_ok=True)
+        os.chmod("/tmp/.X11-unix", 0o1777)
         os.makedirs(self.user + "/services")  # the bus starts the Shell's notification service
         shutil.copy("/usr/share/dbus-1/services/org.gnome.Shell.Notifications.service",
                     self.user + "/services")
@@ -153,6 +167,8 @@ class WaylandSession(Desktop):
                             .split(), what="Xwayland")  # its pid, path, display, ..., -auth file
         self.env.update(DISPLAY=xwayland[2], XAUTHORITY=xwayland[xwayland.index("-auth") + 1])
         os.chmod(self.socket, 0o777)
+        if install == "during":
+            subprocess.run(postinst, check=True, env=env)
 
     def call(self, method, signature=None, args=None, dest="org.gnome.Shell",
              path="/org/gnome/Shell"):
@@ -167,18 +183,32 @@ class WaylandSession(Desktop):
         return self.call(props + "Get", "(ss)", prop)[0]
 
     def choose_action(self, label):
-        """Chooses a notification's action as its button does (43: a callback, 48: an Action)."""
-        chosen = wait_for(lambda: int(self.eval(
-            "Main.messageTray.getSources().flatMap(s => s.notifications).flatMap(n => n.actions)"
-            f".filter(a => a.label === {json.dumps(label)})"
-            ".map(a => a.activate ? a.activate() : a.callback()).length")), what=label)
-        assert chosen == 1, chosen
+        """Chooses a notification's action as its button does (43: a callback, 48: an Action).
+        GNOME 45 and later forward it only to a sender their notification service has noted, once
+        the Shell answered it: a call through that service first, as a click comes after it."""
+        actions = ("Main.messageTray.getSources().flatMap(s => s.notifications).flatMap(n => "
+                   f"n.actions).filter(a => a.label === {json.dumps(label)})")
+        wait_for(lambda: int(self.eval(actions + ".length")), what=label)
+        self.call("org.freedesktop.Notifications.GetServerInformation",
+                  dest="org.freedesktop.Notifications", path="/org/freedesktop/Notifications")
+        chosen = self.eval(actions + ".map(a => a.activate ? a.activate() : a.callback()).length")
+        assert chosen == "1", chosen
 
     def eval(self, script):
         """The JSON of what the script evaluates to inside the Shell."""
         ok, result = self.call("org.gnome.Shell.Eval", "(s)", (script,))
         assert ok, result
         return result
+
+    def notices(self):
+        """Zeitfang's notifications in the Shell's message tray: title, then text."""
+        return json.loads(self.eval(
+            "Main.messageTray.getSources().flatMap(s => s.notifications).filter(n => n.title"
+            ".startsWith('Zeitfang')).map(n => `${n.title}: ${n.body ?? n.bannerBodyText}`)"))
+
+    def dismiss_notices(self):
+        self.eval("Main.messageTray.getSources().flatMap(s => s.notifications)"
+                  ".forEach(n => n.destroy())")
 
     def minimize_gnome(self, title):
         # The Shell lets no client minimise a window, but it lets a test in unsafe mode.

@@ -70,15 +70,32 @@ TEST(CompositorWindows, BackendFollowsTheSession) {
 }
 
 TEST(CompositorWindows, GnomeNoticeSaysWhatHelpsAndOffersTheActionOnlyWhereItWorks) {
-    // installed, the Shell's state (nothing: not read yet), may change; action; what the text says
+    // what the Shell and the disk say; action; what the text says
     const std::tuple<GnomeExtensionInfo, bool, const char*> cases[] = {
-        {{true, std::nullopt, true}, false, "anmelden, danach genügt ein Klick auf „Erweiterung"},
-        {{true, 2, true}, true, "Klick auf „Erweiterung einschalten“"},
-        {{true, 6, true}, true, "Klick auf „Erweiterung einschalten“"},
-        {{true, 2, false}, false, "Anwendung „Erweiterungen“"},
-        {{true, 4, true}, false, "\nsudo dpkg-reconfigure zeitfang\n"},
-        {{true, 3, false}, false, "\nsudo apt-get install --reinstall zeitfang\n"},
-        {{false, std::nullopt, true}, false, "als Paket installieren"},
+        {{.installed = false}, false, "als Paket installieren"},
+        {{.state = std::nullopt}, false, "anmelden, danach genügt ein Klick auf „Erweiterung"},
+        {{.state = 6}, true, "Klick auf „Erweiterung einschalten“ schaltet sie ein"},
+        {{.state = 2, .canChange = false}, false, "Anwendung „Erweiterungen“"},
+        {{.state = 2, .switchOnFailed = true}, true, "nicht eingeschaltet. Ein neuer Klick"},
+        {{.state = 1}, false, "jetzt die Browserfenster: „Artikel übernehmen“ findet"},
+        // refused at the login, set up for this Shell since
+        {{.state = 4, .shellVersion = "51.0", .madeFor = {"45", "50", "51"}},
+         false,
+         "GNOME 51.0 hat die Shell-Erweiterung von Zeitfang bei der Anmeldung abgelehnt"},
+        {{.state = 4, .shellVersion = "48.7", .madeFor = {"43", "44"}},
+         false,
+         "GNOME 48.7 lädt die Shell-Erweiterung von Zeitfang nicht. Sie ist für GNOME 43, 44 "},
+        // GNOME 43 still running after an upgrade that set the extension up for 48
+        {{.state = 3, .shellVersion = "43.9", .madeFor = {"45", "48"}, .error = "SyntaxError"},
+         false,
+         "Zeitfang: SyntaxError. Sie ist für GNOME 45, 48 eingerichtet"},
+        {{.state = 3, .shellVersion = "51.0", .madeFor = {"50", "51"}, .error = "TypeError: x"},
+         false,
+         "GNOME 51.0 meldet einen Fehler in der Shell-Erweiterung von Zeitfang: TypeError: x. "
+         "Diese Version von Zeitfang ist bis GNOME 50 erprobt"},
+        {{.state = 1, .shellVersion = "48.7", .madeFor = {"48"}, .error = "TypeError: y"},
+         false,
+         "y. Bitte im Terminal eingeben:\nsudo apt-get install --reinstall zeitfang\n"},
     };
     for (const auto& [info, action, words] : cases) {
         const auto notice = gnomeExtensionNotice(info);
