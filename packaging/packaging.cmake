@@ -36,7 +36,7 @@ foreach(size 16 32 48)
 endforeach()
 
 # The GNOME Shell extension in both formats, each declared for the range of Shell versions it
-# has run on (the newest is kNewestCheckedShell in platform/logic/gnome_extension_notice.h). The
+# has run on (the newest is kNewestCheckedShell in platform/wayland/gnome_extension_notice.h). The
 # package's postinst sets up the one the installed Shell reads in the system-wide extension
 # folder, with that Shell's version added.
 set(gnome_ext ${packaging_dir}/gnome-shell)
