@@ -204,13 +204,12 @@ class WaylandSession(Desktop):
 # python-xlib confuses the event codes of two X servers in one process.
 CLICK = """import sys
 from Xlib import X, display
-from Xlib.protocol import event
+from Xlib.protocol.event import ButtonPress, ButtonRelease
 x = display.Display()
 w = x.create_resource_object("window", int(sys.argv[1]))
-for kind, state in ((event.ButtonPress, 0), (event.ButtonRelease, X.Button1Mask)):
-    w.send_event(kind(time=X.CurrentTime, root=x.screen().root, window=w, same_screen=1,
-                      child=X.NONE, root_x=0, root_y=0, event_x=170, event_y=150, state=state,
-                      detail=1))
+for kind, state in ((ButtonPress, 0), (ButtonRelease, X.Button1Mask)):
+    w.send_event(kind(time=0, root=x.screen().root, window=w, same_screen=1, child=0, root_x=0,
+                      root_y=0, event_x=170, event_y=150, state=state, detail=1))
 x.sync()"""
 
 

@@ -20,8 +20,8 @@
 namespace {
 
 // Each caption of a fixed size fits its design box in the font it is drawn in (a check box's
-// beside its indicator), and a wrapping one keeps its lines. Labels that size themselves to their
-// text are left aside.
+// beside its indicator), a wrapping one in as many lines as its text has. Labels that size
+// themselves to their text are left aside.
 template <class Id, class WidgetOf>
 void expectCaptionsFit(const WindowDesign<Id>& design, WidgetOf widgetOf) {
     for (const ControlDesign<Id>& c : design.controls) {
@@ -30,19 +30,15 @@ void expectCaptionsFit(const WindowDesign<Id>& design, WidgetOf widgetOf) {
         const QWidget* w = widgetOf(c.id);
         const QString text = w->property("text").toString();
         const QFontMetricsF m(w->font());
-        const double width = c.rect.width / 15;
-        if (c.fit == Fit::WrapToWidth) {
-            const QRectF laid = m.boundingRect(QRectF(0, 0, width, 1e4), Qt::TextWordWrap, text);
-            EXPECT_EQ(std::lround(laid.height() / m.lineSpacing()), text.count('\n') + 1)
-                << c.caption;
-            continue;
-        }
+        const int wrap = c.fit == Fit::WrapToWidth ? Qt::TextWordWrap : 0;
+        const QRectF laid = m.boundingRect(QRectF(0, 0, c.rect.width / 15, 1e4), wrap, text);
         const QStyle* s = w->style();
         const int indicator = c.kind != ControlKind::CheckBox
                                   ? 0
                                   : s->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, w) +
                                         s->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, w);
-        EXPECT_LE(indicator + m.horizontalAdvance(text), width) << c.caption;
+        EXPECT_LE(indicator + laid.width(), c.rect.width / 15) << c.caption;
+        EXPECT_LE(std::lround(laid.height() / m.lineSpacing()), text.count('\n') + 1) << c.caption;
         EXPECT_LE(m.height(), c.rect.height / 15) << c.caption;
     }
 }
