@@ -74,11 +74,12 @@ Die Systemuhr lässt sich nach dem Auktionsserver stellen, auch ohne Fenster
 mit „zeitfang -time“. Läuft unter X11 und unter Wayland (KDE Plasma, GNOME
 mit der mitgelieferten Shell-Erweiterung, wlroots-Compositoren wie sway).")
 # The libraries come from dpkg-shlibdeps (the X11 platform plugin ships with libqt6gui6); what
-# is used without being linked is named here: Liberation Sans 2, standing in for Arial and
-# MS Sans Serif (fonts-liberation2 on Debian 12, fonts-liberation from Debian 13 on), and xdg-open
-# for the item link.
+# is used without being linked is named here: Liberation Sans 2 standing in for Arial
+# (fonts-liberation2 on Debian 12, fonts-liberation from Debian 13 on), Nimbus Sans Narrow for
+# MS Sans Serif, and xdg-open for the item link.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation (>= 1:2) | fonts-liberation2, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+  "fonts-liberation (>= 1:2) | fonts-liberation2, fonts-urw-base35, xdg-utils")
 # A postrm of our own also keeps CPack from adding one that calls ldconfig, which the private
 # modules in /usr/lib/zeitfang do not need. The trigger redoes the extension on Shell upgrades.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${gnome_ext}/postinst ${gnome_ext}/postrm

@@ -5,6 +5,7 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QRegularExpression>
 #include <QThread>
 #include <QTimer>
 #include <unistd.h>
@@ -97,16 +98,34 @@ bool KWinWindowList::runScript(int timeoutMs) {
             return false;
         QThread::msleep(2);
     }
+    // KWin numbers a script by the count of those loaded: once another client has unloaded one,
+    // ours may get the number, and so the D-Bus path, of a script still loaded. The paths taken
+    // are read first; on such a clash start() runs ours, as every script not yet running.
+    const auto children = [&](const QString& parent, const QString& prefix) {
+        static const QRegularExpression kNode(QStringLiteral("<node name=\"(\\w+)\""));
+        const QDBusReply<QString> xml =
+            call(parent, QStringLiteral("org.freedesktop.DBus.Introspectable"),
+                 QStringLiteral("Introspect"), {});
+        QStringList paths;
+        for (const auto& node : kNode.globalMatch(xml.isValid() ? xml.value() : QString()))
+            paths << prefix + node.captured(1);
+        return paths;
+    };
+    const QStringList taken = children(QStringLiteral("/"), QStringLiteral("/")) +
+                              children(QStringLiteral("/Scripting"), QStringLiteral("/Scripting/"));
     const QDBusReply<int> id = call(QStringLiteral("/Scripting"), scripting,
                                     QStringLiteral("loadScript"), {path, m_pluginName});
     if (!id.isValid() || id.value() < 0)
         return false;
     // KWin 5 puts the script at /<id>, KWin 6 at /Scripting/Script<id>.
+    const QString kwin5 = QStringLiteral("/%1").arg(id.value());
+    const QString kwin6 = QStringLiteral("/Scripting/Script%1").arg(id.value());
     const QString script = QStringLiteral("org.kde.kwin.Script");
     const QString run = QStringLiteral("run");
-    if (call(QStringLiteral("/%1").arg(id.value()), script, run, {}).type() ==
-        QDBusMessage::ErrorMessage)
-        call(QStringLiteral("/Scripting/Script%1").arg(id.value()), script, run, {});
+    if (taken.contains(kwin5) || taken.contains(kwin6))
+        call(QStringLiteral("/Scripting"), scripting, QStringLiteral("start"), {});
+    else if (call(kwin5, script, run, {}).type() == QDBusMessage::ErrorMessage)
+        call(kwin6, script, run, {});
 
     if (!m_reply && !deadline.hasExpired()) {
         QEventLoop loop;

@@ -8,10 +8,11 @@ QString designFamily(const QString& windowsFamily) {
     // Exact names only: fontconfig would also "find" Arial through its own alias.
     if (QFontDatabase::families().contains(windowsFamily, Qt::CaseInsensitive))
         return windowsFamily;
-    // Liberation Sans 2 for both: Debian 12 and 13 carry the same version, so the text is laid
-    // out alike on both (the narrow cut went with version 1).
+    // Metric-compatible stand-ins present on every release: Liberation Sans for Arial, and a
+    // narrow family for MS Sans Serif, whose captions were laid out that narrow (fonts-liberation 2
+    // has no narrow cut; fonts-urw-base35 carries Nimbus Sans Narrow everywhere).
     static constexpr std::pair<const char*, const char*> kStandIns[] = {
-        {"Arial", "Liberation Sans"}, {"MS Sans Serif", "Liberation Sans"}};
+        {"Arial", "Liberation Sans"}, {"MS Sans Serif", "Nimbus Sans Narrow"}};
     for (const auto& [windows, standIn] : kStandIns) {
         if (windowsFamily == QLatin1String(windows))
             return QString::fromLatin1(standIn);

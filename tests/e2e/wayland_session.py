@@ -98,17 +98,19 @@ class WaylandSession(Desktop):
         self.wait_display("KWin")
         os.chmod(self.socket, 0o777)
 
+    def kwin_scripting(self, method, *args):
+        return self.run(["dbus-send", "--session", "--print-reply", "--dest=org.kde.KWin",
+                         "/Scripting", "org.kde.kwin.Scripting." + method,
+                         *("string:" + a for a in args)])
+
     def minimize_kwin(self, title):
-        # KWin 6 lists windows with windowList() and keeps the script at /Scripting/Script<id>.
-        script = self.write_user_file("minimize.js", """
+        # KWin 6 lists windows with windowList(). start() runs every script loaded and not yet
+        # running, whatever D-Bus path KWin gave it.
+        self.kwin_scripting("loadScript", self.write_user_file("minimize.js", """
 (workspace.windowList ? workspace.windowList() : workspace.clientList()).forEach(function (c) {
     if (c.caption.indexOf(%r) === 0) { c.minimized = true; print("minimised " + c.minimized); }
-});""" % title)
-        send = ["dbus-send", "--session", "--print-reply", "--dest=org.kde.KWin"]
-        n = self.run([*send, "/Scripting", "org.kde.kwin.Scripting.loadScript",
-                      "string:" + script, "string:zeitfang-test"]).split()[-1]
-        for path in (f"/{n}", f"/Scripting/Script{n}"):  # KWin 5, KWin 6
-            self.run([*send, path, "org.kde.kwin.Script.run"])
+});""" % title), "zeitfang-test")
+        self.kwin_scripting("start")
         wait_for(lambda: "minimised true" in pathlib.Path(self.tmp, "kwin.log").read_text(),
                  what="the minimised window")
 
@@ -227,10 +229,24 @@ class WaylandSession(Desktop):
         return self.as_user(["firefox-esr", "--no-remote", "--profile", profile, page])
 
 
+# A left click on "Artikel übernehmen", sent to the window itself: KWin 6.7 hands Xwayland's XTEST
+# input to its own EIS, which moves the pointer but drops the buttons. A process of its own, as
+# python-xlib confuses the event codes of two X servers in one process.
+CLICK = """import sys
+from Xlib import X, display
+from Xlib.protocol.event import ButtonPress, ButtonRelease
+x = display.Display()
+w = x.create_resource_object("window", int(sys.argv[1]))
+for kind, state in ((ButtonPress, 0), (ButtonRelease, X.Button1Mask)):
+    w.send_event(kind(time=0, root=x.screen().root, window=w, same_screen=1, child=0, root_x=0,
+                      root_y=0, event_x=170, event_y=150, state=state, detail=1))
+x.sync()"""
+
+
 def take_over(desktop, wid, caption):
     """Clicks "Artikel übernehmen" until the window caption starts with `caption`."""
     def attempt():
-        desktop.run(["xdotool", "mousemove", "--window", str(wid), "170", "150", "click", "1"])
+        desktop.run(["/usr/bin/python3", "-c", CLICK, str(wid)])
         return (desktop.title(wid) or "").startswith(caption)
     wait_for(attempt, 60, caption)
 

@@ -6,17 +6,44 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QStyle>
 #include <QTimer>
 #include <memory>
 
 #include "fakes/fake_platform.h"
 #include "options/frm_options.h"
+#include "shared/form1_design.h"
 #include "shared/form1_display.h"
+#include "shared/options_design.h"
 #include "shell/qt/app_icon.h"
 #include "shell/qt/form1_window.h"
 #include "shell/qt/options_dialog.h"
 
 namespace {
+
+// Each caption of a fixed size fits its design box in the font it is drawn in (a check box's
+// beside its indicator), a wrapping one in as many lines as its text has. Labels that size
+// themselves to their text are left aside.
+template <class Id, class WidgetOf>
+void expectCaptionsFit(const WindowDesign<Id>& design, WidgetOf widgetOf) {
+    for (const ControlDesign<Id>& c : design.controls) {
+        if (c.caption.empty() || c.fit == Fit::Grow || c.fit == Fit::KeepCentre)
+            continue;
+        const QWidget* w = widgetOf(c.id);
+        const QString text = w->property("text").toString();
+        const QFontMetricsF m(w->font());
+        const int wrap = c.fit == Fit::WrapToWidth ? Qt::TextWordWrap : 0;
+        const QRectF laid = m.boundingRect(QRectF(0, 0, c.rect.width / 15, 1e4), wrap, text);
+        const QStyle* s = w->style();
+        const int indicator = c.kind != ControlKind::CheckBox
+                                  ? 0
+                                  : s->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, w) +
+                                        s->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, w);
+        EXPECT_LE(indicator + laid.width(), c.rect.width / 15) << c.caption;
+        EXPECT_LE(std::lround(laid.height() / m.lineSpacing()), text.count('\n') + 1) << c.caption;
+        EXPECT_LE(m.height(), c.rect.height / 15) << c.caption;
+    }
+}
 
 class Form1Test : public ::testing::Test {
   protected:
@@ -68,8 +95,8 @@ TEST_F(Form1Test, DesignLayoutColoursAndFonts) {
                                        {9, 170, QColor(255, 255, 232)},
                                        {270, 10, QColor(255, 244, 244)}})
         EXPECT_EQ(shown.pixelColor(x, y), colour) << x << "," << y;
-    // The hint as laid out in its font: seven lines of 15 pixels, centred on Shape2.
-    EXPECT_EQ(form->widget(C::Lbl_NoAuction)->geometry(), QRect(13, 60, 123, 105));
+    // The hint as laid out in its font: six lines of 18 pixels, centred on Shape2.
+    EXPECT_EQ(form->widget(C::Lbl_NoAuction)->geometry(), QRect(13, 59, 123, 108));
     // The countdown grows from its horizontal centre, fitted to the text as drawn.
     Form1Display display(*form);
     for (const char* text : {"5", "59 Sek\r\n12 Std"}) {
@@ -153,6 +180,14 @@ TEST_F(Form1Test, OptionsDialogLayoutFocusAndGreyedBoxes) {
     EXPECT_FALSE(dialog.isVisible()); // Enter answers OK
     EXPECT_EQ(std::pair(stored("warnton"), stored("warntonsek")),
               std::pair(std::string("1"), std::string("2")));
+}
+
+TEST_F(Form1Test, EveryFixedCaptionFitsItsDesignBox) {
+    OptionsDialog dialog(*form);
+    frmOptions options(dialog, shared.AppSettings, fake.platform.settings);
+    expectCaptionsFit(optionsDesign(), [&](OptionsControl c) { return dialog.widget(c); });
+    form->form1.Form1init(); // no auction: the hint
+    expectCaptionsFit(form1Design(), [&](Control c) { return form->widget(c); });
 }
 
 TEST_F(Form1Test, PlacementOfTheRealWindowInTwips) {
