@@ -33,6 +33,7 @@ void LabelControl::setCaption(const std::string& caption) {
     m_shown = widen(caption);
     SetWindowTextW(m_window.get(), m_shown.c_str());
     InvalidateRect(m_window.get(), nullptr, FALSE);
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, m_window.get(), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void LabelControl::setFontSize(double points) {
@@ -135,6 +136,8 @@ LRESULT LabelControl::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 m_host.labelClicked(m_id);
         }
         return 0;
+    case WM_KEYDOWN:
+        return SendMessageW(GetParent(window), message, wParam, lParam);
     case WM_NCDESTROY:
         // Gone with its parent: nothing left to destroy.
         m_window.release();

@@ -9,7 +9,8 @@
 #include "platform/windows/win_handles.h"
 #include "shell/win32/window_object.h"
 
-// The window a label lies on: it paints what shows through the label and hears its mouse.
+// The window a label lies on: it paints what shows through the label and hears its mouse; the
+// keys pressed while the label has the focus go to it as well.
 class LabelHost {
   public:
     // Paints the host's surface; the context's origin is the host's client origin.

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/windows/wide_text.h"
+#include "shell/win32/engine_key.h"
 #include "shell/win32/form1_window.h"
 #include "shell/win32/message_box.h"
 
@@ -147,9 +148,8 @@ bool OptionsWindow::key(const MSG& msg) {
     if (msg.message != WM_KEYDOWN ||
         (msg.hwnd != m_window.get() && !IsChild(m_window.get(), msg.hwnd)))
         return false;
-    if (msg.wParam != VK_ESCAPE && msg.wParam != VK_RETURN)
-        return false;
-    return m_controller->key(msg.wParam == VK_ESCAPE ? Key::Escape : Key::Enter);
+    const std::optional<Key> key = engineKey(msg.wParam);
+    return key && m_controller->key(*key);
 }
 
 void OptionsWindow::setValue(OptionsControl box, CheckState state) {
