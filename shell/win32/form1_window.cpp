@@ -54,7 +54,8 @@ void Form1Window::createControls() {
             m_window.get(), static_cast<LabelHost&>(*this), idOf(c.id),
             LabelControl::Look{widen(std::string(font.family)), font.points, c.alignment,
                                c.fit == Fit::WrapToWidth, c.foreColour,
-                               c.kind == ControlKind::CommandLabel},
+                               c.kind == ControlKind::CommandLabel, widen(std::string(c.toolTip)),
+                               c.legible},
             std::string(c.caption), pixels(c.rect), m_twips.dpi);
         m_placed[c.id] = c.rect;
         if (!c.toolTip.empty())

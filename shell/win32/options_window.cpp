@@ -2,7 +2,10 @@
 
 #include <vector>
 
+#include <commctrl.h>
+
 #include "platform/windows/wide_text.h"
+#include "shell/win32/accessible_window.h"
 #include "shell/win32/engine_key.h"
 #include "shell/win32/form1_window.h"
 #include "shell/win32/message_box.h"
@@ -30,6 +33,20 @@ OptionsControl controlOf(int id) {
     default:
         return static_cast<OptionsControl>(id - 99);
     }
+}
+
+// A control whose own window does not say to a screen reader what it is: the seconds' box, named
+// by its line.
+LRESULT CALLBACK namedControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR design) {
+    if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
+        const std::string_view name =
+            reinterpret_cast<const ControlDesign<OptionsControl>*>(design)->accessibleName;
+        return accessibleClient(window, wParam, {.name = widen(std::string(name))});
+    }
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(window, namedControlProc, 0);
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 struct WindowKind {
@@ -96,6 +113,8 @@ void OptionsWindow::addControls() {
         if (c->kind == ControlKind::TextBox)
             SendMessageW(created, EM_SETLIMITTEXT, static_cast<WPARAM>(maxLengthOf(c->maxLength)),
                          0);
+        if (!c->accessibleName.empty())
+            SetWindowSubclass(created, namedControlProc, 0, reinterpret_cast<DWORD_PTR>(c));
     }
 }
 
