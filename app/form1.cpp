@@ -1,5 +1,7 @@
 #include "app/form1.h"
 
+#include <utility>
+
 #include "app/item_page.h"
 #include "app/settings_loading.h"
 #include "app/window_placement.h"
@@ -10,6 +12,7 @@
 
 Form1::Form1(Form1View& view, Platform& platform, SharedState& shared)
     : m_view(view), m_platform(platform), m_shared(shared), m_display(view),
+      m_looks(m_display, view),
       m_clockSync(platform.transfer, platform.clock, platform.events, shared.AppSettings,
                   [this](const std::string& text) { showMessage(m_view, text); }) {}
 
@@ -26,7 +29,15 @@ void Form1::Form1init() {
 }
 
 void Form1::Update_Label() {
-    updateCountdown(m_display, m_shared, m_platform);
+    const std::optional<CountdownState> state = updateCountdown(m_display, m_shared, m_platform);
+    if (state == std::exchange(m_state, state))
+        return;
+    if (state == CountdownState::LastHour)
+        m_view.announce("Letzte Stunde");
+    else if (state == CountdownState::FinalMinute)
+        m_view.announce("Letzte Minute");
+    else if (state == CountdownState::Ended)
+        m_view.announce("Auktion beendet");
 }
 
 void Form1::refresh() {
@@ -50,12 +61,32 @@ void Form1::registerHelpFile() {
     m_helpFile = m_platform.shell.programFolder() + "zeitfang.chm";
 }
 
+void Form1::show() {
+    m_view.showWindow();
+    m_view.setFocus(form1Design().tabOrder().front());
+}
+
 bool Form1::key(Key key) {
-    if (key != Key::F1)
+    switch (key) {
+    case Key::F1:
+        if (!m_helpFile.empty() && m_platform.shell.fileExists(m_helpFile))
+            m_platform.shell.openFile(m_helpFile);
+        return true;
+    case Key::Tab:
+    case Key::BackTab:
+        m_looks.moveFocus(key == Key::Tab);
+        return true;
+    case Key::Enter:
+    case Key::Space:
+        if (const std::optional<Control> command = m_looks.focusedCommand()) {
+            m_looks.showCue();
+            click(*command);
+            return true;
+        }
         return false;
-    if (!m_helpFile.empty() && m_platform.shell.fileExists(m_helpFile))
-        m_platform.shell.openFile(m_helpFile);
-    return true;
+    default:
+        return false;
+    }
 }
 
 void Form1::syncClockAtStart() {
@@ -68,37 +99,25 @@ void Form1::syncClockAtStart() {
         m_display.setTimerEnabled(true);
 }
 
-void Form1::hover(Control label) {
-    m_display.setColour(label, kCommandRed);
-    m_display.setUnderline(label, true);
-}
-
-void Form1::normalLook(Control label) {
-    m_display.setColour(label, kCommandBlue);
-    m_display.setUnderline(label, false);
-}
-
 void Form1::Lbl_GetTime_MouseMove() {
-    hover(Control::Lbl_GetTime);
+    m_looks.hover(Control::Lbl_GetTime);
 }
 
 void Form1::Lbl_GetArtikel_MouseMove() {
-    hover(Control::Lbl_GetArtikel);
+    m_looks.hover(Control::Lbl_GetArtikel);
 }
 
 void Form1::Lbl_Optionen_MouseMove() {
-    hover(Control::Lbl_Optionen);
+    m_looks.hover(Control::Lbl_Optionen);
 }
 
 void Form1::Lbl_GoItem_MouseMove() {
     if (!m_shared.ItemNumber.empty())
-        hover(Control::Lbl_GoItem);
+        m_looks.hover(Control::Lbl_GoItem);
 }
 
 void Form1::Form_MouseMove() {
-    for (Control label : {Control::Lbl_GoItem, Control::Lbl_GetArtikel, Control::Lbl_Optionen,
-                          Control::Lbl_GetTime})
-        normalLook(label);
+    m_looks.reset();
 }
 
 void Form1::Lbl_GetArtikel_Click() {
@@ -110,10 +129,12 @@ void Form1::Lbl_GetTime_Click() {
 }
 
 void Form1::Lbl_Optionen_Click() {
-    normalLook(Control::Lbl_Optionen); // no movements reach the window while the dialog is open
+    // No movements reach the window while the dialog is open.
+    m_looks.normal(Control::Lbl_Optionen);
     const std::unique_ptr<OptionsView> dialog = m_view.newOptionsView();
     frmOptions options(*dialog, m_shared.AppSettings, m_platform.settings);
     options.show();
+    m_looks.redrawCue(); // where the keyboard left it
 }
 
 void Form1::Lbl_GoItem_Click() {

@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "app/command_looks.h"
 #include "clock/clock_sync.h"
+#include "countdown/countdown.h"
 #include "platform/platform.h"
 #include "shared/form1_display.h"
 #include "shared/shared_state.h"
@@ -24,14 +26,16 @@ class Form1 final : public WindowController<Control> {
     // their own ignore them.
     void click(Control control) override;
     void mouseMove(std::optional<Control> control) override;
-    // F1 opens the registered help file when it exists.
+    // F1 opens the registered help file when it exists; Tab and Shift+Tab move the focus among
+    // the commands, and Enter or Space runs the focused one as a click does.
     bool key(Key key) override;
     void close() override { Form_Unload(); }
     void timer() override { Timer1_Timer(); }
 
     // The steps of the start that follow Form1init.
     void registerHelpFile();
-    void show() { m_view.showWindow(); }
+    // The focus on the first command, as a dialog gives it to its first control.
+    void show();
     // Only when the user chose it ("synconstart" exactly 1), with Timer1 off while it runs and
     // on afterwards, unless the window was closed meanwhile.
     void syncClockAtStart();
@@ -53,13 +57,13 @@ class Form1 final : public WindowController<Control> {
     void Lbl_Optionen_MouseMove();   // NOLINT(readability-identifier-naming)
     void Lbl_GoItem_MouseMove();     // NOLINT(readability-identifier-naming)
 
-    void hover(Control label);
-    void normalLook(Control label);
-
     Form1View& m_view;
     Platform& m_platform;
     SharedState& m_shared;
     Form1Display m_display;
+    CommandLooks m_looks;
+    // The display state last shown, so that a screen reader hears of each change that matters.
+    std::optional<CountdownState> m_state;
     // SyncClock and Inet1_StateChanged with the state they share.
     ClockSync m_clockSync;
     std::string m_helpFile;

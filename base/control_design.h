@@ -56,6 +56,10 @@ template <class Id> struct ControlDesign {
     bool isDefault = false; // the button Enter presses where the focus is on no button
     bool isCancel = false;  // the button Esc presses
     int maxLength = 0;      // a text box's; 0: no limit
+    // What a screen reader calls it, where its caption does not say it: a text box by its line.
+    std::string_view accessibleName = {};
+    // False for a text drawn in a colour nobody can tell from its box: not read out either.
+    bool legible = true;
     // A shape's fill once the window has been initialised, over the one it was designed with.
     Colour fillAtStart = kTransparent;
 };

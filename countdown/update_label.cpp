@@ -17,10 +17,11 @@ void showCountdown(Form1Display& display, const CountdownView& shown, Colour col
 }
 } // namespace
 
-void updateCountdown(Form1Display& display, const SharedState& shared, Platform& platform) {
+std::optional<CountdownState> updateCountdown(Form1Display& display, const SharedState& shared,
+                                              Platform& platform) {
     if (shared.AuctionEnd.isZero()) {
         display.setTimerEnabled(false);
-        return;
+        return std::nullopt;
     }
     const std::int32_t remaining = remainingSeconds(shared.AuctionEnd, platform.clock.now());
     alarmCheck(shared.AppSettings, remaining, platform.speaker);
@@ -33,21 +34,22 @@ void updateCountdown(Form1Display& display, const SharedState& shared, Platform&
         display.setTimerEnabled(true);
         display.setTimerInterval(shown.periodMs);
         if (shown.text == display.caption(Control::LabelZeit))
-            return; // an unchanged text touches nothing but the timer
+            return shown.state; // an unchanged text touches nothing but the timer
         showCountdown(display, shown, RGB(0, 0, 0));
         if (shown.state == CountdownState::LastHour)
             display.setCaption(Control::Label2, formatGeneralDateTime(platform.clock.now()));
-        return;
+        break;
     case CountdownState::FinalMinute:
         display.setTimerEnabled(true);
         display.setTimerInterval(shown.periodMs);
         showCountdown(display, shown, RGB(shown.red, 0, 0));
         finalMinuteSignal(display, shown.secondText, platform.attention);
-        return;
+        break;
     case CountdownState::Ended:
         showCountdown(display, shown, RGB(0, 0, 0));
         endOfAuctionSignal(display, shared.ItemTitle);
         display.setTimerEnabled(false);
-        return;
+        break;
     }
+    return shown.state;
 }

@@ -28,6 +28,8 @@ class Form1View : public WindowView<Control> {
     // it at its design width.
     virtual TwipsSize textExtent(Control label) const = 0;
     virtual void placeControl(Control control, const TwipsRect& rect) = 0;
+    // Tells a screen reader at once, where the toolkit can, what a sighted user sees change.
+    virtual void announce(const std::string& text) = 0;
 
     // Timer1: ticks every `ms` from now on, or not at all.
     virtual void startTimer(int ms) = 0;

@@ -77,7 +77,7 @@ QWidget* ControlFactory::create(ControlKind kind, const TwipsRect& rect, std::st
         label->setForeColor(qtColour(fore));
         label->setCaption(text);
         if (kind == ControlKind::CommandLabel)
-            label->setCursor(Qt::PointingHandCursor);
+            label->makeCommand();
         made = label;
         break;
     }

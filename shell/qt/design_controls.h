@@ -7,6 +7,7 @@
 
 #include "base/control_design.h"
 #include "shell/qt/twips.h"
+#include "shell/qt/vb_label.h"
 
 class QStyle;
 
@@ -52,6 +53,10 @@ std::map<Id, QWidget*> createControls(const ControlFactory& factory,
                                      c->backColour, c->alignment, c->fit, c->toolTip, c->isDefault,
                                      c->maxLength);
         made[c->id]->setProperty(kControlProperty, static_cast<int>(c->id));
+        made[c->id]->setAccessibleName(QString::fromUtf8(
+            c->accessibleName.data(), static_cast<qsizetype>(c->accessibleName.size())));
+        if (auto* label = qobject_cast<VbLabel*>(made[c->id]))
+            label->setLegible(c->legible);
     }
     QWidget* previous = nullptr;
     for (Id id : design.tabOrder()) {

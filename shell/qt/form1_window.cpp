@@ -1,11 +1,12 @@
 #include "shell/qt/form1_window.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QMouseEvent>
-#include <QShortcut>
 
 #include "shell/qt/app_icon.h"
 #include "shell/qt/design_controls.h"
+#include "shell/qt/engine_key.h"
 #include "shell/qt/message_box.h"
 #include "shell/qt/options_dialog.h"
 #include "shell/qt/shape.h"
@@ -32,8 +33,6 @@ Form1Window::Form1Window(Platform& platform, SharedState& shared)
             connect(l, &VbLabel::clicked, this, [this, c = control] { form1.click(c); });
         }
     }
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [this] { form1.key(Key::F1); });
     connect(Timer1, &QTimer::timeout, this, [this] { form1.timer(); });
 }
 
@@ -85,6 +84,17 @@ void Form1Window::placeControl(Control control, const TwipsRect& rect) {
     widget(control)->setGeometry(m_twips.pixels(rect));
 }
 
+void Form1Window::announce(const std::string& text) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(widget(Control::LabelZeit), QString::fromStdString(text));
+    event.setPoliteness(QAccessible::AnnouncementPoliteness::Assertive);
+    QAccessible::updateAccessibility(&event);
+#else
+    // Qt before 6.8 has no announcements: a screen reader hears the countdown's new name.
+    (void)text;
+#endif
+}
+
 void Form1Window::messageBox(std::string_view title, const std::string& text, MessageIcon icon) {
     execMessageBox(this, title, text, icon);
 }
@@ -134,4 +144,15 @@ void Form1Window::closeEvent(QCloseEvent* event) {
 void Form1Window::mouseMoveEvent(QMouseEvent* event) {
     form1.mouseMove(std::nullopt);
     event->accept();
+}
+
+void Form1Window::keyPressEvent(QKeyEvent* event) {
+    const std::optional<Key> key = engineKey(*event);
+    if (!key || !form1.key(*key))
+        QWidget::keyPressEvent(event);
+}
+
+bool Form1Window::focusNextPrevChild(bool next) {
+    form1.key(next ? Key::Tab : Key::BackTab);
+    return true;
 }

@@ -29,6 +29,7 @@ class Form1Window : public QWidget, public Form1View {
     void setUnderline(Control label, bool underline) override;
     TwipsSize textExtent(Control label) const override;
     void placeControl(Control control, const TwipsRect& rect) override;
+    void announce(const std::string& text) override;
     void startTimer(int ms) override { Timer1->start(ms); }
     void stopTimer() override { Timer1->stop(); }
     void messageBox(std::string_view title, const std::string& text, MessageIcon icon) override;
@@ -49,6 +50,9 @@ class Form1Window : public QWidget, public Form1View {
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // Tab and Shift+Tab, from whichever control has the focus: the engine moves it.
+    bool focusNextPrevChild(bool next) override;
 
   private:
     Twips m_twips;

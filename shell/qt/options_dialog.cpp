@@ -3,12 +3,12 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyleFactory>
 
 #include "shell/qt/design_controls.h"
+#include "shell/qt/engine_key.h"
 #include "shell/qt/form1_window.h"
 #include "shell/qt/message_box.h"
 
@@ -83,11 +83,9 @@ void OptionsDialog::showModal(WindowController<OptionsControl>& controller) {
 }
 
 void OptionsDialog::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const bool escape = event->key() == Qt::Key_Escape;
-    if (m_controller && (enter || escape) && m_controller->key(enter ? Key::Enter : Key::Escape))
-        return;
-    QDialog::keyPressEvent(event);
+    const std::optional<Key> key = engineKey(*event);
+    if (!m_controller || !key || !m_controller->key(*key))
+        QDialog::keyPressEvent(event);
 }
 
 void OptionsDialog::closeEvent(QCloseEvent* event) {

@@ -1,9 +1,13 @@
 #include "shell/qt/vb_label.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
+
+#include "shell/qt/label_accessible.h"
 
 VbLabel::VbLabel(QWidget* parent, const QFont& font, Alignment alignment, bool wrap)
     : QLabel(parent) {
+    QAccessible::installFactory(&LabelAccessible::create); // once, however often asked
     setFont(font);
     setTextFormat(Qt::PlainText); // an item title is never markup
     setMargin(0);
@@ -11,6 +15,11 @@ VbLabel::VbLabel(QWidget* parent, const QFont& font, Alignment alignment, bool w
     setWordWrap(wrap);
     setAlignment((alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft) |
                  Qt::AlignTop);
+}
+
+void VbLabel::makeCommand() {
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void VbLabel::setCaption(const QString& caption) {

@@ -5,12 +5,17 @@
 #include "base/control_design.h"
 
 // A transparent label; the engine places it, fitted to the text it measures here. It keeps its
-// caption exactly as set ("\r\n" included).
+// caption exactly as set ("\r\n" included). A screen reader meets it through LabelAccessible.
 class VbLabel : public QLabel {
     Q_OBJECT
   public:
     VbLabel(QWidget* parent, const QFont& font, Alignment alignment, bool wrap);
 
+    // A command: the hand cursor, and the focus by Tab, which the engine moves.
+    void makeCommand();
+    bool isCommand() const { return focusPolicy() == Qt::TabFocus; }
+    void setLegible(bool legible) { m_legible = legible; }
+    bool legible() const { return m_legible; }
     void setCaption(const QString& caption);
     const QString& caption() const { return m_caption; }
     void setFontSize(double pointSize);
@@ -31,4 +36,5 @@ class VbLabel : public QLabel {
 
   private:
     QString m_caption;
+    bool m_legible = true;
 };

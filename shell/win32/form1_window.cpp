@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/windows/wide_text.h"
+#include "shell/win32/engine_key.h"
 #include "shell/win32/message_box.h"
 #include "shell/win32/options_window.h"
 
@@ -53,7 +54,8 @@ void Form1Window::createControls() {
             m_window.get(), static_cast<LabelHost&>(*this), idOf(c.id),
             LabelControl::Look{widen(std::string(font.family)), font.points, c.alignment,
                                c.fit == Fit::WrapToWidth, c.foreColour,
-                               c.kind == ControlKind::CommandLabel},
+                               c.kind == ControlKind::CommandLabel, widen(std::string(c.toolTip)),
+                               c.legible},
             std::string(c.caption), pixels(c.rect), m_twips.dpi);
         m_placed[c.id] = c.rect;
         if (!c.toolTip.empty())
@@ -171,7 +173,13 @@ void Form1Window::messageBox(std::string_view title, const std::string& text, Me
 }
 
 void Form1Window::setFocus(Control control) {
+    m_focus = control;
     SetFocus(label(control).window());
+}
+
+void Form1Window::announce(const std::string&) {
+    // Plain Win32 has no announcement: a screen reader hears the countdown's new name, which each
+    // caption sends (EVENT_OBJECT_NAMECHANGE).
 }
 
 std::optional<Control> Form1Window::focusedControl() const {
@@ -275,8 +283,12 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         form1().mouseMove(std::nullopt);
         return 0;
     case WM_KEYDOWN:
-        if (wParam == VK_F1)
-            form1().key(Key::F1);
+        if (const std::optional<Key> key = engineKey(wParam))
+            form1().key(*key);
+        return 0;
+    case WM_SETFOCUS: // the window activated again: the focus back on its command
+        if (m_focus)
+            SetFocus(label(*m_focus).window());
         return 0;
     case WM_DPICHANGED:
         changeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));

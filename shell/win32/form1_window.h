@@ -32,6 +32,7 @@ class Form1Window : public Form1View, private LabelHost {
     void setUnderline(Control label, bool underline) override;
     TwipsSize textExtent(Control label) const override;
     void placeControl(Control control, const TwipsRect& rect) override;
+    void announce(const std::string& text) override;
     void startTimer(int ms) override;
     void stopTimer() override;
     void messageBox(std::string_view title, const std::string& text, MessageIcon icon) override;
@@ -70,6 +71,7 @@ class Form1Window : public Form1View, private LabelHost {
     std::map<Control, std::unique_ptr<LabelControl>> m_labels;
     std::map<Control, TwipsRect> m_placed; // each label's rectangle as the engine placed it
     WindowState m_pendingState = WindowState::Normal; // to show with, while the window is hidden
+    std::optional<Control> m_focus;                   // to give back when the window is activated
     UniqueWindow m_toolTips;
     UniqueWindow m_window;
     // Built once the window and its controls are there: it starts Timer1 as it is built.

@@ -1,6 +1,7 @@
 #include "shell/win32/label_control.h"
 
 #include "platform/windows/wide_text.h"
+#include "shell/win32/accessible_window.h"
 #include "shell/win32/dpi.h"
 
 namespace {
@@ -33,6 +34,7 @@ void LabelControl::setCaption(const std::string& caption) {
     m_shown = widen(caption);
     SetWindowTextW(m_window.get(), m_shown.c_str());
     InvalidateRect(m_window.get(), nullptr, FALSE);
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, m_window.get(), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void LabelControl::setFontSize(double points) {
@@ -113,7 +115,7 @@ LRESULT LabelControl::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return 1;
     case WM_SETCURSOR:
-        if (m_look.handCursor && LOWORD(lParam) == HTCLIENT) {
+        if (m_look.command && LOWORD(lParam) == HTCLIENT) {
             SetCursor(LoadCursorW(nullptr, IDC_HAND));
             return TRUE;
         }
@@ -135,6 +137,19 @@ LRESULT LabelControl::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 m_host.labelClicked(m_id);
         }
         return 0;
+    case BM_CLICK: // a screen reader's default action
+        m_host.labelClicked(m_id);
+        return 0;
+    case WM_KEYDOWN:
+        return SendMessageW(GetParent(window), message, wParam, lParam);
+    case WM_GETOBJECT:
+        if (static_cast<LONG>(lParam) != OBJID_CLIENT)
+            break;
+        return accessibleClient(window, wParam,
+                                {.description = m_look.toolTip,
+                                 .role = m_look.command ? ROLE_SYSTEM_LINK : ROLE_SYSTEM_STATICTEXT,
+                                 .defaultAction = m_look.command ? L"Ausführen" : L"",
+                                 .legible = m_look.legible});
     case WM_NCDESTROY:
         // Gone with its parent: nothing left to destroy.
         m_window.release();

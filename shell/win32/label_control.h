@@ -9,7 +9,8 @@
 #include "platform/windows/win_handles.h"
 #include "shell/win32/window_object.h"
 
-// The window a label lies on: it paints what shows through the label and hears its mouse.
+// The window a label lies on: it paints what shows through the label and hears its mouse; the
+// keys pressed while the label has the focus go to it as well.
 class LabelHost {
   public:
     // Paints the host's surface; the context's origin is the host's client origin.
@@ -22,7 +23,8 @@ class LabelHost {
 };
 
 // A transparent label; the engine places it, fitted to the text it measures here. It keeps its
-// caption exactly as set ("\r\n" included); WM_GETTEXT reads it as shown.
+// caption exactly as set ("\r\n" included); WM_GETTEXT reads it as shown. A screen reader meets
+// a command as a link, named by its caption and described by its tool tip, that it can follow.
 class LabelControl {
   public:
     struct Look {
@@ -31,7 +33,9 @@ class LabelControl {
         Alignment alignment;
         bool wrap;
         Colour colour;
-        bool handCursor;
+        bool command; // with the hand cursor
+        std::wstring toolTip;
+        bool legible;
     };
     LabelControl(HWND parent, LabelHost& host, int id, Look look, const std::string& caption,
                  const RECT& rect, UINT dpi);

@@ -2,7 +2,11 @@
 
 #include <vector>
 
+#include <commctrl.h>
+
 #include "platform/windows/wide_text.h"
+#include "shell/win32/accessible_window.h"
+#include "shell/win32/engine_key.h"
 #include "shell/win32/form1_window.h"
 #include "shell/win32/message_box.h"
 
@@ -29,6 +33,20 @@ OptionsControl controlOf(int id) {
     default:
         return static_cast<OptionsControl>(id - 99);
     }
+}
+
+// A control whose own window does not say to a screen reader what it is: the seconds' box, named
+// by its line.
+LRESULT CALLBACK namedControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR design) {
+    if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
+        const std::string_view name =
+            reinterpret_cast<const ControlDesign<OptionsControl>*>(design)->accessibleName;
+        return accessibleClient(window, wParam, {.name = widen(std::string(name))});
+    }
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(window, namedControlProc, 0);
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 struct WindowKind {
@@ -95,6 +113,8 @@ void OptionsWindow::addControls() {
         if (c->kind == ControlKind::TextBox)
             SendMessageW(created, EM_SETLIMITTEXT, static_cast<WPARAM>(maxLengthOf(c->maxLength)),
                          0);
+        if (!c->accessibleName.empty())
+            SetWindowSubclass(created, namedControlProc, 0, reinterpret_cast<DWORD_PTR>(c));
     }
 }
 
@@ -147,9 +167,8 @@ bool OptionsWindow::key(const MSG& msg) {
     if (msg.message != WM_KEYDOWN ||
         (msg.hwnd != m_window.get() && !IsChild(m_window.get(), msg.hwnd)))
         return false;
-    if (msg.wParam != VK_ESCAPE && msg.wParam != VK_RETURN)
-        return false;
-    return m_controller->key(msg.wParam == VK_ESCAPE ? Key::Escape : Key::Enter);
+    const std::optional<Key> key = engineKey(msg.wParam);
+    return key && m_controller->key(*key);
 }
 
 void OptionsWindow::setValue(OptionsControl box, CheckState state) {

@@ -37,7 +37,8 @@ class OptionsWindow : public OptionsView {
     friend LRESULT CALLBACK windowObjectProc<OptionsWindow>(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void addControls();
-    // Enter and Esc, before the dialog manager would make every Enter an OK.
+    // The keys the engine answers (Enter, Esc), before the dialog manager would make every Enter
+    // an OK; the others as in any dialog.
     bool key(const MSG& msg);
     void drawButton(const DRAWITEMSTRUCT& item);
     HWND control(OptionsControl c) const;

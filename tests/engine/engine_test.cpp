@@ -26,7 +26,7 @@ struct RecordingView : Form1View {
         TwipsRect rect;
     };
     std::map<Control, Look> looks;
-    std::string windowCaption, seconds;
+    std::string windowCaption, seconds, announced;
     bool timerOn = false, shown = false, unloaded = false, hoverWhileOptions = true;
     int timerMs = 0, timerStarts = 0;
     WindowState state = WindowState::Normal;
@@ -34,6 +34,7 @@ struct RecordingView : Form1View {
     std::vector<std::pair<std::string, MessageIcon>> messages;
     std::map<OptionsControl, CheckState> checks;
     std::optional<OptionsControl> optionsFocus;
+    std::optional<Control> focus;
 
     void setCaption(const std::string& caption) override { windowCaption = caption; }
     void setCaption(Control c, const std::string& text) override { looks[c].text = text; }
@@ -48,13 +49,14 @@ struct RecordingView : Form1View {
         return {longest, 200 * lines};
     }
     void placeControl(Control c, const TwipsRect& r) override { looks[c].rect = r; }
+    void announce(const std::string& text) override { announced += text + "|"; }
     void startTimer(int ms) override { timerOn = true, timerMs = ms, ++timerStarts; }
     void stopTimer() override { timerOn = false; }
     void messageBox(std::string_view title, const std::string& text, MessageIcon icon) override {
         messages.emplace_back(std::string(title) + ": " + text, icon);
     }
-    void setFocus(Control) override {}
-    std::optional<Control> focusedControl() const override { return std::nullopt; }
+    void setFocus(Control c) override { focus = c; }
+    std::optional<Control> focusedControl() const override { return focus; }
     TwipsSize twipsPerPixel() const override { return {15, 12}; }
     std::unique_ptr<OptionsView> newOptionsView() override;
     std::uint32_t handle() const override { return 42; }
@@ -120,7 +122,7 @@ TEST_F(EngineTest, StartUpTakesTheAuctionOverAndLaterCapturesStartAfresh) {
     addWindow("Zeitfang 1.4.17", WS_VISIBLE); // no border: not counted
     addAuction(86400 - 1);
     startMainWindow(form);
-    EXPECT_EQ(std::tuple(form.key(Key::F1), form.key(Key::Enter)), std::tuple(true, false));
+    EXPECT_EQ(std::tuple(form.key(Key::F1), form.key(Key::Escape)), std::tuple(true, false));
     fake.recorder.helpFile = "/opt/zeitfang/zeitfang.chm"; // not there before: nothing opened
     form.key(Key::F1);
     const AppSettingsRecord& s = shared.AppSettings;
@@ -144,8 +146,9 @@ TEST_F(EngineTest, StartUpTakesTheAuctionOverAndLaterCapturesStartAfresh) {
     form.timer();
     at(75); // the clock set back out of the final minute
     form.timer();
-    EXPECT_EQ(std::tuple(zeit.text, zeit.fontSize, zeit.colour, view.windowCaption),
-              std::tuple("1 Minute\r\n15 Sekunden"s, 12.0, RGB(0, 0, 0), " >>30<<"s));
+    EXPECT_EQ(std::tuple(zeit.text, zeit.fontSize, zeit.colour, view.windowCaption, view.announced),
+              std::tuple("1 Minute\r\n15 Sekunden"s, 12.0, RGB(0, 0, 0), " >>30<<"s,
+                         "Letzte Minute|Letzte Stunde|"s));
     form.click(C::Lbl_GetArtikel); // taken over again within the same second
     EXPECT_TRUE(zeit.visible);
 
@@ -170,11 +173,11 @@ TEST_F(EngineTest, StartUpTakesTheAuctionOverAndLaterCapturesStartAfresh) {
 TEST_F(EngineTest, EachDisplayStateAfterTheTakeOver) {
     const std::string item = "Espressokanne aus Aluminium, 6 Tassen ",
                       watching = item + " Zeitfang";
-    for (const auto& [r, text, size, colour, period, running, caption] :
-         {std::tuple{2 * 86400 + 7 * 3600, "2 Tage\r\n7 Stunden", 12, 0u, 500, true, watching},
-          {3600 - 1, "59 Minuten\r\n59 Sekunden", 12, 0u, 200, true, watching},
-          {1, "1", 71, RGB(232, 0, 0), 1000, true, " >>1<<"s},
-          {0, "Auktion\r\nbeendet", 16, 0u, 500, false, item}}) {
+    for (const auto& [r, text, size, colour, period, running, caption, heard] :
+         {std::tuple{2 * 86400 + 7 * 3600, "2 Tage\r\n7 Stunden", 12, 0u, 500, true, watching, ""},
+          {3600 - 1, "59 Minuten\r\n59 Sekunden", 12, 0u, 200, true, watching, "Letzte Stunde|"},
+          {1, "1", 71, RGB(232, 0, 0), 1000, true, " >>1<<"s, "Letzte Minute|"},
+          {0, "Auktion\r\nbeendet", 16, 0u, 500, false, item, "Auktion beendet|"}}) {
         Rig t;
         t.addAuction(r);
         t.form.Form1init();
@@ -187,9 +190,9 @@ TEST_F(EngineTest, EachDisplayStateAfterTheTakeOver) {
             << r;
         EXPECT_EQ(std::tuple(t.view.timerOn, t.view.timerMs, t.view.windowCaption,
                              std::ranges::count(t.fake.recorder.flashed, 42u),
-                             t.look(C::Label2).text),
+                             t.look(C::Label2).text, t.view.announced),
                   std::tuple(running, period, caption, r > 0 && r < 60 ? 1 : 0,
-                             r == 3599 ? "07.12.2026 11:00:01" : ""))
+                             r == 3599 ? "07.12.2026 11:00:01" : "", heard))
             << r;
     }
 }
@@ -241,6 +244,41 @@ TEST_F(EngineTest, CommandLabelsLookAndActLikeLinks) {
     form.mouseMove(C::Lbl_Optionen);
     form.click(C::Lbl_Optionen);
     EXPECT_FALSE(view.hoverWhileOptions);
+
+    // The keyboard moves the focus round the commands from top to bottom; once a key has been
+    // used the focused one wears the hover look, beside the one the mouse left it on.
+    const auto lit = [&] {
+        std::vector<Control> on;
+        for (Control c : {C::Lbl_GoItem, C::Lbl_GetTime, C::Lbl_Optionen, C::Lbl_GetArtikel})
+            if (looks(c) == std::pair(RGB(255, 0, 0), true))
+                on.push_back(c);
+        return on;
+    };
+    form.mouseMove(std::nullopt);
+    form.show();
+    EXPECT_EQ(std::pair(view.focus, lit()),
+              std::pair(std::optional(C::Lbl_GoItem), std::vector<Control>{}));
+    for (const auto& [key, focus] : {std::pair{Key::Tab, C::Lbl_GetTime},
+                                     {Key::Tab, C::Lbl_Optionen},
+                                     {Key::Tab, C::Lbl_GetArtikel},
+                                     {Key::Tab, C::Lbl_GoItem},
+                                     {Key::BackTab, C::Lbl_GetArtikel}}) {
+        EXPECT_TRUE(form.key(key));
+        EXPECT_EQ(std::pair(view.focus, lit()),
+                  std::pair(std::optional(focus), std::vector{focus}));
+    }
+    form.key(Key::Enter); // "Artikel übernehmen": no auction in the browser now
+    EXPECT_EQ(look(C::Label1).text, "Kein Artikel gewählt.");
+    form.key(Key::BackTab);
+    form.key(Key::Space); // "zu den Optionen": normal while open, the cue again once closed
+    EXPECT_EQ(std::pair(view.hoverWhileOptions, lit()),
+              std::pair(false, std::vector{C::Lbl_Optionen}));
+    form.mouseMove(std::nullopt); // the cue hidden until the next key, a click not one
+    form.click(C::Lbl_Optionen);
+    form.mouseMove(C::Lbl_GetTime);
+    EXPECT_EQ(lit(), std::vector{C::Lbl_GetTime});
+    form.key(Key::Tab);
+    EXPECT_EQ(lit(), (std::vector{C::Lbl_GetTime, C::Lbl_GetArtikel}));
 }
 
 TEST_F(EngineTest, SyncSetsDateAndTimeAndSaysSoOnceTheSystemHasAnswered) {

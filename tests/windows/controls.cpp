@@ -1,11 +1,23 @@
-// For the tests under Wine: "controls CLASS" prints the top-level window of that class and each of
-// its child controls as id, the centre on screen, check state and text (WM_GETTEXT), one a line;
-// "--window TITLE" shows a window so titled, as a browser; "--close CLASS" asks that one to close.
+// For the tests under Wine: "controls CLASS [ID]" prints the top-level window of that class and
+// each of its child controls as id, the centre on screen, check state, text (WM_GETTEXT), and a
+// screen reader's role, name and default action, one a line, and runs control ID's default
+// action; "--window TITLE" shows a window so titled, as a browser; "--close CLASS" asks that one
+// to close.
 #include <windows.h>
 
+#include <oleacc.h>
 #include <string>
 
 namespace {
+int run = 0; // the control whose default action runs
+
+std::wstring escaped(const wchar_t* text) { // one control a line: line breaks written as \r, \n
+    std::wstring line;
+    for (; text && *text; ++text)
+        line += *text == L'\r' ? L"\\r" : *text == L'\n' ? L"\\n" : std::wstring(1, *text);
+    return line;
+}
+
 BOOL CALLBACK print(HWND w, LPARAM) {
     std::wstring text(SendMessageW(w, WM_GETTEXTLENGTH, 0, 0) + 1, L'\0');
     text.resize(SendMessageW(w, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
@@ -15,8 +27,24 @@ BOOL CALLBACK print(HWND w, LPARAM) {
     std::wstring line =
         std::to_wstring(GetDlgCtrlID(w)) + L"\t" + std::to_wstring((r.left + r.right) / 2) + L"," +
         std::to_wstring((r.top + r.bottom) / 2) + L"\t" + std::to_wstring(check) + L"\t";
-    for (wchar_t c : text) // one control a line: its line breaks written as \r and \n
-        line += c == L'\r' ? L"\\r" : c == L'\n' ? L"\\n" : std::wstring(1, c);
+    line += escaped(text.c_str());
+    IAccessible* read = nullptr;
+    if (SUCCEEDED(AccessibleObjectFromWindow(w, OBJID_CLIENT, __uuidof(IAccessible),
+                                             reinterpret_cast<void**>(&read)))) {
+        VARIANT self{}, role{};
+        self.vt = VT_I4; // CHILDID_SELF
+        BSTR name = nullptr, action = nullptr;
+        read->get_accRole(self, &role);
+        read->get_accName(self, &name);
+        read->get_accDefaultAction(self, &action);
+        line +=
+            L"\t" + std::to_wstring(role.lVal) + L"\t" + escaped(name) + L"\t" + escaped(action);
+        if (GetDlgCtrlID(w) == run)
+            read->accDoDefaultAction(self);
+        SysFreeString(name);
+        SysFreeString(action);
+        read->Release();
+    }
     line += L"\n";
     std::string out(line.size() * 3, '\0');
     DWORD written;
@@ -39,9 +67,10 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (argc == 3 && std::wstring(argv[1]) == L"--close")
         return PostMessageW(FindWindowW(argv[2], nullptr), WM_CLOSE, 0, 0) ? 0 : 1;
-    HWND top = argc == 2 ? FindWindowW(argv[1], nullptr) : nullptr;
-    if (!top)
+    HWND top = argc >= 2 ? FindWindowW(argv[1], nullptr) : nullptr;
+    if (!top || CoInitialize(nullptr) != S_OK)
         return 1;
+    run = argc == 3 ? _wtoi(argv[2]) : 0;
     print(top, 0);
     EnumChildWindows(top, print, 0);
     return 0;

@@ -13,7 +13,8 @@ from harness import (BUILD_DIR, INTERCEPT, NO_SYS_TIME, Desktop, ahead, auction_
 EXE = os.path.join(BUILD_DIR, "windows/program/shell/win32/zeitfang.exe")
 HELPER = os.path.join(BUILD_DIR, "windows/helper/controls.exe")
 KEY = r"HKCU\Software\VB and VBA Program Settings\Orvikwerk\Kairola"
-CAPTION, LABEL1, LABELZEIT, GO_ITEM, GET_TIME, GET_ARTIKEL, OPTIONEN = 0, 4, 6, 8, 9, 10, 11
+CAPTION, LABEL1, LABEL2, LABELZEIT = 0, 4, 5, 6
+GO_ITEM, GET_TIME, GET_ARTIKEL, OPTIONEN = 8, 9, 10, 11
 MSGONSYNC, SECONDS = 101, 104
 
 
@@ -42,7 +43,7 @@ class WindowsTest(unittest.TestCase):
 
     def controls(self, window_class):
         lines = self.wine(HELPER, window_class).stdout.decode().splitlines()
-        return {int(i): (centre, int(check), text) for i, centre, check, text in
+        return {int(i): (centre, int(check), text, *read) for i, centre, check, text, *read in
                 (line.split("\t") for line in lines)}
 
     def text(self, window_class, control, pattern):
@@ -125,9 +126,15 @@ class WindowsTest(unittest.TestCase):
 
     def test_options_reject_abc_and_save_to_the_registry(self):
         self.zeitfang()
-        self.click("ZeitfangForm1", OPTIONEN)
+        # A screen reader's role (link, text), name and default action; Label2 unread.
+        form = self.controls("ZeitfangForm1")
+        self.assertEqual([form[c][3:] for c in (GO_ITEM, GET_TIME, OPTIONEN, GET_ARTIKEL, LABEL2)],
+                         [("30", name, "Ausführen") for name in ("Link zum Artikel", "Uhr synchron"
+                          "isieren", "zu den Optionen", "Artikel übernehmen")] + [("41", "", "")])
+        self.d.run(["xdotool", "key", "Tab", "Tab", "Return"])  # the focus on the first command
         shown = wait_for(lambda: self.controls("ZeitfangOptions"), 20, "the options")
-        self.assertEqual(shown[CAPTION][2], " Zeitfang Optionen")
+        self.assertEqual((shown[CAPTION][2], shown[SECONDS][3:5]),
+                         (" Zeitfang Optionen", ("42", "Warnton, wenn Restzeit = … Sekunden")))
         for typed, answer in [("abc", "Es sind nur Zahlen grösser 0 zulässig!"), ("7", None)]:
             self.click("ZeitfangOptions", SECONDS)
             self.d.run(["xdotool", "key", "End", *["BackSpace"] * 5, "type", typed])
@@ -153,7 +160,7 @@ class WindowsTest(unittest.TestCase):
         wait_for(lambda: self.wine(HELPER, "ZeitfangForm1").returncode, 20, "the window closed")
         self.zeitfang()
         self.assertEqual(self.controls("ZeitfangForm1")[CAPTION][0], moved)
-        self.click("ZeitfangForm1", OPTIONEN)
+        self.wine(HELPER, "ZeitfangForm1", str(OPTIONEN))  # its default action
         self.text("ZeitfangOptions", SECONDS, "7")
         self.assertEqual(self.controls("ZeitfangOptions")[MSGONSYNC][1], ticked)
         self.click("ZeitfangOptions", SECONDS)

@@ -1,0 +1,60 @@
+#include "shell/qt/label_accessible.h"
+
+#include <QTimer>
+
+#include "shell/qt/vb_label.h"
+
+LabelAccessible::LabelAccessible(VbLabel* label) : QAccessibleWidget(label) {}
+
+QAccessibleInterface* LabelAccessible::create(const QString& className, QObject* object) {
+    auto* label = qobject_cast<VbLabel*>(object);
+    return className == QLatin1String("VbLabel") && label ? new LabelAccessible(label) : nullptr;
+}
+
+VbLabel* LabelAccessible::label() const {
+    return static_cast<VbLabel*>(widget());
+}
+
+QString LabelAccessible::shown() const {
+    return label()->legible() ? label()->text() : QString();
+}
+
+void* LabelAccessible::interface_cast(QAccessible::InterfaceType type) {
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
+QAccessible::Role LabelAccessible::role() const {
+    return label()->isCommand() ? QAccessible::Link : QAccessible::StaticText;
+}
+
+QAccessible::State LabelAccessible::state() const {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.invisible |= !label()->legible();
+    return state;
+}
+
+QString LabelAccessible::text(QAccessible::Text type) const {
+    if (!label()->legible())
+        return {};
+    if (type == QAccessible::Name && widget()->accessibleName().isEmpty())
+        return shown();
+    return QAccessibleWidget::text(type); // the description is the tool tip
+}
+
+QStringList LabelAccessible::actionNames() const {
+    return label()->isCommand() ? QStringList{pressAction()} : QStringList{};
+}
+
+void LabelAccessible::doAction(const QString& name) {
+    // Later, so that the screen reader has its answer before a dialog opens.
+    if (name == pressAction() && label()->isCommand())
+        QTimer::singleShot(0, label(), &VbLabel::clicked);
+}
+
+QString LabelAccessible::attributes(int offset, int* start, int* end) const {
+    *start = offset;
+    *end = offset;
+    return {};
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include <windows.h>
+
+#include <oleacc.h>
+
+// What a screen reader is told of a control beyond what Windows' standard object for its window
+// says.
+struct AccessibleFacts {
+    std::wstring name = {};          // empty: the window's text
+    std::wstring description = {};   // the tool tip
+    LONG role = 0;                   // 0: the standard object's
+    std::wstring defaultAction = {}; // empty: the standard object's; else it posts BM_CLICK
+    bool legible = true;             // false: invisible, and nameless
+};
+
+// The answer to WM_GETOBJECT for the window's client area (OBJID_CLIENT): its standard accessible
+// object with the facts put right.
+LRESULT accessibleClient(HWND window, WPARAM wParam, const AccessibleFacts& facts);
