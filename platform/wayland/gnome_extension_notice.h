@@ -16,7 +16,9 @@ struct GnomeExtensionInfo {
 };
 
 // GNOME Shell's ExtensionState values that matter here, the same from 43 to 50.
-enum GnomeExtensionState { kExtensionActive = 1, kExtensionError = 3, kExtensionOutOfDate = 4 };
+inline constexpr int kExtensionActive = 1;
+inline constexpr int kExtensionError = 3;
+inline constexpr int kExtensionOutOfDate = 4;
 
 // The notification that tells the user what helps.
 struct GnomeExtensionNotice {
