@@ -101,6 +101,31 @@ function(zeitfang_layer folder)
   set_property(GLOBAL PROPERTY zeitfang_${name}_links ${arg_LINKS})
 endfunction()
 
+# A copy of the given layers, and of every layer they use, compiled into `target` with its own
+# flags (the sanitized tests): their sources, include views, definitions and libraries.
+function(zeitfang_compile_layers_into target)
+  set(folders)
+  foreach(layer ${ARGN})
+    zeitfang_layer_uses(${layer} uses)
+    list(APPEND folders ${layer} ${uses})
+  endforeach()
+  list(REMOVE_DUPLICATES folders)
+  foreach(folder ${folders})
+    string(REPLACE "/" "_" name ${folder})
+    get_property(sources GLOBAL PROPERTY zeitfang_${name}_sources)
+    get_property(links GLOBAL PROPERTY zeitfang_${name}_links)
+    target_sources(${target} PRIVATE ${sources})
+    target_include_directories(${target} PRIVATE ${CMAKE_BINARY_DIR}/layers/${name})
+    target_link_libraries(${target} PRIVATE ${links})
+    target_compile_definitions(${target} PRIVATE
+      $<TARGET_PROPERTY:zeitfang_${name},INTERFACE_COMPILE_DEFINITIONS>)
+    if(sources)
+      target_compile_definitions(${target} PRIVATE
+        $<TARGET_PROPERTY:zeitfang_${name},COMPILE_DEFINITIONS>)
+    endif()
+  endforeach()
+endfunction()
+
 # The engine's layers, from the base up to Form1, with the version and the server hosts
 # (ZEITFANG_VERSION, ZEITFANG_TIME_HOST, ZEITFANG_ITEM_HOST) compiled in where they are used.
 function(zeitfang_engine_layers)
