@@ -18,7 +18,7 @@ import time
 from datetime import datetime, timedelta
 from zoneinfo import ZoneInfo
 
-from Xlib import X, display
+from Xlib import X, Xatom, display
 
 TZ = "Europe/Berlin"
 BIN = os.environ.get("ZEITFANG_BIN", "../../build/zeitfang")
@@ -193,6 +193,8 @@ class Desktop:
         w = screen.root.create_window(50, 50, 300, 100, 0, screen.root_depth, X.InputOutput)
         w.change_property(self.x.intern_atom("_NET_WM_NAME"), self.x.intern_atom("UTF8_STRING"),
                           8, title.encode())
+        # Every real client names its host; newer wmctrl -l crashes on one without.
+        w.change_property(Xatom.WM_CLIENT_MACHINE, Xatom.STRING, 8, b"localhost")
         if mapped:
             w.map()
         self.x.sync()
