@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-CommandLooks::CommandLooks(Form1Display& display, WindowView<Control>& view)
+CommandLooks::CommandLooks(Form1Model& display, WindowView<Control>& view)
     : m_display(display), m_view(view) {}
 
 void CommandLooks::draw(Control command, bool hover) {

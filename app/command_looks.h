@@ -3,7 +3,7 @@
 #include <optional>
 #include <set>
 
-#include "shared/form1_display.h"
+#include "shared/form1_model.h"
 
 // The looks of the four commands, normal or hover (red, underlined). The mouse gives a command
 // the hover look until it next moves over the window's own surface. Once the keyboard has been
@@ -11,7 +11,7 @@
 // movement hides the cue again; the next key shows it anew.
 class CommandLooks {
   public:
-    CommandLooks(Form1Display& display, WindowView<Control>& view);
+    CommandLooks(Form1Model& display, WindowView<Control>& view);
 
     // The mouse over a command.
     void hover(Control command);
@@ -33,7 +33,7 @@ class CommandLooks {
   private:
     void draw(Control command, bool hover);
 
-    Form1Display& m_display;
+    Form1Model& m_display;
     WindowView<Control>& m_view;
     std::set<Control> m_hovered;
     bool m_cue = false;

@@ -17,7 +17,7 @@ Form1::Form1(Form1View& view, Platform& platform, SharedState& shared)
                   [this](const std::string& text) { showMessage(m_view, text); }) {}
 
 void Form1::Form1init() {
-    m_shared.WindowStyleMask = WS_VISIBLE | WS_BORDER;
+    m_shared.WindowStyleMask = kStyleVisible | kStyleBorder;
     for (Control shape : {Control::Shape1, Control::Shape2, Control::Shape3})
         m_display.setColour(shape, form1Design()[shape].fillAtStart);
     m_display.setCaption(versionCaption(VersionDetail::MajorMinor));

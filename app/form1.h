@@ -6,7 +6,7 @@
 #include "clock/clock_sync.h"
 #include "countdown/countdown.h"
 #include "platform/platform.h"
-#include "shared/form1_display.h"
+#include "shared/form1_model.h"
 #include "shared/shared_state.h"
 #include "shared/window_controller.h"
 
@@ -42,7 +42,7 @@ class Form1 final : public WindowController<Control> {
 
     // True once the window has been closed; the program then ends.
     bool closed() const { return m_closed; }
-    const Form1Display& display() const { return m_display; }
+    const Form1Model& display() const { return m_display; }
 
   private:
     void Timer1_Timer();             // NOLINT(readability-identifier-naming)
@@ -60,7 +60,7 @@ class Form1 final : public WindowController<Control> {
     Form1View& m_view;
     Platform& m_platform;
     SharedState& m_shared;
-    Form1Display m_display;
+    Form1Model m_display;
     CommandLooks m_looks;
     // The display state last shown, so that a screen reader hears of each change that matters.
     std::optional<CountdownState> m_state;

@@ -16,7 +16,7 @@ constexpr int kInstanceShiftTwips = 300;
 float placementValue(SettingsStore& store, const std::string& appName, const std::string& section,
                      const char* key) {
     constexpr double kLimit = 1e7;
-    const std::string text = store.GetSetting(appName, section, key, "0");
+    const std::string text = store.readSetting(appName, section, key, "0");
     const double value = parseGermanNumber(text).value_or(0);
     return static_cast<float>(std::clamp(value, -kLimit, kLimit));
 }
@@ -38,12 +38,12 @@ WindowState windowStateFrom(const std::string& text) {
 void SaveWindowPlacement(Form1View& form, SettingsStore& store, const std::string& appName,
                          const std::string& section) {
     const TwipsRect r = form.normalRect();
-    store.SaveSetting(appName, section, "Left", formatGermanDecimal(r.left));
-    store.SaveSetting(appName, section, "Top", formatGermanDecimal(r.top));
-    store.SaveSetting(appName, section, "Width", formatGermanDecimal(r.width));
-    store.SaveSetting(appName, section, "Height", formatGermanDecimal(r.height));
-    store.SaveSetting(appName, section, "WindowState",
-                      std::to_string(static_cast<int>(form.placementState())));
+    store.writeSetting(appName, section, "Left", formatGermanDecimal(r.left));
+    store.writeSetting(appName, section, "Top", formatGermanDecimal(r.top));
+    store.writeSetting(appName, section, "Width", formatGermanDecimal(r.width));
+    store.writeSetting(appName, section, "Height", formatGermanDecimal(r.height));
+    store.writeSetting(appName, section, "WindowState",
+                       std::to_string(static_cast<int>(form.placementState())));
 }
 
 void RestoreWindowPlacement(Form1View& form, SettingsStore& store, const std::string& appName,
@@ -62,5 +62,5 @@ void RestoreWindowPlacement(Form1View& form, SettingsStore& store, const std::st
     }
     if (restoreState)
         form.setPlacementState(
-            windowStateFrom(store.GetSetting(appName, section, "WindowState", "0")));
+            windowStateFrom(store.readSetting(appName, section, "WindowState", "0")));
 }

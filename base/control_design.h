@@ -10,13 +10,11 @@
 
 // red + 256 × (green + 256 × blue)
 using Colour = std::uint32_t;
-// <windows.h> has it as a macro giving the same value.
-#ifndef RGB
-constexpr Colour RGB(int red, int green, int blue) { // NOLINT(readability-identifier-naming)
+// The same value as Windows' RGB macro gives.
+constexpr Colour rgb(int red, int green, int blue) {
     return static_cast<Colour>(red + 256 * (green + 256 * blue));
 }
-#endif
-// Beyond every RGB value: what lies behind shows through.
+// Beyond every rgb value: what lies behind shows through.
 inline constexpr Colour kTransparent = 0x01000000;
 
 // Positions and sizes in twips (1/1440 inch).
@@ -47,7 +45,7 @@ template <class Id> struct ControlDesign {
     TwipsRect rect;
     std::string_view caption = {};
     FontDesign font = {};
-    Colour foreColour = RGB(0, 0, 0);
+    Colour foreColour = rgb(0, 0, 0);
     Colour backColour = kTransparent; // a shape's fill, a control's background
     Alignment alignment = Alignment::Left;
     Fit fit = Fit::Fixed;

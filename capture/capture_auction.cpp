@@ -4,7 +4,7 @@
 #include "base/utf.h"
 #include "capture/title_scan.h"
 #include "platform/window_list.h"
-#include "shared/form1_display.h"
+#include "shared/form1_model.h"
 #include "shared/shared_state.h"
 #include "shared/version.h"
 
@@ -14,14 +14,14 @@ const std::string kNoAuctionHint =
     "Öffnen Sie den Artikel,\r\nauf den Sie bieten\r\nmöchten, in Ihrem\r\nWeb-Browser und\r\n"
     "klicken Sie auf\r\n'Artikel übernehmen'";
 
-void showHint(Form1Display& display) {
+void showHint(Form1Model& display) {
     display.setCaption(Control::Lbl_NoAuction, kNoAuctionHint);
     display.centreOnShape2(Control::Lbl_NoAuction);
     display.setVisible(Control::Lbl_NoAuction, true);
     display.setVisible(Control::LabelZeit, false);
 }
 
-void applyNoItemState(Form1Display& display, SharedState& shared,
+void applyNoItemState(Form1Model& display, SharedState& shared,
                       const std::function<void()>& updateLabel) {
     shared.AuctionEnd = DateTime{};
     display.setCaption(versionCaption(VersionDetail::WithRevision));
@@ -31,7 +31,7 @@ void applyNoItemState(Form1Display& display, SharedState& shared,
     display.setTimerEnabled(false);
 }
 
-void takeOver(Form1Display& display, SharedState& shared, const std::u32string& title) {
+void takeOver(Form1Model& display, SharedState& shared, const std::u32string& title) {
     const TitleTakeOver t = takeOverTitle(title);
     shared.ItemTitle = encodeUtf8(t.itemTitle);
     shared.ItemNumber = encodeUtf8(t.itemNumber);
@@ -53,7 +53,7 @@ void takeOver(Form1Display& display, SharedState& shared, const std::u32string& 
 
 } // namespace
 
-void CaptureAuction(WindowList& windows, Form1Display& display, SharedState& shared,
+void CaptureAuction(WindowList& windows, Form1Model& display, SharedState& shared,
                     const std::function<void()>& updateLabel) {
     applyNoItemState(display, shared, updateLabel);
     const ScanResult result =

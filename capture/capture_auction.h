@@ -2,7 +2,7 @@
 
 #include <functional>
 
-class Form1Display;
+class Form1Model;
 class WindowList;
 struct SharedState;
 
@@ -10,5 +10,5 @@ struct SharedState;
 // shared state and the display; otherwise leaves the no-item state, whose refresh of the
 // countdown is `Update_Label`.
 void CaptureAuction( // NOLINT(readability-identifier-naming)
-    WindowList& windows, Form1Display& display, SharedState& shared,
+    WindowList& windows, Form1Model& display, SharedState& shared,
     const std::function<void()>& updateLabel);

@@ -29,12 +29,12 @@ bool ClockSync::SyncClock() {
 
 bool ClockSync::syncOnce() {
     SyncPending = true;
-    Inet1.setURL(kTimePageUrl);
-    Inet1.Execute(Inet1.URL(), kRequestHeaders);
-    serveWhile([this] { return Inet1.StillExecuting(); });
+    Inet1.setUrl(kTimePageUrl);
+    Inet1.startGet(Inet1.url(), kRequestHeaders);
+    serveWhile([this] { return Inet1.isFetching(); });
     // Ended early when the window closed or the application ended: the clock then stays as it
     // is and nothing is shown.
-    if (m_abandoned || Inet1.StillExecuting())
+    if (m_abandoned || Inet1.isFetching())
         return false;
     const bool set = setFromPage();
     if (m_settings.msgonsync != 0 && m_messageBox && !m_abandoned)
@@ -43,7 +43,7 @@ bool ClockSync::syncOnce() {
 }
 
 bool ClockSync::setFromPage() {
-    const std::string page = Inet1.GetChunk(kTimePageChunkSize);
+    const std::string page = Inet1.readChunk(kTimePageChunkSize);
     const std::optional<DateTime> serverTime = readServerTime(page);
     if (!serverTime)
         return false;
@@ -62,7 +62,7 @@ void ClockSync::serveWhile(const std::function<bool()>& busy) {
 }
 
 void ClockSync::Inet1_StateChanged(std::int16_t State) { // NOLINT(readability-identifier-naming)
-    if (!SyncPending || State != HttpTransfer::icReceivingResponse)
+    if (!SyncPending || State != HttpTransfer::kReceivingResponse)
         return;
     SyncResponseTime = DateTime{timeOfDay(m_clock.now())};
     SyncPending = false;

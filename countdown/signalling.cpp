@@ -2,7 +2,7 @@
 
 #include "platform/speaker.h"
 #include "platform/window_attention.h"
-#include "shared/form1_display.h"
+#include "shared/form1_model.h"
 
 namespace {
 struct Tone {
@@ -20,15 +20,15 @@ void alarmCheck(const AppSettingsRecord& settings, std::int32_t remaining, Speak
 
 void soundAlarm(Speaker& speaker) {
     for (const Tone& tone : kAlarmTones)
-        speaker.Beep(tone.frequencyHz, tone.durationMs);
+        speaker.playTone(tone.frequencyHz, tone.durationMs);
 }
 
-void finalMinuteSignal(Form1Display& display, const std::string& secondText,
+void finalMinuteSignal(Form1Model& display, const std::string& secondText,
                        WindowAttention& attention) {
     display.setCaption(" >>" + secondText + "<<");
-    attention.FlashWindow(display.handle());
+    attention.toggleAttention(display.handle());
 }
 
-void endOfAuctionSignal(Form1Display& display, const std::string& itemTitle) {
+void endOfAuctionSignal(Form1Model& display, const std::string& itemTitle) {
     display.setCaption(itemTitle);
 }

@@ -4,11 +4,11 @@
 #include "countdown/countdown.h"
 #include "countdown/signalling.h"
 #include "platform/platform.h"
-#include "shared/form1_display.h"
+#include "shared/form1_model.h"
 #include "shared/shared_state.h"
 
 namespace {
-void showCountdown(Form1Display& display, const CountdownView& shown, Colour colour) {
+void showCountdown(Form1Model& display, const CountdownView& shown, Colour colour) {
     display.setFontSize(Control::LabelZeit, shown.fontSize);
     display.setColour(Control::LabelZeit, colour);
     display.setCaption(Control::LabelZeit, shown.text);
@@ -17,7 +17,7 @@ void showCountdown(Form1Display& display, const CountdownView& shown, Colour col
 }
 } // namespace
 
-std::optional<CountdownState> updateCountdown(Form1Display& display, const SharedState& shared,
+std::optional<CountdownState> updateCountdown(Form1Model& display, const SharedState& shared,
                                               Platform& platform) {
     if (shared.AuctionEnd.isZero()) {
         display.setTimerEnabled(false);
@@ -35,18 +35,18 @@ std::optional<CountdownState> updateCountdown(Form1Display& display, const Share
         display.setTimerInterval(shown.periodMs);
         if (shown.text == display.caption(Control::LabelZeit))
             return shown.state; // an unchanged text touches nothing but the timer
-        showCountdown(display, shown, RGB(0, 0, 0));
+        showCountdown(display, shown, rgb(0, 0, 0));
         if (shown.state == CountdownState::LastHour)
             display.setCaption(Control::Label2, formatGeneralDateTime(platform.clock.now()));
         break;
     case CountdownState::FinalMinute:
         display.setTimerEnabled(true);
         display.setTimerInterval(shown.periodMs);
-        showCountdown(display, shown, RGB(shown.red, 0, 0));
+        showCountdown(display, shown, rgb(shown.red, 0, 0));
         finalMinuteSignal(display, shown.secondText, platform.attention);
         break;
     case CountdownState::Ended:
-        showCountdown(display, shown, RGB(0, 0, 0));
+        showCountdown(display, shown, rgb(0, 0, 0));
         endOfAuctionSignal(display, shared.ItemTitle);
         display.setTimerEnabled(false);
         break;

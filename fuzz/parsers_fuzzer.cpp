@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case 4: // a compositor's window list: the windows shown exist and are never X windows
         if (const auto windows = parseWindowRecords(text))
             for (const auto& w : toDesktopWindows(*windows, OwnWindows{1, {"zeitfang"}}))
-                check((w.style & WS_VISIBLE) && (w.handle & 0x80000000u));
+                check((w.style & kStyleVisible) && (w.handle & 0x80000000u));
         break;
     case 0: // a window title, any bytes
         if (const TitleTakeOver t = takeOverTitle(decodeUtf8(text)); t.end)

@@ -67,8 +67,8 @@ void frmOptions::cmdOK_Click() {
     }
     m_settings.warntonsek = *seconds;
     for (const PreferenceKey& key : kPreferenceKeys)
-        m_store.SaveSetting(SettingsAppName, SettingsSection, key.key,
-                            std::to_string(m_settings.*key.field));
+        m_store.writeSetting(SettingsAppName, SettingsSection, key.key,
+                             std::to_string(m_settings.*key.field));
     m_view.unload();
 }
 

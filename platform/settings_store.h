@@ -7,10 +7,8 @@ class SettingsStore {
   public:
     virtual ~SettingsStore() = default;
     // The stored text, or the default when the key is absent.
-    virtual std::string GetSetting( // NOLINT(readability-identifier-naming)
-        const std::string& appName, const std::string& section, const std::string& key,
-        const std::string& defaultValue) = 0;
-    virtual void SaveSetting( // NOLINT(readability-identifier-naming)
-        const std::string& appName, const std::string& section, const std::string& key,
-        const std::string& text) = 0;
+    virtual std::string readSetting(const std::string& appName, const std::string& section,
+                                    const std::string& key, const std::string& defaultValue) = 0;
+    virtual void writeSetting(const std::string& appName, const std::string& section,
+                              const std::string& key, const std::string& text) = 0;
 };

@@ -4,5 +4,5 @@ class Speaker {
   public:
     virtual ~Speaker() = default;
     // Plays a tone and returns when it has ended; without a device it returns at once.
-    virtual void Beep(int frequencyHz, int durationMs) = 0; // NOLINT(readability-identifier-naming)
+    virtual void playTone(int frequencyHz, int durationMs) = 0;
 };

@@ -7,5 +7,5 @@ class WindowAttention {
     virtual ~WindowAttention() = default;
     // Toggles the attention state of the window with this id once; 0 (no window yet) does
     // nothing.
-    virtual void FlashWindow(std::uint32_t window) = 0; // NOLINT(readability-identifier-naming)
+    virtual void toggleAttention(std::uint32_t window) = 0;
 };

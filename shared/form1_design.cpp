@@ -26,7 +26,7 @@ constexpr ControlDesign<Control> kControls[] = {
      {960, 1560, 495, 495},
      "34",
      {"Arial", 21.75},
-     RGB(255, 0, 0),
+     rgb(255, 0, 0),
      kTransparent,
      Alignment::Centre,
      Fit::KeepCentre},
@@ -69,7 +69,7 @@ constexpr ControlDesign<Control> kControls[] = {
      .rect = {360, 720, 840, 195},
      .caption = "Label2gdfg ",
      .font = kWindowFont,
-     .foreColour = RGB(247, 255, 244),
+     .foreColour = rgb(247, 255, 244),
      .fit = Fit::Grow,
      .legible = false},
     {C::Label1,
@@ -77,7 +77,7 @@ constexpr ControlDesign<Control> kControls[] = {
      {405, 240, 3315, 255},
      "keine Auktionsdaten weit und breit",
      {"Arial", 11.25},
-     RGB(0, 0, 0),
+     rgb(0, 0, 0),
      kTransparent,
      Alignment::Centre,
      Fit::KeepCentre},
@@ -85,29 +85,29 @@ constexpr ControlDesign<Control> kControls[] = {
     {.id = C::Shape1,
      .kind = K::Shape,
      .rect = {2280, 720, 1815, 1935},
-     .fillAtStart = RGB(244, 255, 247)},
+     .fillAtStart = rgb(244, 255, 247)},
     {.id = C::Shape3,
      .kind = K::Shape,
      .rect = {120, 120, 3975, 495},
-     .fillAtStart = RGB(255, 244, 244)},
+     .fillAtStart = rgb(255, 244, 244)},
     {C::Lbl_NoAuction,
      K::Label,
      {201, 960, 1845, 1440},
      "Öffnen Sie den Artikel, auf den Sie bieten möchten, in Ihrem Internet Explorer und "
      "klicken Sie auf 'Artikel übernehmen'",
      {"MS Sans Serif", 9.75},
-     RGB(0, 0, 0),
+     rgb(0, 0, 0),
      kTransparent,
      Alignment::Left,
      Fit::WrapToWidth},
     {.id = C::Shape2,
      .kind = K::Shape,
      .rect = {120, 720, 2055, 1935},
-     .fillAtStart = RGB(255, 255, 232)},
+     .fillAtStart = rgb(255, 255, 232)},
 };
 
 constexpr WindowDesign<Control> kForm1{
-    "", Border::FixedSingle, {4200, 2745}, RGB(235, 235, 235), kWindowFont, kControls};
+    "", Border::FixedSingle, {4200, 2745}, rgb(235, 235, 235), kWindowFont, kControls};
 
 static_assert(std::size(kControls) == kControlCount);
 

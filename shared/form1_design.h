@@ -25,5 +25,5 @@ const WindowDesign<Control>& form1Design();
 // Timer1 as designed: enabled, ticking every 500 ms.
 inline constexpr int kTimer1Interval = 500;
 
-inline constexpr Colour kCommandBlue = RGB(0, 0, 255);
-inline constexpr Colour kCommandRed = RGB(255, 0, 0);
+inline constexpr Colour kCommandBlue = rgb(0, 0, 255);
+inline constexpr Colour kCommandRed = rgb(255, 0, 0);

@@ -5,8 +5,8 @@ namespace {
 using C = OptionsControl;
 using K = ControlKind;
 constexpr FontDesign kFont{"MS Sans Serif", 8.25};
-constexpr Colour kBack = RGB(255, 255, 239);
-constexpr Colour kFace = RGB(224, 224, 224);
+constexpr Colour kBack = rgb(255, 255, 239);
+constexpr Colour kFace = rgb(224, 224, 224);
 
 // Front to back: the seconds' box lies over the end of its check box's line. The focus goes
 // from OK, which has it at the start, to the seconds' box.
@@ -38,7 +38,7 @@ constexpr ControlDesign<OptionsControl> kControls[] = {
      .kind = K::TextBox,
      .rect = {2400, 1150, 400, 285},
      .font = kFont,
-     .backColour = RGB(255, 255, 255),
+     .backColour = rgb(255, 255, 255),
      .tabIndex = 5,
      .accessibleName = "Warnton, wenn Restzeit = … Sekunden"},
     {.id = C::Check_Warnton,

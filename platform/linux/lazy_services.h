@@ -10,9 +10,9 @@
 // a request fails as an unreachable server would.
 class LazyTransfer : public HttpTransfer {
   public:
-    bool Execute(const std::string& url, const std::string& requestHeaders) override;
-    bool StillExecuting() const override { return m_real && m_real->StillExecuting(); }
-    std::string GetChunk(int size) override { return m_real ? m_real->GetChunk(size) : ""; }
+    bool startGet(const std::string& url, const std::string& requestHeaders) override;
+    bool isFetching() const override { return m_real && m_real->isFetching(); }
+    std::string readChunk(int size) override { return m_real ? m_real->readChunk(size) : ""; }
 
   private:
     OwnModule m_module{"libzeitfang_inet.so"};
@@ -22,7 +22,7 @@ class LazyTransfer : public HttpTransfer {
 // The ALSA speaker, from the sound module at the first tone. Without the module it is silent.
 class LazySpeaker : public Speaker {
   public:
-    void Beep(int frequencyHz, int durationMs) override;
+    void playTone(int frequencyHz, int durationMs) override;
 
   private:
     OwnModule m_module{"libzeitfang_sound.so"};

@@ -13,8 +13,8 @@ void userFileOnly(QSettings& settings) {
 }
 } // namespace
 
-std::string QSettingsStore::GetSetting(const std::string& appName, const std::string& section,
-                                       const std::string& key, const std::string& defaultValue) {
+std::string QSettingsStore::readSetting(const std::string& appName, const std::string& section,
+                                        const std::string& key, const std::string& defaultValue) {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, qt(appName));
     userFileOnly(settings);
     settings.beginGroup(qt(section));
@@ -27,8 +27,8 @@ std::string QSettingsStore::GetSetting(const std::string& appName, const std::st
     return value.toString().toStdString();
 }
 
-void QSettingsStore::SaveSetting(const std::string& appName, const std::string& section,
-                                 const std::string& key, const std::string& text) {
+void QSettingsStore::writeSetting(const std::string& appName, const std::string& section,
+                                  const std::string& key, const std::string& text) {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, qt(appName));
     userFileOnly(settings);
     // Temporary file and rename only: writing in place where the folder refuses new files could

@@ -23,7 +23,7 @@ void toggleUrgency(xcb_connection_t* c, xcb_window_t id) {
 }
 } // namespace
 
-void X11WindowAttention::FlashWindow(std::uint32_t window) {
+void X11WindowAttention::toggleAttention(std::uint32_t window) {
     // The attention state is asked of an X11 window manager; on any other platform there is
     // nobody to ask and the call does nothing.
     xcb_connection_t* c = qtXcbConnection();

@@ -10,7 +10,7 @@
 // WM_HINTS with it.
 class X11WindowAttention : public WindowAttention {
   public:
-    void FlashWindow(std::uint32_t window) override;
+    void toggleAttention(std::uint32_t window) override;
 
   private:
     std::uint32_t m_wmState = 0;

@@ -408,7 +408,7 @@ std::vector<DesktopWindow> describe(const Session& s, const std::vector<xcb_wind
 
         DesktopWindow window;
         window.handle = windows[i];
-        window.style = (visible ? WS_VISIBLE : 0) | (bordered ? WS_BORDER : 0);
+        window.style = (visible ? kStyleVisible : 0) | (bordered ? kStyleBorder : 0);
         window.title = titleOf(p[NetWmNameProperty], p[WmNameProperty], s.atoms);
         result.push_back(std::move(window));
     }

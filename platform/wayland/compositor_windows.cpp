@@ -82,7 +82,7 @@ std::vector<DesktopWindow> toDesktopWindows(std::vector<CompositorWindow> window
         // the window exists).
         d.handle = 0x80000000u | static_cast<std::uint32_t>(result.size());
         // A listed window exists, minimised or not; browsers draw their own frames on Wayland.
-        d.style = WS_VISIBLE | (w.normal && !w.skipTaskbar ? WS_BORDER : 0);
+        d.style = kStyleVisible | (w.normal && !w.skipTaskbar ? kStyleBorder : 0);
         d.title = std::move(w.title);
         result.push_back(std::move(d));
     }

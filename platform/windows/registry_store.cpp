@@ -11,8 +11,8 @@ std::wstring keyPath(const std::string& appName, const std::string& section) {
 }
 } // namespace
 
-std::string RegistryStore::GetSetting(const std::string& appName, const std::string& section,
-                                      const std::string& key, const std::string& defaultValue) {
+std::string RegistryStore::readSetting(const std::string& appName, const std::string& section,
+                                       const std::string& key, const std::string& defaultValue) {
     HKEY opened = nullptr;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, keyPath(appName, section).c_str(), 0, KEY_QUERY_VALUE,
                       &opened) != ERROR_SUCCESS)
@@ -35,8 +35,8 @@ std::string RegistryStore::GetSetting(const std::string& appName, const std::str
     return narrow(value);
 }
 
-void RegistryStore::SaveSetting(const std::string& appName, const std::string& section,
-                                const std::string& key, const std::string& text) {
+void RegistryStore::writeSetting(const std::string& appName, const std::string& section,
+                                 const std::string& key, const std::string& text) {
     HKEY created = nullptr;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, keyPath(appName, section).c_str(), 0, nullptr, 0,
                         KEY_SET_VALUE, nullptr, &created, nullptr) != ERROR_SUCCESS)

@@ -6,8 +6,8 @@
 // where classic Windows programs keep theirs, so settings of earlier versions carry over.
 class RegistryStore : public SettingsStore {
   public:
-    std::string GetSetting(const std::string& appName, const std::string& section,
-                           const std::string& key, const std::string& defaultValue) override;
-    void SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
-                     const std::string& text) override;
+    std::string readSetting(const std::string& appName, const std::string& section,
+                            const std::string& key, const std::string& defaultValue) override;
+    void writeSetting(const std::string& appName, const std::string& section,
+                      const std::string& key, const std::string& text) override;
 };

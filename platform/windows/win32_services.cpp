@@ -5,12 +5,12 @@
 #include "platform/windows/own_program.h"
 #include "platform/windows/wide_text.h"
 
-void Win32Attention::FlashWindow(std::uint32_t window) {
+void Win32Attention::toggleAttention(std::uint32_t window) {
     if (window)
         ::FlashWindow(windowFromId(window), TRUE);
 }
 
-void Win32Speaker::Beep(int frequencyHz, int durationMs) {
+void Win32Speaker::playTone(int frequencyHz, int durationMs) {
     if (durationMs > 0)
         ::Beep(static_cast<DWORD>(frequencyHz), static_cast<DWORD>(durationMs));
 }

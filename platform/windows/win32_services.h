@@ -14,13 +14,13 @@ inline HWND windowFromId(std::uint32_t id) {
 
 class Win32Attention : public WindowAttention {
   public:
-    void FlashWindow(std::uint32_t window) override;
+    void toggleAttention(std::uint32_t window) override;
 };
 
-// The PC's tone; Beep returns when the tone has ended.
+// The PC's tone; playTone returns when the tone has ended.
 class Win32Speaker : public Speaker {
   public:
-    void Beep(int frequencyHz, int durationMs) override;
+    void playTone(int frequencyHz, int durationMs) override;
 };
 
 class Win32Shell : public Shell {

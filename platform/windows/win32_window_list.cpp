@@ -23,6 +23,8 @@ std::u32string windowTitle(HWND window) {
 }
 } // namespace
 
+static_assert(kStyleVisible == WS_VISIBLE && kStyleBorder == WS_BORDER);
+
 std::vector<DesktopWindow> Win32WindowList::topLevelWindows() {
     std::vector<DesktopWindow> windows;
     std::unordered_set<HWND> seen;

@@ -90,7 +90,7 @@ void run(const std::shared_ptr<WinInetTransfer::Request>& request, HWND target,
             0));
         // InternetOpenUrl returns once the response's headers have arrived.
         if (page) {
-            PostMessageW(target, kStateMessage, HttpTransfer::icReceivingResponse, 0);
+            PostMessageW(target, kStateMessage, HttpTransfer::kReceivingResponse, 0);
             readBody(page.get(), body);
         }
     }
@@ -98,7 +98,7 @@ void run(const std::shared_ptr<WinInetTransfer::Request>& request, HWND target,
         std::lock_guard lock(request->mutex);
         request->body = std::move(body);
     }
-    PostMessageW(target, kStateMessage, HttpTransfer::icResponseCompleted, 0);
+    PostMessageW(target, kStateMessage, HttpTransfer::kResponseCompleted, 0);
 }
 } // namespace
 
@@ -124,7 +124,7 @@ WinInetTransfer::~WinInetTransfer() {
         m_worker.join();
 }
 
-bool WinInetTransfer::Execute(const std::string& url, const std::string& requestHeaders) {
+bool WinInetTransfer::startGet(const std::string& url, const std::string& requestHeaders) {
     if (m_request || !m_window)
         return false;
     if (m_worker.joinable())
@@ -160,13 +160,13 @@ LRESULT CALLBACK WinInetTransfer::receive(HWND window, UINT message, WPARAM wPar
     if (message != kStateMessage || !self || !self->m_request)
         return DefWindowProcW(window, message, wParam, lParam);
     const auto state = static_cast<std::int16_t>(wParam);
-    if (state == icResponseCompleted)
+    if (state == kResponseCompleted)
         self->finish();
     self->reportState(state);
     return 0;
 }
 
-std::string WinInetTransfer::GetChunk(int size) {
+std::string WinInetTransfer::readChunk(int size) {
     if (m_request || size <= 0 || m_read >= m_body.size())
         return {};
     const std::string piece = m_body.substr(m_read, static_cast<std::size_t>(size));

@@ -18,9 +18,9 @@ class WinInetTransfer : public HttpTransfer {
     WinInetTransfer(const WinInetTransfer&) = delete;
     WinInetTransfer& operator=(const WinInetTransfer&) = delete;
 
-    bool Execute(const std::string& url, const std::string& requestHeaders) override;
-    bool StillExecuting() const override { return m_request != nullptr; }
-    std::string GetChunk(int size) override;
+    bool startGet(const std::string& url, const std::string& requestHeaders) override;
+    bool isFetching() const override { return m_request != nullptr; }
+    std::string readChunk(int size) override;
 
     struct Request;
 

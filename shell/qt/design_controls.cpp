@@ -5,8 +5,8 @@
 #include <QPushButton>
 
 #include "shell/qt/design_fonts.h"
+#include "shell/qt/qt_label.h"
 #include "shell/qt/shape.h"
-#include "shell/qt/vb_label.h"
 
 namespace {
 
@@ -73,7 +73,7 @@ QWidget* ControlFactory::create(ControlKind kind, const TwipsRect& rect, std::st
     }
     case ControlKind::Label:
     case ControlKind::CommandLabel: {
-        auto* label = new VbLabel(&window, designFont(font), alignment, fit == Fit::WrapToWidth);
+        auto* label = new QtLabel(&window, designFont(font), alignment, fit == Fit::WrapToWidth);
         label->setForeColor(qtColour(fore));
         label->setCaption(text);
         if (kind == ControlKind::CommandLabel)

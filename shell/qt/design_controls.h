@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "base/control_design.h"
+#include "shell/qt/qt_label.h"
 #include "shell/qt/twips.h"
-#include "shell/qt/vb_label.h"
 
 class QStyle;
 
@@ -55,7 +55,7 @@ std::map<Id, QWidget*> createControls(const ControlFactory& factory,
         made[c->id]->setProperty(kControlProperty, static_cast<int>(c->id));
         made[c->id]->setAccessibleName(QString::fromUtf8(
             c->accessibleName.data(), static_cast<qsizetype>(c->accessibleName.size())));
-        if (auto* label = qobject_cast<VbLabel*>(made[c->id]))
+        if (auto* label = qobject_cast<QtLabel*>(made[c->id]))
             label->setLegible(c->legible);
     }
     QWidget* previous = nullptr;

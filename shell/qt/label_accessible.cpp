@@ -2,17 +2,17 @@
 
 #include <QTimer>
 
-#include "shell/qt/vb_label.h"
+#include "shell/qt/qt_label.h"
 
-LabelAccessible::LabelAccessible(VbLabel* label) : QAccessibleWidget(label) {}
+LabelAccessible::LabelAccessible(QtLabel* label) : QAccessibleWidget(label) {}
 
 QAccessibleInterface* LabelAccessible::create(const QString& className, QObject* object) {
-    auto* label = qobject_cast<VbLabel*>(object);
-    return className == QLatin1String("VbLabel") && label ? new LabelAccessible(label) : nullptr;
+    auto* label = qobject_cast<QtLabel*>(object);
+    return className == QLatin1String("QtLabel") && label ? new LabelAccessible(label) : nullptr;
 }
 
-VbLabel* LabelAccessible::label() const {
-    return static_cast<VbLabel*>(widget());
+QtLabel* LabelAccessible::label() const {
+    return static_cast<QtLabel*>(widget());
 }
 
 QString LabelAccessible::shown() const {
@@ -50,7 +50,7 @@ QStringList LabelAccessible::actionNames() const {
 void LabelAccessible::doAction(const QString& name) {
     // Later, so that the screen reader has its answer before a dialog opens.
     if (name == pressAction() && label()->isCommand())
-        QTimer::singleShot(0, label(), &VbLabel::clicked);
+        QTimer::singleShot(0, label(), &QtLabel::clicked);
 }
 
 QString LabelAccessible::attributes(int offset, int* start, int* end) const {

@@ -2,15 +2,15 @@
 
 #include <QAccessibleWidget>
 
-class VbLabel;
+class QtLabel;
 
 // A label as a screen reader meets it: its caption readable as text; a command a link named by
 // its caption and described by its tool tip, with an action that runs it; a label drawn where
 // nobody can read it saying nothing at all.
 class LabelAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
   public:
-    explicit LabelAccessible(VbLabel* label);
-    // For QAccessible::installFactory: every VbLabel is described so.
+    explicit LabelAccessible(QtLabel* label);
+    // For QAccessible::installFactory: every QtLabel is described so.
     static QAccessibleInterface* create(const QString& className, QObject* object);
 
     void* interface_cast(QAccessible::InterfaceType type) override;
@@ -36,6 +36,6 @@ class LabelAccessible : public QAccessibleWidget, public QAccessibleTextInterfac
     void scrollToSubstring(int, int) override {}
 
   private:
-    VbLabel* label() const;
+    QtLabel* label() const;
     QString shown() const;
 };

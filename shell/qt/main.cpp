@@ -5,8 +5,8 @@
 
 #include "app/startup.h"
 #include "shell/qt/clock_only.h"
-#include "shell/qt/form1_window.h"
 #include "shell/qt/linux_platform.h"
+#include "shell/qt/qt_form1_window.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ int runWindow(char** argv) {
     QApplication app(qtArgc, qtArgv);
     LinuxPlatform platform;
     SharedState shared;
-    Form1Window window(platform.services(), shared);
+    QtForm1Window window(platform.services(), shared);
     return runMainWindow(window.form1, platform.services().events);
 }
 

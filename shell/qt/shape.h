@@ -14,5 +14,4 @@ class Shape : public QWidget {
         p.setColor(QPalette::Window, colour);
         setPalette(p);
     }
-    QColor fillColor() const { return palette().color(QPalette::Window); }
 };

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/startup.h"
-#include "shell/win32/form1_window.h"
+#include "shell/win32/win32_form1_window.h"
 
 #include <windows.h>
 
@@ -36,7 +36,7 @@ int runWindow() {
     InitCommonControlsEx(&controls);
     WindowsPlatform platform;
     SharedState shared;
-    Form1Window window(platform.services(), shared);
+    Win32Form1Window window(platform.services(), shared);
     platform.shell().setOwner(window.window());
     platform.clock().setOwner(window.window());
     return runMainWindow(window.form1(), platform.services().events);

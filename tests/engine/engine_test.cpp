@@ -101,7 +101,7 @@ struct Rig {
 
     RecordingView::Look& look(Control c) { return view.looks[c]; }
     std::string& stored(std::string key) { return fake.store.values["Orvikwerk/Kairola/" + key]; }
-    void addWindow(const std::string& title, std::uint32_t style = WS_VISIBLE | WS_BORDER) {
+    void addWindow(const std::string& title, std::uint32_t style = kStyleVisible | kStyleBorder) {
         fake.recorder.windows.push_back({7, style, decodeUtf8(title)});
     }
     // The clock `seconds` before the end of the auction that addAuction shows.
@@ -119,7 +119,7 @@ struct EngineTest : ::testing::Test, Rig {};
 const std::string kTimePage = "Offizielle Zeit:   08.11.2004 14:05:33 MEZ<br>";
 
 TEST_F(EngineTest, StartUpTakesTheAuctionOverAndLaterCapturesStartAfresh) {
-    addWindow("Zeitfang 1.4.17", WS_VISIBLE); // no border: not counted
+    addWindow("Zeitfang 1.4.17", kStyleVisible); // no border: not counted
     addAuction(86400 - 1);
     startMainWindow(form);
     EXPECT_EQ(std::tuple(form.key(Key::F1), form.key(Key::Escape)), std::tuple(true, false));
@@ -136,18 +136,18 @@ TEST_F(EngineTest, StartUpTakesTheAuctionOverAndLaterCapturesStartAfresh) {
               std::tuple("1234567890"s, false, true, "endet am 07.12.2026 12:00:00"s));
 
     RecordingView::Look& zeit = look(C::LabelZeit);
-    zeit.colour = RGB(0, 255, 0);
+    zeit.colour = rgb(0, 255, 0);
     const int starts = view.timerStarts;
     at(86400 - 2); // the same text, the same pace: nothing touched, the timer keeps its phase
     form.timer();
     EXPECT_EQ(std::tuple(zeit.colour, view.timerMs, view.timerStarts),
-              std::tuple(RGB(0, 255, 0), 500, starts));
+              std::tuple(rgb(0, 255, 0), 500, starts));
     at(30);
     form.timer();
     at(75); // the clock set back out of the final minute
     form.timer();
     EXPECT_EQ(std::tuple(zeit.text, zeit.fontSize, zeit.colour, view.windowCaption, view.announced),
-              std::tuple("1 Minute\r\n15 Sekunden"s, 12.0, RGB(0, 0, 0), " >>30<<"s,
+              std::tuple("1 Minute\r\n15 Sekunden"s, 12.0, rgb(0, 0, 0), " >>30<<"s,
                          "Letzte Minute|Letzte Stunde|"s));
     form.click(C::Lbl_GetArtikel); // taken over again within the same second
     EXPECT_TRUE(zeit.visible);
@@ -176,7 +176,7 @@ TEST_F(EngineTest, EachDisplayStateAfterTheTakeOver) {
     for (const auto& [r, text, size, colour, period, running, caption, heard] :
          {std::tuple{2 * 86400 + 7 * 3600, "2 Tage\r\n7 Stunden", 12, 0u, 500, true, watching, ""},
           {3600 - 1, "59 Minuten\r\n59 Sekunden", 12, 0u, 200, true, watching, "Letzte Stunde|"},
-          {1, "1", 71, RGB(232, 0, 0), 1000, true, " >>1<<"s, "Letzte Minute|"},
+          {1, "1", 71, rgb(232, 0, 0), 1000, true, " >>1<<"s, "Letzte Minute|"},
           {0, "Auktion\r\nbeendet", 16, 0u, 500, false, item, "Auktion beendet|"}}) {
         Rig t;
         t.addAuction(r);
@@ -226,15 +226,15 @@ TEST_F(EngineTest, CommandLabelsLookAndActLikeLinks) {
         form.mouseMove(c);
     form.click(C::Lbl_GoItem);
     for (Control c : labels)
-        EXPECT_EQ(looks(c), std::pair(RGB(255, 0, 0), true));
+        EXPECT_EQ(looks(c), std::pair(rgb(255, 0, 0), true));
     EXPECT_EQ(std::pair(looks(C::Lbl_GoItem), fake.recorder.opened.size()),
               std::pair(std::pair(Colour{0}, false), 0ul));
     form.mouseMove(C::Shape2); // a box is the window's own surface
     for (Control c : labels)
-        EXPECT_EQ(looks(c), std::pair(RGB(0, 0, 255), false));
+        EXPECT_EQ(looks(c), std::pair(rgb(0, 0, 255), false));
     form.mouseMove(C::Lbl_GetTime);
     form.mouseMove(std::nullopt); // the window's surface between the boxes
-    EXPECT_EQ(looks(C::Lbl_GetTime), std::pair(RGB(0, 0, 255), false));
+    EXPECT_EQ(looks(C::Lbl_GetTime), std::pair(rgb(0, 0, 255), false));
     shared.ItemNumber = "AZaz09-._~ 3/4ä@[`{";
     form.mouseMove(C::Lbl_GoItem);
     form.click(C::Lbl_GoItem);
@@ -250,7 +250,7 @@ TEST_F(EngineTest, CommandLabelsLookAndActLikeLinks) {
     const auto lit = [&] {
         std::vector<Control> on;
         for (Control c : {C::Lbl_GoItem, C::Lbl_GetTime, C::Lbl_Optionen, C::Lbl_GetArtikel})
-            if (looks(c) == std::pair(RGB(255, 0, 0), true))
+            if (looks(c) == std::pair(rgb(255, 0, 0), true))
                 on.push_back(c);
         return on;
     };

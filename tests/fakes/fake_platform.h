@@ -26,13 +26,13 @@ struct FakeClock : SystemClock {
 
 struct MemoryStore : SettingsStore {
     std::map<std::string, std::string> values; // "application/section/key" -> text
-    std::string GetSetting(const std::string& app, const std::string& section,
-                           const std::string& key, const std::string& defaultValue) override {
+    std::string readSetting(const std::string& app, const std::string& section,
+                            const std::string& key, const std::string& defaultValue) override {
         const auto found = values.find(app + "/" + section + "/" + key);
         return found == values.end() ? defaultValue : found->second;
     }
-    void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
-                     const std::string& text) override {
+    void writeSetting(const std::string& app, const std::string& section, const std::string& key,
+                      const std::string& text) override {
         values[app + "/" + section + "/" + key] = text;
     }
 };
@@ -45,11 +45,11 @@ struct Recorder : WindowList, Speaker, WindowAttention, Shell {
     std::vector<std::string> opened; // addresses and files
     std::string helpFile;            // the one file that exists
     std::vector<DesktopWindow> topLevelWindows() override { return windows; }
-    void Beep(int frequencyHz, int durationMs) override {
+    void playTone(int frequencyHz, int durationMs) override {
         tones.emplace_back(frequencyHz, durationMs);
         onBeep();
     }
-    void FlashWindow(std::uint32_t window) override { flashed.push_back(window); }
+    void toggleAttention(std::uint32_t window) override { flashed.push_back(window); }
     void open(const std::string& url) override { opened.push_back(url); }
     std::string programFolder() const override { return "/opt/zeitfang/"; }
     bool fileExists(const std::string& path) const override { return path == helpFile; }
@@ -66,14 +66,14 @@ struct ScriptedTransfer : HttpTransfer, EventWait {
     std::function<void()> during;
     bool running = false;
     explicit ScriptedTransfer(FakeClock& c) : clock(c) {}
-    bool Execute(const std::string& url, const std::string& requestHeaders) override {
+    bool startGet(const std::string& url, const std::string& requestHeaders) override {
         if (running)
             return false;
         ++executes, lastUrl = url, lastHeaders = requestHeaders, running = true;
         return true;
     }
-    bool StillExecuting() const override { return running; }
-    std::string GetChunk(int size) override { return running ? "" : page.substr(0, size); }
+    bool isFetching() const override { return running; }
+    std::string readChunk(int size) override { return running ? "" : page.substr(0, size); }
     bool serveOnce() override {
         if (clock.state == SystemClock::SetResult::Pending) {
             if (const auto step = std::exchange(clock.during, nullptr))
@@ -83,13 +83,13 @@ struct ScriptedTransfer : HttpTransfer, EventWait {
         }
         if (!running)
             return false;
-        reportState(icReceivingResponse);
+        reportState(kReceivingResponse);
         clock.current.seconds += 2;
-        reportState(icReceivingResponse); // reported again: the program keeps the first
+        reportState(kReceivingResponse); // reported again: the program keeps the first
         if (const auto step = std::exchange(during, nullptr))
             step();
         running = false;
-        reportState(icResponseCompleted);
+        reportState(kResponseCompleted);
         return true;
     }
     int run() override { return 0; }

@@ -14,7 +14,7 @@ int main() {
     for (int round = 0;; ++round) {
         const std::string value(20000, static_cast<char>('a' + round % 26));
         for (const char* key : keys)
-            store.SaveSetting(SettingsAppName, SettingsSection, key, value);
+            store.writeSetting(SettingsAppName, SettingsSection, key, value);
         if (round == 0)
             std::cout << "ready" << std::endl;
     }

@@ -18,7 +18,8 @@ std::string reply(std::string text) {
 std::vector<std::string> titles(const std::vector<DesktopWindow>& windows) {
     std::vector<std::string> out;
     for (const auto& w : windows)
-        out.push_back(encodeUtf8(w.title) + (w.style == (WS_VISIBLE | WS_BORDER) ? "" : " (-)"));
+        out.push_back(encodeUtf8(w.title) +
+                      (w.style == (kStyleVisible | kStyleBorder) ? "" : " (-)"));
     return out;
 }
 

@@ -13,11 +13,11 @@
 #include "fakes/fake_platform.h"
 #include "options/frm_options.h"
 #include "shared/form1_design.h"
-#include "shared/form1_display.h"
+#include "shared/form1_model.h"
 #include "shared/options_design.h"
 #include "shell/qt/app_icon.h"
-#include "shell/qt/form1_window.h"
-#include "shell/qt/options_dialog.h"
+#include "shell/qt/qt_form1_window.h"
+#include "shell/qt/qt_options_window.h"
 
 namespace {
 
@@ -49,8 +49,8 @@ class Form1Test : public ::testing::Test {
   protected:
     FakePlatform fake;
     SharedState shared;
-    std::unique_ptr<Form1Window> form = std::make_unique<Form1Window>(fake.platform, shared);
-    VbLabel* label(Control c) { return form->label(c); }
+    std::unique_ptr<QtForm1Window> form = std::make_unique<QtForm1Window>(fake.platform, shared);
+    QtLabel* label(Control c) { return form->label(c); }
     std::string stored(std::string key) { return fake.store.values["Orvikwerk/Kairola/" + key]; }
 };
 
@@ -98,7 +98,7 @@ TEST_F(Form1Test, DesignLayoutColoursAndFonts) {
     // The hint as laid out in its font: six lines of 18 pixels, centred on Shape2.
     EXPECT_EQ(form->widget(C::Lbl_NoAuction)->geometry(), QRect(13, 59, 123, 108));
     // The countdown grows from its horizontal centre, fitted to the text as drawn.
-    Form1Display display(*form);
+    Form1Model display(*form);
     for (const char* text : {"5", "59 Sek\r\n12 Std"}) {
         display.setCaption(C::LabelZeit, text);
         const QWidget* zeit = form->widget(C::LabelZeit);
@@ -106,7 +106,7 @@ TEST_F(Form1Test, DesignLayoutColoursAndFonts) {
         EXPECT_EQ(zeit->size(), label(C::LabelZeit)->sizeHint()) << text;
     }
     // A click on a command reaches the engine: "Artikel übernehmen" takes the auction.
-    fake.recorder.windows = {{7, WS_VISIBLE | WS_BORDER,
+    fake.recorder.windows = {{7, kStyleVisible | kStyleBorder,
                               U"eBay Angebot 1234567890 (endet 05.08.03 18:42:07 MESZ) - Vase"}};
     QMouseEvent release(QEvent::MouseButtonRelease, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton,
                         Qt::NoButton, Qt::NoModifier);
@@ -126,7 +126,7 @@ TEST_F(Form1Test, DesignLayoutColoursAndFonts) {
 TEST_F(Form1Test, OptionsDialogLayoutFocusAndGreyedBoxes) {
     shared.AppSettings = {1, 0, 2, -7};
     QCursor::setPos(400, 300);
-    OptionsDialog dialog(*form);
+    QtOptionsWindow dialog(*form);
     frmOptions options(dialog, shared.AppSettings, fake.platform.settings);
     using O = OptionsControl;
     // Looked at while it is shown modally; Enter answers OK and closes it.
@@ -183,7 +183,7 @@ TEST_F(Form1Test, OptionsDialogLayoutFocusAndGreyedBoxes) {
 }
 
 TEST_F(Form1Test, EveryFixedCaptionFitsItsDesignBox) {
-    OptionsDialog dialog(*form);
+    QtOptionsWindow dialog(*form);
     frmOptions options(dialog, shared.AppSettings, fake.platform.settings);
     expectCaptionsFit(optionsDesign(), [&](OptionsControl c) { return dialog.widget(c); });
     form->form1.Form1init(); // no auction: the hint
@@ -194,7 +194,7 @@ TEST_F(Form1Test, PlacementOfTheRealWindowInTwips) {
     for (const auto& [state, number] : {std::pair{Qt::WindowMinimized, "1"},
                                         {Qt::WindowMaximized, "2"},
                                         {Qt::WindowNoState, "0"}}) {
-        form = std::make_unique<Form1Window>(fake.platform, shared);
+        form = std::make_unique<QtForm1Window>(fake.platform, shared);
         form->show();
         form->normalGeometry->place(QRect(100, 80, 300, 200));
         form->setWindowState(state);
@@ -202,8 +202,8 @@ TEST_F(Form1Test, PlacementOfTheRealWindowInTwips) {
         EXPECT_EQ((std::vector{stored("Left"), stored("Top"), stored("Width"), stored("Height"),
                                stored("WindowState")}),
                   (std::vector<std::string>{"1500", "1200", "4500", "3000", number}));
-        form = std::make_unique<Form1Window>(fake.platform, shared);
-        fake.recorder.windows = {{7, WS_VISIBLE | WS_BORDER, U"Zeitfang 1.4.17"}};
+        form = std::make_unique<QtForm1Window>(fake.platform, shared);
+        fake.recorder.windows = {{7, kStyleVisible | kStyleBorder, U"Zeitfang 1.4.17"}};
         form->form1.Form1init();
         EXPECT_EQ(form->normalGeometry->rect(), QRect(120, 100, 300, 200));
         EXPECT_EQ(form->windowState(), state);

@@ -17,7 +17,7 @@ TEST(SettingsStore, NoSystemWideFallback) {
     file.write("[Kairola]\nwarntonsek=5\n");
     file.close();
     QSettingsStore store;
-    EXPECT_EQ(store.GetSetting("Orvikwerk", "Kairola", "warntonsek", "-"), "-");
+    EXPECT_EQ(store.readSetting("Orvikwerk", "Kairola", "warntonsek", "-"), "-");
 }
 
 } // namespace

@@ -40,7 +40,7 @@ AlsaSpeaker::AlsaSpeaker() {
 
 AlsaSpeaker::~AlsaSpeaker() = default;
 
-void AlsaSpeaker::Beep(int frequencyHz, int durationMs) {
+void AlsaSpeaker::playTone(int frequencyHz, int durationMs) {
     if (frequencyHz <= 0 || durationMs <= 0)
         return;
     if (!m_pcm) {

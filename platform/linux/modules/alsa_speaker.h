@@ -17,7 +17,7 @@ class AlsaSpeaker : public Speaker {
   public:
     AlsaSpeaker();
     ~AlsaSpeaker() override;
-    void Beep(int frequencyHz, int durationMs) override;
+    void playTone(int frequencyHz, int durationMs) override;
 
     static constexpr unsigned kSampleRate = 48000;
 

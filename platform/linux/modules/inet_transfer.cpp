@@ -22,7 +22,7 @@ InetTransfer::~InetTransfer() {
     }
 }
 
-bool InetTransfer::Execute(const std::string& url, const std::string& requestHeaders) {
+bool InetTransfer::startGet(const std::string& url, const std::string& requestHeaders) {
     if (m_reply)
         return false;
     if (!m_manager) {
@@ -53,7 +53,7 @@ void InetTransfer::responseBegins() {
     if (m_receiving)
         return;
     m_receiving = true;
-    reportState(icReceivingResponse);
+    reportState(kReceivingResponse);
 }
 
 void InetTransfer::readBody() {
@@ -84,10 +84,10 @@ void InetTransfer::replyFinished() {
     m_reply = nullptr;
     reply->disconnect(this);
     reply->deleteLater();
-    reportState(icResponseCompleted);
+    reportState(kResponseCompleted);
 }
 
-std::string InetTransfer::GetChunk(int size) {
+std::string InetTransfer::readChunk(int size) {
     if (m_reply || size <= 0)
         return {};
     const QByteArray piece = m_body.mid(m_read, size);

@@ -21,9 +21,9 @@ class InetTransfer : public QObject, public HttpTransfer {
     InetTransfer();
     ~InetTransfer() override;
 
-    bool Execute(const std::string& url, const std::string& requestHeaders) override;
-    bool StillExecuting() const override { return m_reply != nullptr; }
-    std::string GetChunk(int size) override;
+    bool startGet(const std::string& url, const std::string& requestHeaders) override;
+    bool isFetching() const override { return m_reply != nullptr; }
+    std::string readChunk(int size) override;
 
   private:
     void responseBegins();
@@ -33,7 +33,7 @@ class InetTransfer : public QObject, public HttpTransfer {
     std::unique_ptr<QNetworkAccessManager> m_manager;
     QPointer<QNetworkReply> m_reply;
     QByteArray m_body;
-    qsizetype m_read = 0; // how much of m_body GetChunk has handed out
+    qsizetype m_read = 0; // how much of m_body readChunk has handed out
     bool m_receiving = false;
     bool m_haveEnough = false;
 };

@@ -1,11 +1,11 @@
-#include "shell/qt/vb_label.h"
+#include "shell/qt/qt_label.h"
 
 #include <QAccessible>
 #include <QMouseEvent>
 
 #include "shell/qt/label_accessible.h"
 
-VbLabel::VbLabel(QWidget* parent, const QFont& font, Alignment alignment, bool wrap)
+QtLabel::QtLabel(QWidget* parent, const QFont& font, Alignment alignment, bool wrap)
     : QLabel(parent) {
     QAccessible::installFactory(&LabelAccessible::create); // once, however often asked
     setFont(font);
@@ -17,55 +17,55 @@ VbLabel::VbLabel(QWidget* parent, const QFont& font, Alignment alignment, bool w
                  Qt::AlignTop);
 }
 
-void VbLabel::makeCommand() {
+void QtLabel::makeCommand() {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
 }
 
-void VbLabel::setCaption(const QString& caption) {
+void QtLabel::setCaption(const QString& caption) {
     m_caption = caption;
     QString shown = caption;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     setText(shown);
 }
 
-void VbLabel::setFontSize(double pointSize) {
+void QtLabel::setFontSize(double pointSize) {
     QFont f = font();
     f.setPointSizeF(pointSize);
     setFont(f);
 }
 
-void VbLabel::setForeColor(const QColor& colour) {
+void QtLabel::setForeColor(const QColor& colour) {
     QPalette p = palette();
     p.setColor(QPalette::WindowText, colour);
     setPalette(p);
 }
 
-QColor VbLabel::foreColor() const {
+QColor QtLabel::foreColor() const {
     return palette().color(QPalette::WindowText);
 }
 
-void VbLabel::setUnderline(bool on) {
+void QtLabel::setUnderline(bool on) {
     QFont f = font();
     f.setUnderline(on);
     setFont(f);
 }
 
-QSize VbLabel::textExtent() const {
+QSize QtLabel::textExtent() const {
     return wordWrap() ? QSize(width(), heightForWidth(width())) : sizeHint();
 }
 
 // Movements over a label stay with it: only the window's own surface resets the command looks.
-void VbLabel::mouseMoveEvent(QMouseEvent* event) {
+void QtLabel::mouseMoveEvent(QMouseEvent* event) {
     emit mouseMoved();
     event->accept();
 }
 
-void VbLabel::mousePressEvent(QMouseEvent* event) {
+void QtLabel::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
-void VbLabel::mouseReleaseEvent(QMouseEvent* event) {
+void QtLabel::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();

@@ -1,11 +1,11 @@
-#include "shell/win32/form1_window.h"
+#include "shell/win32/win32_form1_window.h"
 
 #include <commctrl.h>
 
 #include "platform/windows/wide_text.h"
 #include "shell/win32/engine_key.h"
 #include "shell/win32/message_box.h"
-#include "shell/win32/options_window.h"
+#include "shell/win32/win32_options_window.h"
 
 namespace {
 const wchar_t* const kWindowClass = L"ZeitfangForm1";
@@ -20,7 +20,7 @@ Control controlOf(int id) {
 }
 } // namespace
 
-Form1Window::Form1Window(Platform& platform, SharedState& shared) {
+Win32Form1Window::Win32Form1Window(Platform& platform, SharedState& shared) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     registerWindowClass(kWindowClass, 1);
     const WindowStyle style = windowStyle(form1Design().border);
@@ -37,7 +37,7 @@ Form1Window::Form1Window(Platform& platform, SharedState& shared) {
     m_form1.emplace(*this, platform, shared);
 }
 
-void Form1Window::createControls() {
+void Win32Form1Window::createControls() {
     const WindowDesign<Control>& design = form1Design();
     m_toolTips.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                      WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
@@ -50,12 +50,12 @@ void Form1Window::createControls() {
             continue;
         }
         const FontDesign& font = design.fontOf(c);
-        m_labels[c.id] = std::make_unique<LabelControl>(
+        m_labels[c.id] = std::make_unique<Win32Label>(
             m_window.get(), static_cast<LabelHost&>(*this), idOf(c.id),
-            LabelControl::Look{widen(std::string(font.family)), font.points, c.alignment,
-                               c.fit == Fit::WrapToWidth, c.foreColour,
-                               c.kind == ControlKind::CommandLabel, widen(std::string(c.toolTip)),
-                               c.legible},
+            Win32Label::Look{widen(std::string(font.family)), font.points, c.alignment,
+                             c.fit == Fit::WrapToWidth, c.foreColour,
+                             c.kind == ControlKind::CommandLabel, widen(std::string(c.toolTip)),
+                             c.legible},
             std::string(c.caption), pixels(c.rect), m_twips.dpi);
         m_placed[c.id] = c.rect;
         if (!c.toolTip.empty())
@@ -63,7 +63,7 @@ void Form1Window::createControls() {
     }
 }
 
-void Form1Window::addToolTip(HWND labelWindow, const std::string& text) {
+void Win32Form1Window::addToolTip(HWND labelWindow, const std::string& text) {
     std::wstring wide = widen(text); // the tool tip keeps a copy
     TTTOOLINFOW tool{};
     // The size the common controls of every Windows version accept.
@@ -75,12 +75,12 @@ void Form1Window::addToolTip(HWND labelWindow, const std::string& text) {
     SendMessageW(m_toolTips.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-RECT Form1Window::pixels(const TwipsRect& r) const {
+RECT Win32Form1Window::pixels(const TwipsRect& r) const {
     return {m_twips.toPixels(r.left), m_twips.toPixels(r.top), m_twips.toPixels(r.left + r.width),
             m_twips.toPixels(r.top + r.height)};
 }
 
-void Form1Window::paintBackground(HDC dc) {
+void Win32Form1Window::paintBackground(HDC dc) {
     RECT client;
     GetClientRect(m_window.get(), &client);
     UniqueBrush back(CreateSolidBrush(form1Design().backColour));
@@ -97,29 +97,29 @@ void Form1Window::paintBackground(HDC dc) {
     }
 }
 
-void Form1Window::labelMouseMove(int id) {
+void Win32Form1Window::labelMouseMove(int id) {
     form1().mouseMove(controlOf(id));
 }
 
-void Form1Window::labelClicked(int id) {
+void Win32Form1Window::labelClicked(int id) {
     form1().click(controlOf(id));
 }
 
-void Form1Window::setCaption(const std::string& caption) {
+void Win32Form1Window::setCaption(const std::string& caption) {
     SetWindowTextW(m_window.get(), widen(caption).c_str());
 }
 
-void Form1Window::setCaption(Control control, const std::string& caption) {
+void Win32Form1Window::setCaption(Control control, const std::string& caption) {
     label(control).setCaption(caption);
 }
 
-void Form1Window::redrawShape(const Shape& shape) {
+void Win32Form1Window::redrawShape(const Shape& shape) {
     const RECT r = pixels(shape.rect);
     // The labels on the box show it through.
     RedrawWindow(m_window.get(), &r, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-void Form1Window::setControlVisible(Control control, bool visible) {
+void Win32Form1Window::setControlVisible(Control control, bool visible) {
     if (const auto shape = m_shapes.find(control); shape != m_shapes.end()) {
         shape->second.visible = visible;
         redrawShape(shape->second);
@@ -128,11 +128,11 @@ void Form1Window::setControlVisible(Control control, bool visible) {
     }
 }
 
-void Form1Window::setFontSize(Control control, double points) {
+void Win32Form1Window::setFontSize(Control control, double points) {
     label(control).setFontSize(points);
 }
 
-void Form1Window::setColour(Control control, Colour colour) {
+void Win32Form1Window::setColour(Control control, Colour colour) {
     if (const auto shape = m_shapes.find(control); shape != m_shapes.end()) {
         shape->second.fill = colour;
         redrawShape(shape->second);
@@ -141,16 +141,16 @@ void Form1Window::setColour(Control control, Colour colour) {
     }
 }
 
-void Form1Window::setUnderline(Control control, bool underline) {
+void Win32Form1Window::setUnderline(Control control, bool underline) {
     label(control).setUnderline(underline);
 }
 
-TwipsSize Form1Window::textExtent(Control control) const {
+TwipsSize Win32Form1Window::textExtent(Control control) const {
     const SIZE size = label(control).textExtent();
     return {m_twips.fromPixels(size.cx), m_twips.fromPixels(size.cy)};
 }
 
-void Form1Window::placeControl(Control control, const TwipsRect& rect) {
+void Win32Form1Window::placeControl(Control control, const TwipsRect& rect) {
     if (const auto shape = m_shapes.find(control); shape != m_shapes.end()) {
         shape->second.rect = rect;
         InvalidateRect(m_window.get(), nullptr, FALSE);
@@ -160,48 +160,49 @@ void Form1Window::placeControl(Control control, const TwipsRect& rect) {
     label(control).place(pixels(rect));
 }
 
-void Form1Window::startTimer(int ms) {
+void Win32Form1Window::startTimer(int ms) {
     SetTimer(m_window.get(), kTimer1, static_cast<UINT>(ms), nullptr);
 }
 
-void Form1Window::stopTimer() {
+void Win32Form1Window::stopTimer() {
     KillTimer(m_window.get(), kTimer1);
 }
 
-void Form1Window::messageBox(std::string_view title, const std::string& text, MessageIcon icon) {
+void Win32Form1Window::messageBox(std::string_view title, const std::string& text,
+                                  MessageIcon icon) {
     showMessageBox(m_window.get(), title, text, icon);
 }
 
-void Form1Window::setFocus(Control control) {
+void Win32Form1Window::setFocus(Control control) {
     m_focus = control;
     SetFocus(label(control).window());
 }
 
-void Form1Window::announce(const std::string&) {
+void Win32Form1Window::announce(const std::string&) {
     // Plain Win32 has no announcement: a screen reader hears the countdown's new name, which each
     // caption sends (EVENT_OBJECT_NAMECHANGE).
 }
 
-std::optional<Control> Form1Window::focusedControl() const {
+std::optional<Control> Win32Form1Window::focusedControl() const {
     HWND focused = GetFocus();
     if (!focused || GetParent(focused) != m_window.get())
         return std::nullopt;
     return controlOf(GetDlgCtrlID(focused));
 }
 
-TwipsSize Form1Window::twipsPerPixel() const {
+TwipsSize Win32Form1Window::twipsPerPixel() const {
     return {m_twips.perPixel(), m_twips.perPixel()};
 }
 
-std::unique_ptr<OptionsView> Form1Window::newOptionsView() {
-    return std::make_unique<OptionsWindow>(*this);
+std::unique_ptr<OptionsView> Win32Form1Window::newOptionsView() {
+    return std::make_unique<Win32OptionsWindow>(*this);
 }
 
-std::uint32_t Form1Window::handle() const {
+std::uint32_t Win32Form1Window::handle() const {
     return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(m_window.get()));
 }
 
-TwipsRect Form1Window::normalRect() const {
+TwipsRect Win32Form1Window::normalRect() const {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof(placement);
     GetWindowPlacement(m_window.get(), &placement);
@@ -210,7 +211,7 @@ TwipsRect Form1Window::normalRect() const {
             m_twips.fromPixels(r.right - r.left), m_twips.fromPixels(r.bottom - r.top)};
 }
 
-void Form1Window::placeNormal(const TwipsRect& rect) {
+void Win32Form1Window::placeNormal(const TwipsRect& rect) {
     const RECT r = pixels(rect);
     const LONG width = r.right - r.left, height = r.bottom - r.top;
     if (!IsWindowVisible(m_window.get())) {
@@ -226,7 +227,7 @@ void Form1Window::placeNormal(const TwipsRect& rect) {
     SetWindowPlacement(m_window.get(), &placement);
 }
 
-WindowState Form1Window::placementState() const {
+WindowState Win32Form1Window::placementState() const {
     if (!IsWindowVisible(m_window.get()))
         return m_pendingState;
     return IsIconic(m_window.get())   ? WindowState::Minimized
@@ -234,7 +235,7 @@ WindowState Form1Window::placementState() const {
                                       : WindowState::Normal;
 }
 
-void Form1Window::setPlacementState(WindowState state) {
+void Win32Form1Window::setPlacementState(WindowState state) {
     if (!IsWindowVisible(m_window.get())) {
         m_pendingState = state;
         return;
@@ -244,14 +245,14 @@ void Form1Window::setPlacementState(WindowState state) {
                                                                  : SW_RESTORE);
 }
 
-void Form1Window::showWindow() {
+void Win32Form1Window::showWindow() {
     ShowWindow(m_window.get(), m_pendingState == WindowState::Minimized   ? SW_SHOWMINIMIZED
                                : m_pendingState == WindowState::Maximized ? SW_SHOWMAXIMIZED
                                                                           : SW_SHOWNORMAL);
     UpdateWindow(m_window.get());
 }
 
-void Form1Window::changeDpi(UINT dpi, const RECT& suggested) {
+void Win32Form1Window::changeDpi(UINT dpi, const RECT& suggested) {
     m_twips.dpi = dpi;
     for (const auto& [control, l] : m_labels) {
         l->setDpi(dpi);
@@ -263,7 +264,7 @@ void Form1Window::changeDpi(UINT dpi, const RECT& suggested) {
     InvalidateRect(m_window.get(), nullptr, FALSE);
 }
 
-LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Win32Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND window = m_window.get();
     if (!m_form1) // still being made
         return DefWindowProcW(window, message, wParam, lParam);

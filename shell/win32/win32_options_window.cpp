@@ -1,4 +1,4 @@
-#include "shell/win32/options_window.h"
+#include "shell/win32/win32_options_window.h"
 
 #include <vector>
 
@@ -7,8 +7,8 @@
 #include "platform/windows/wide_text.h"
 #include "shell/win32/accessible_window.h"
 #include "shell/win32/engine_key.h"
-#include "shell/win32/form1_window.h"
 #include "shell/win32/message_box.h"
+#include "shell/win32/win32_form1_window.h"
 
 namespace {
 const wchar_t* const kWindowClass = L"ZeitfangOptions";
@@ -69,7 +69,7 @@ WindowKind windowKind(ControlKind kind) {
 }
 } // namespace
 
-OptionsWindow::OptionsWindow(Form1Window& owner) : m_owner(owner) {
+Win32OptionsWindow::Win32OptionsWindow(Win32Form1Window& owner) : m_owner(owner) {
     const WindowDesign<OptionsControl>& design = optionsDesign();
     const Twips& twips = owner.twips();
     m_font = createFont(widen(std::string(design.font.family)).c_str(), design.font.points, false,
@@ -89,7 +89,7 @@ OptionsWindow::OptionsWindow(Form1Window& owner) : m_owner(owner) {
     addControls();
 }
 
-void OptionsWindow::addControls() {
+void Win32OptionsWindow::addControls() {
     // The dialog manager goes round the controls in the order they were made: the design's
     // tab order, then those that take no focus.
     const WindowDesign<OptionsControl>& design = optionsDesign();
@@ -118,24 +118,24 @@ void OptionsWindow::addControls() {
     }
 }
 
-HWND OptionsWindow::control(OptionsControl c) const {
+HWND Win32OptionsWindow::control(OptionsControl c) const {
     return GetDlgItem(m_window.get(), idOf(c));
 }
 
-void OptionsWindow::setFocus(OptionsControl c) {
+void Win32OptionsWindow::setFocus(OptionsControl c) {
     if (IsWindowVisible(m_window.get()))
         SetFocus(control(c));
     m_focus = c;
 }
 
-std::optional<OptionsControl> OptionsWindow::focusedControl() const {
+std::optional<OptionsControl> Win32OptionsWindow::focusedControl() const {
     HWND focused = GetFocus();
     if (!focused || GetParent(focused) != m_window.get())
         return std::nullopt;
     return controlOf(GetDlgCtrlID(focused));
 }
 
-void OptionsWindow::showModal(WindowController<OptionsControl>& controller) {
+void Win32OptionsWindow::showModal(WindowController<OptionsControl>& controller) {
     m_controller = &controller;
     HWND owner = m_owner.window();
     EnableWindow(owner, FALSE);
@@ -163,7 +163,7 @@ void OptionsWindow::showModal(WindowController<OptionsControl>& controller) {
     m_controller = nullptr;
 }
 
-bool OptionsWindow::key(const MSG& msg) {
+bool Win32OptionsWindow::key(const MSG& msg) {
     if (msg.message != WM_KEYDOWN ||
         (msg.hwnd != m_window.get() && !IsChild(m_window.get(), msg.hwnd)))
         return false;
@@ -171,7 +171,7 @@ bool OptionsWindow::key(const MSG& msg) {
     return key && m_controller->key(*key);
 }
 
-void OptionsWindow::setValue(OptionsControl box, CheckState state) {
+void Win32OptionsWindow::setValue(OptionsControl box, CheckState state) {
     SendMessageW(control(box), BM_SETCHECK,
                  state == CheckState::Unchecked ? BST_UNCHECKED
                  : state == CheckState::Checked ? BST_CHECKED
@@ -179,11 +179,11 @@ void OptionsWindow::setValue(OptionsControl box, CheckState state) {
                  0);
 }
 
-void OptionsWindow::setWarnTonSekText(const std::string& text) {
+void Win32OptionsWindow::setWarnTonSekText(const std::string& text) {
     SetWindowTextW(control(OptionsControl::Txt_WarnTonSek), widen(text).c_str());
 }
 
-std::string OptionsWindow::warnTonSekText() const {
+std::string Win32OptionsWindow::warnTonSekText() const {
     HWND edit = control(OptionsControl::Txt_WarnTonSek);
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
     text.resize(
@@ -191,28 +191,29 @@ std::string OptionsWindow::warnTonSekText() const {
     return narrow(text);
 }
 
-CursorPosition OptionsWindow::cursorPosition() const {
+CursorPosition Win32OptionsWindow::cursorPosition() const {
     POINT p{};
     GetCursorPos(&p);
     return {p.x, p.y};
 }
 
-TwipsSize OptionsWindow::twipsPerPixel() const {
+TwipsSize Win32OptionsWindow::twipsPerPixel() const {
     return {m_owner.twips().perPixel(), m_owner.twips().perPixel()};
 }
 
-void OptionsWindow::moveDialog(double left, double top) {
+void Win32OptionsWindow::moveDialog(double left, double top) {
     const Twips& twips = m_owner.twips();
     SetWindowPos(m_window.get(), nullptr, twips.toPixels(left), twips.toPixels(top), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void OptionsWindow::messageBox(std::string_view title, const std::string& text, MessageIcon icon) {
+void Win32OptionsWindow::messageBox(std::string_view title, const std::string& text,
+                                    MessageIcon icon) {
     showMessageBox(m_window.get(), title, text, icon);
 }
 
 // A flat face in the button colour with a raised edge, sunken while pressed.
-void OptionsWindow::drawButton(const DRAWITEMSTRUCT& item) {
+void Win32OptionsWindow::drawButton(const DRAWITEMSTRUCT& item) {
     RECT r = item.rcItem;
     HDC dc = item.hDC;
     FillRect(dc, &r, m_face.get());
@@ -234,7 +235,7 @@ void OptionsWindow::drawButton(const DRAWITEMSTRUCT& item) {
     }
 }
 
-LRESULT OptionsWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Win32OptionsWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND window = m_window.get();
     switch (message) {
     case WM_ERASEBKGND: {

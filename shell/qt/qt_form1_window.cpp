@@ -1,4 +1,4 @@
-#include "shell/qt/form1_window.h"
+#include "shell/qt/qt_form1_window.h"
 
 #include <QAccessible>
 #include <QCloseEvent>
@@ -8,7 +8,7 @@
 #include "shell/qt/design_controls.h"
 #include "shell/qt/engine_key.h"
 #include "shell/qt/message_box.h"
-#include "shell/qt/options_dialog.h"
+#include "shell/qt/qt_options_window.h"
 #include "shell/qt/shape.h"
 #include "shell/qt/x11_window_title.h"
 
@@ -20,7 +20,7 @@ QTimer* preciseTimer(QObject* parent) {
 }
 } // namespace
 
-Form1Window::Form1Window(Platform& platform, SharedState& shared)
+QtForm1Window::QtForm1Window(Platform& platform, SharedState& shared)
     : m_twips{1440.0 / logicalDpiX(), 1440.0 / logicalDpiY()},
       m_controls(createControls(ControlFactory{*this, m_twips}, form1Design())),
       Timer1(preciseTimer(this)), normalGeometry(new NormalGeometry(*this)),
@@ -28,21 +28,21 @@ Form1Window::Form1Window(Platform& platform, SharedState& shared)
     setWindowIcon(appIcon());
     setMouseTracking(true);
     for (const auto& [control, widget] : m_controls) {
-        if (auto* l = qobject_cast<VbLabel*>(widget)) {
-            connect(l, &VbLabel::mouseMoved, this, [this, c = control] { form1.mouseMove(c); });
-            connect(l, &VbLabel::clicked, this, [this, c = control] { form1.click(c); });
+        if (auto* l = qobject_cast<QtLabel*>(widget)) {
+            connect(l, &QtLabel::mouseMoved, this, [this, c = control] { form1.mouseMove(c); });
+            connect(l, &QtLabel::clicked, this, [this, c = control] { form1.click(c); });
         }
     }
     connect(Timer1, &QTimer::timeout, this, [this] { form1.timer(); });
 }
 
-Form1Window::~Form1Window() = default;
+QtForm1Window::~QtForm1Window() = default;
 
-VbLabel* Form1Window::label(Control control) const {
-    return static_cast<VbLabel*>(widget(control));
+QtLabel* QtForm1Window::label(Control control) const {
+    return static_cast<QtLabel*>(widget(control));
 }
 
-void Form1Window::setCaption(const std::string& caption) {
+void QtForm1Window::setCaption(const std::string& caption) {
     m_caption = QString::fromStdString(caption);
     // Qt reads "[*]" in a window title as a placeholder; doubled, it stands for itself.
     QString shown = m_caption;
@@ -52,39 +52,39 @@ void Form1Window::setCaption(const std::string& caption) {
         showEmptyTitle(*this);
 }
 
-void Form1Window::setCaption(Control control, const std::string& caption) {
+void QtForm1Window::setCaption(Control control, const std::string& caption) {
     label(control)->setCaption(QString::fromStdString(caption));
 }
 
-void Form1Window::setControlVisible(Control control, bool visible) {
+void QtForm1Window::setControlVisible(Control control, bool visible) {
     widget(control)->setVisible(visible);
 }
 
-void Form1Window::setFontSize(Control control, double points) {
+void QtForm1Window::setFontSize(Control control, double points) {
     label(control)->setFontSize(points);
 }
 
-void Form1Window::setColour(Control control, Colour colour) {
+void QtForm1Window::setColour(Control control, Colour colour) {
     if (auto* shape = dynamic_cast<Shape*>(widget(control)))
         shape->setFillColor(qtColour(colour));
     else
         label(control)->setForeColor(qtColour(colour));
 }
 
-void Form1Window::setUnderline(Control control, bool underline) {
+void QtForm1Window::setUnderline(Control control, bool underline) {
     label(control)->setUnderline(underline);
 }
 
-TwipsSize Form1Window::textExtent(Control control) const {
+TwipsSize QtForm1Window::textExtent(Control control) const {
     const QSize size = label(control)->textExtent();
     return {size.width() * m_twips.perPixelX, size.height() * m_twips.perPixelY};
 }
 
-void Form1Window::placeControl(Control control, const TwipsRect& rect) {
+void QtForm1Window::placeControl(Control control, const TwipsRect& rect) {
     widget(control)->setGeometry(m_twips.pixels(rect));
 }
 
-void Form1Window::announce(const std::string& text) {
+void QtForm1Window::announce(const std::string& text) {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QAccessibleAnnouncementEvent event(widget(Control::LabelZeit), QString::fromStdString(text));
     event.setPoliteness(QAccessible::AnnouncementPoliteness::Assertive);
@@ -95,27 +95,27 @@ void Form1Window::announce(const std::string& text) {
 #endif
 }
 
-void Form1Window::messageBox(std::string_view title, const std::string& text, MessageIcon icon) {
+void QtForm1Window::messageBox(std::string_view title, const std::string& text, MessageIcon icon) {
     execMessageBox(this, title, text, icon);
 }
 
-std::optional<Control> Form1Window::focusedControl() const {
+std::optional<Control> QtForm1Window::focusedControl() const {
     return controlOf<Control>(focusWidget());
 }
 
-std::unique_ptr<OptionsView> Form1Window::newOptionsView() {
-    return std::make_unique<OptionsDialog>(*this);
+std::unique_ptr<OptionsView> QtForm1Window::newOptionsView() {
+    return std::make_unique<QtOptionsWindow>(*this);
 }
 
-TwipsRect Form1Window::normalRect() const {
+TwipsRect QtForm1Window::normalRect() const {
     return m_twips.twips(normalGeometry->rect());
 }
 
-void Form1Window::placeNormal(const TwipsRect& r) {
+void QtForm1Window::placeNormal(const TwipsRect& r) {
     normalGeometry->place(m_twips.pixels(r));
 }
 
-WindowState Form1Window::placementState() const {
+WindowState QtForm1Window::placementState() const {
     if (windowState() & Qt::WindowMinimized)
         return WindowState::Minimized;
     if (windowState() & Qt::WindowMaximized)
@@ -123,36 +123,36 @@ WindowState Form1Window::placementState() const {
     return WindowState::Normal;
 }
 
-void Form1Window::setPlacementState(WindowState state) {
+void QtForm1Window::setPlacementState(WindowState state) {
     setWindowState(state == WindowState::Minimized   ? Qt::WindowMinimized
                    : state == WindowState::Maximized ? Qt::WindowMaximized
                                                      : Qt::WindowNoState);
 }
 
-bool Form1Window::event(QEvent* event) {
+bool QtForm1Window::event(QEvent* event) {
     // The native window takes its title when it is created, with the same fallback.
     if (event->type() == QEvent::WinIdChange && m_caption.isEmpty())
         showEmptyTitle(*this);
     return QWidget::event(event);
 }
 
-void Form1Window::closeEvent(QCloseEvent* event) {
+void QtForm1Window::closeEvent(QCloseEvent* event) {
     form1.close();
     event->accept();
 }
 
-void Form1Window::mouseMoveEvent(QMouseEvent* event) {
+void QtForm1Window::mouseMoveEvent(QMouseEvent* event) {
     form1.mouseMove(std::nullopt);
     event->accept();
 }
 
-void Form1Window::keyPressEvent(QKeyEvent* event) {
+void QtForm1Window::keyPressEvent(QKeyEvent* event) {
     const std::optional<Key> key = engineKey(*event);
     if (!key || !form1.key(*key))
         QWidget::keyPressEvent(event);
 }
 
-bool Form1Window::focusNextPrevChild(bool next) {
+bool QtForm1Window::focusNextPrevChild(bool next) {
     form1.key(next ? Key::Tab : Key::BackTab);
     return true;
 }

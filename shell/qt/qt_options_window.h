@@ -7,17 +7,17 @@
 
 #include "shared/options_view.h"
 
-class Form1Window;
+class QtForm1Window;
 class QCheckBox;
 class QLineEdit;
 
 // The options dialog on Qt, made from the engine's design for each opening and shown modally over
 // the main window, whose timer keeps ticking meanwhile. Its clicks and keys go to the engine.
-class OptionsDialog : public QDialog, public OptionsView {
+class QtOptionsWindow : public QDialog, public OptionsView {
     Q_OBJECT
   public:
-    explicit OptionsDialog(Form1Window& owner);
-    ~OptionsDialog() override;
+    explicit QtOptionsWindow(QtForm1Window& owner);
+    ~QtOptionsWindow() override;
 
     QWidget* widget(OptionsControl control) const { return m_controls.at(control); }
     QCheckBox* checkBox(OptionsControl box) const;
@@ -40,7 +40,7 @@ class OptionsDialog : public QDialog, public OptionsView {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    Form1Window& m_owner;
+    QtForm1Window& m_owner;
     WindowController<OptionsControl>* m_controller = nullptr; // while it is shown
     std::unique_ptr<QStyle> m_buttonStyle;                    // drawing cmdOK and cmdCancel
     std::map<OptionsControl, QWidget*> m_controls;

@@ -7,19 +7,19 @@
 
 #include "app/form1.h"
 #include "shell/qt/normal_geometry.h"
+#include "shell/qt/qt_label.h"
 #include "shell/qt/twips.h"
-#include "shell/qt/vb_label.h"
 
 // The main window on Qt, made from the engine's design of Form1 and driven by it.
-class Form1Window : public QWidget, public Form1View {
+class QtForm1Window : public QWidget, public Form1View {
     Q_OBJECT
   public:
-    Form1Window(Platform& platform, SharedState& shared);
-    ~Form1Window() override;
+    QtForm1Window(Platform& platform, SharedState& shared);
+    ~QtForm1Window() override;
 
     const Twips& twips() const { return m_twips; }
     QWidget* widget(Control control) const { return m_controls.at(control); }
-    VbLabel* label(Control control) const;
+    QtLabel* label(Control control) const;
 
     void setCaption(const std::string& caption) override;
     void setCaption(Control label, const std::string& caption) override;

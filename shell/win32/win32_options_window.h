@@ -9,16 +9,16 @@
 #include "platform/windows/win_handles.h"
 #include "shell/win32/window_object.h"
 
-class Form1Window;
+class Win32Form1Window;
 
 // The options dialog on Win32, made from the engine's design for each opening and shown modally
 // over the main window, whose timer keeps ticking meanwhile. Its clicks and keys go to the
 // engine. The ids: IDOK and IDCANCEL for the buttons, 101 on for the others in design order.
-class OptionsWindow : public OptionsView {
+class Win32OptionsWindow : public OptionsView {
   public:
-    explicit OptionsWindow(Form1Window& owner);
-    OptionsWindow(const OptionsWindow&) = delete;
-    OptionsWindow& operator=(const OptionsWindow&) = delete;
+    explicit Win32OptionsWindow(Win32Form1Window& owner);
+    Win32OptionsWindow(const Win32OptionsWindow&) = delete;
+    Win32OptionsWindow& operator=(const Win32OptionsWindow&) = delete;
 
     void setValue(OptionsControl box, CheckState state) override;
     void setWarnTonSekText(const std::string& text) override;
@@ -34,7 +34,7 @@ class OptionsWindow : public OptionsView {
     void unload() override { m_open = false; }
 
   private:
-    friend LRESULT CALLBACK windowObjectProc<OptionsWindow>(HWND, UINT, WPARAM, LPARAM);
+    friend LRESULT CALLBACK windowObjectProc<Win32OptionsWindow>(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void addControls();
     // The keys the engine answers (Enter, Esc), before the dialog manager would make every Enter
@@ -43,7 +43,7 @@ class OptionsWindow : public OptionsView {
     void drawButton(const DRAWITEMSTRUCT& item);
     HWND control(OptionsControl c) const;
 
-    Form1Window& m_owner;
+    Win32Form1Window& m_owner;
     WindowController<OptionsControl>* m_controller = nullptr; // while it is shown
     OptionsControl m_focus = OptionsControl::cmdOK;           // to give once it is shown
     UniqueFont m_font;

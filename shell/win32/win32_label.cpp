@@ -1,4 +1,4 @@
-#include "shell/win32/label_control.h"
+#include "shell/win32/win32_label.h"
 
 #include "platform/windows/wide_text.h"
 #include "shell/win32/accessible_window.h"
@@ -8,8 +8,8 @@ namespace {
 const wchar_t* const kWindowClass = L"ZeitfangLabel";
 } // namespace
 
-LabelControl::LabelControl(HWND parent, LabelHost& host, int id, Look look,
-                           const std::string& caption, const RECT& rect, UINT dpi)
+Win32Label::Win32Label(HWND parent, LabelHost& host, int id, Look look, const std::string& caption,
+                       const RECT& rect, UINT dpi)
     : m_host(host), m_id(id), m_look(std::move(look)), m_dpi(dpi), m_shown(widen(caption)),
       m_rect(rect) {
     registerWindowClass(kWindowClass);
@@ -21,36 +21,36 @@ LabelControl::LabelControl(HWND parent, LabelHost& host, int id, Look look,
     attachWindowObject(m_window.get(), this);
 }
 
-UINT LabelControl::drawFlags() const {
+UINT Win32Label::drawFlags() const {
     return DT_NOPREFIX | DT_EXPANDTABS | (m_look.alignment == Alignment::Centre ? DT_CENTER : 0) |
            (m_look.wrap ? DT_WORDBREAK : 0);
 }
 
-void LabelControl::newFont() {
+void Win32Label::newFont() {
     m_font = createFont(m_look.family.c_str(), m_look.points, m_underline, m_dpi);
 }
 
-void LabelControl::setCaption(const std::string& caption) {
+void Win32Label::setCaption(const std::string& caption) {
     m_shown = widen(caption);
     SetWindowTextW(m_window.get(), m_shown.c_str());
     InvalidateRect(m_window.get(), nullptr, FALSE);
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, m_window.get(), OBJID_CLIENT, CHILDID_SELF);
 }
 
-void LabelControl::setFontSize(double points) {
+void Win32Label::setFontSize(double points) {
     m_look.points = points;
     newFont();
     InvalidateRect(m_window.get(), nullptr, FALSE);
 }
 
-void LabelControl::setColour(Colour colour) {
+void Win32Label::setColour(Colour colour) {
     if (m_look.colour == colour)
         return;
     m_look.colour = colour;
     InvalidateRect(m_window.get(), nullptr, FALSE);
 }
 
-void LabelControl::setUnderline(bool underline) {
+void Win32Label::setUnderline(bool underline) {
     if (m_underline == underline)
         return;
     m_underline = underline;
@@ -58,13 +58,13 @@ void LabelControl::setUnderline(bool underline) {
     InvalidateRect(m_window.get(), nullptr, FALSE);
 }
 
-void LabelControl::setDpi(UINT dpi) {
+void Win32Label::setDpi(UINT dpi) {
     m_dpi = dpi;
     newFont();
     InvalidateRect(m_window.get(), nullptr, FALSE);
 }
 
-SIZE LabelControl::textExtent() const {
+SIZE Win32Label::textExtent() const {
     RECT text{0, 0, m_rect.right - m_rect.left, 0};
     const WindowDC dc(m_window.get());
     SelectedObject font(dc.get(), m_font.get());
@@ -77,14 +77,14 @@ SIZE LabelControl::textExtent() const {
             text.bottom};
 }
 
-void LabelControl::place(const RECT& r) {
+void Win32Label::place(const RECT& r) {
     if (EqualRect(&r, &m_rect))
         return;
     m_rect = r;
     MoveWindow(m_window.get(), r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
 }
 
-void LabelControl::paint() {
+void Win32Label::paint() {
     const PaintScope paint(m_window.get());
     HDC dc = paint.get();
     const int width = m_rect.right - m_rect.left;
@@ -106,7 +106,7 @@ void LabelControl::paint() {
     }
 }
 
-LRESULT LabelControl::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Win32Label::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND window = m_window.get();
     switch (message) {
     case WM_PAINT:

@@ -25,7 +25,7 @@ class LabelHost {
 // A transparent label; the engine places it, fitted to the text it measures here. It keeps its
 // caption exactly as set ("\r\n" included); WM_GETTEXT reads it as shown. A screen reader meets
 // a command as a link, named by its caption and described by its tool tip, that it can follow.
-class LabelControl {
+class Win32Label {
   public:
     struct Look {
         std::wstring family;
@@ -37,8 +37,8 @@ class LabelControl {
         std::wstring toolTip;
         bool legible;
     };
-    LabelControl(HWND parent, LabelHost& host, int id, Look look, const std::string& caption,
-                 const RECT& rect, UINT dpi);
+    Win32Label(HWND parent, LabelHost& host, int id, Look look, const std::string& caption,
+               const RECT& rect, UINT dpi);
 
     HWND window() const { return m_window.get(); }
     void setCaption(const std::string& caption);
@@ -53,7 +53,7 @@ class LabelControl {
     void setDpi(UINT dpi);
 
   private:
-    friend LRESULT CALLBACK windowObjectProc<LabelControl>(HWND, UINT, WPARAM, LPARAM);
+    friend LRESULT CALLBACK windowObjectProc<Win32Label>(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     UINT drawFlags() const;
     void paint();

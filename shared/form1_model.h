@@ -9,14 +9,13 @@
 // What the main window shows, kept by the engine and handed to the view: the window's caption,
 // each control's caption, look and place, and Timer1. The view is asked only to draw and to
 // measure a label's text.
-class Form1Display {
+class Form1Model {
   public:
     // Timer1 starts as designed: enabled, every 500 ms.
-    explicit Form1Display(Form1View& view);
+    explicit Form1Model(Form1View& view);
 
     const std::string& caption() const { return m_caption; }
     void setCaption(const std::string& caption);
-    bool timerEnabled() const { return m_timerEnabled; }
     // Switching Timer1 on while it runs keeps its phase, and so does an unchanged period.
     void setTimerEnabled(bool enabled);
     void setTimerInterval(int ms);

@@ -1,4 +1,4 @@
-#include "shell/qt/options_dialog.h"
+#include "shell/qt/qt_options_window.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -9,10 +9,10 @@
 
 #include "shell/qt/design_controls.h"
 #include "shell/qt/engine_key.h"
-#include "shell/qt/form1_window.h"
 #include "shell/qt/message_box.h"
+#include "shell/qt/qt_form1_window.h"
 
-OptionsDialog::OptionsDialog(Form1Window& owner)
+QtOptionsWindow::QtOptionsWindow(QtForm1Window& owner)
     : QDialog(&owner), m_owner(owner),
       m_buttonStyle(QStyleFactory::create(QStringLiteral("Windows"))) {
     m_controls =
@@ -26,69 +26,70 @@ OptionsDialog::OptionsDialog(Form1Window& owner)
     }
 }
 
-OptionsDialog::~OptionsDialog() {
+QtOptionsWindow::~QtOptionsWindow() {
     // The buttons go before the style that draws them.
     delete widget(OptionsControl::cmdOK);
     delete widget(OptionsControl::cmdCancel);
 }
 
-QCheckBox* OptionsDialog::checkBox(OptionsControl box) const {
+QCheckBox* QtOptionsWindow::checkBox(OptionsControl box) const {
     return static_cast<QCheckBox*>(widget(box));
 }
 
-QLineEdit* OptionsDialog::Txt_WarnTonSek() const {
+QLineEdit* QtOptionsWindow::Txt_WarnTonSek() const {
     return static_cast<QLineEdit*>(widget(OptionsControl::Txt_WarnTonSek));
 }
 
-void OptionsDialog::setValue(OptionsControl box, CheckState state) {
+void QtOptionsWindow::setValue(OptionsControl box, CheckState state) {
     checkBox(box)->setTristate(state == CheckState::Greyed);
     checkBox(box)->setCheckState(state == CheckState::Unchecked ? Qt::Unchecked
                                  : state == CheckState::Checked ? Qt::Checked
                                                                 : Qt::PartiallyChecked);
 }
 
-void OptionsDialog::setWarnTonSekText(const std::string& text) {
+void QtOptionsWindow::setWarnTonSekText(const std::string& text) {
     Txt_WarnTonSek()->setText(QString::fromStdString(text));
 }
 
-std::string OptionsDialog::warnTonSekText() const {
+std::string QtOptionsWindow::warnTonSekText() const {
     return Txt_WarnTonSek()->text().toStdString();
 }
 
-CursorPosition OptionsDialog::cursorPosition() const {
+CursorPosition QtOptionsWindow::cursorPosition() const {
     const QPoint p = QCursor::pos();
     return {p.x(), p.y()};
 }
 
-TwipsSize OptionsDialog::twipsPerPixel() const {
+TwipsSize QtOptionsWindow::twipsPerPixel() const {
     return {m_owner.twips().perPixelX, m_owner.twips().perPixelY};
 }
 
-void OptionsDialog::moveDialog(double left, double top) {
+void QtOptionsWindow::moveDialog(double left, double top) {
     move(m_owner.twips().x(left), m_owner.twips().y(top));
 }
 
-void OptionsDialog::messageBox(std::string_view title, const std::string& text, MessageIcon icon) {
+void QtOptionsWindow::messageBox(std::string_view title, const std::string& text,
+                                 MessageIcon icon) {
     execMessageBox(this, title, text, icon);
 }
 
-std::optional<OptionsControl> OptionsDialog::focusedControl() const {
+std::optional<OptionsControl> QtOptionsWindow::focusedControl() const {
     return controlOf<OptionsControl>(focusWidget());
 }
 
-void OptionsDialog::showModal(WindowController<OptionsControl>& controller) {
+void QtOptionsWindow::showModal(WindowController<OptionsControl>& controller) {
     m_controller = &controller;
     exec();
     m_controller = nullptr;
 }
 
-void OptionsDialog::keyPressEvent(QKeyEvent* event) {
+void QtOptionsWindow::keyPressEvent(QKeyEvent* event) {
     const std::optional<Key> key = engineKey(*event);
     if (!m_controller || !key || !m_controller->key(*key))
         QDialog::keyPressEvent(event);
 }
 
-void OptionsDialog::closeEvent(QCloseEvent* event) {
+void QtOptionsWindow::closeEvent(QCloseEvent* event) {
     if (m_controller)
         m_controller->close();
     event->accept();

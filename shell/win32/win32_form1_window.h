@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "app/form1.h"
-#include "shell/win32/label_control.h"
+#include "shell/win32/win32_label.h"
 
 #include <windows.h>
 
@@ -14,11 +14,11 @@
 
 // The main window on Win32, made from the engine's design of Form1 and driven by it. Each
 // control's id is its Control value plus one.
-class Form1Window : public Form1View, private LabelHost {
+class Win32Form1Window : public Form1View, private LabelHost {
   public:
-    Form1Window(Platform& platform, SharedState& shared);
-    Form1Window(const Form1Window&) = delete;
-    Form1Window& operator=(const Form1Window&) = delete;
+    Win32Form1Window(Platform& platform, SharedState& shared);
+    Win32Form1Window(const Win32Form1Window&) = delete;
+    Win32Form1Window& operator=(const Win32Form1Window&) = delete;
 
     HWND window() const { return m_window.get(); }
     const Twips& twips() const { return m_twips; }
@@ -54,7 +54,7 @@ class Form1Window : public Form1View, private LabelHost {
         bool visible = true;
     };
 
-    friend LRESULT CALLBACK windowObjectProc<Form1Window>(HWND, UINT, WPARAM, LPARAM);
+    friend LRESULT CALLBACK windowObjectProc<Win32Form1Window>(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
     void addToolTip(HWND label, const std::string& text);
@@ -63,12 +63,12 @@ class Form1Window : public Form1View, private LabelHost {
     void labelMouseMove(int id) override;
     void labelClicked(int id) override;
     void redrawShape(const Shape& shape);
-    LabelControl& label(Control control) const { return *m_labels.at(control); }
+    Win32Label& label(Control control) const { return *m_labels.at(control); }
     RECT pixels(const TwipsRect& rect) const;
 
     Twips m_twips;
     std::map<Control, Shape> m_shapes;
-    std::map<Control, std::unique_ptr<LabelControl>> m_labels;
+    std::map<Control, std::unique_ptr<Win32Label>> m_labels;
     std::map<Control, TwipsRect> m_placed; // each label's rectangle as the engine placed it
     WindowState m_pendingState = WindowState::Normal; // to show with, while the window is hidden
     std::optional<Control> m_focus;                   // to give back when the window is activated

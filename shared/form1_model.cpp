@@ -1,19 +1,19 @@
-#include "shared/form1_display.h"
+#include "shared/form1_model.h"
 
 #include "base/label_fit.h"
 
-Form1Display::Form1Display(Form1View& view) : m_view(view) {
+Form1Model::Form1Model(Form1View& view) : m_view(view) {
     for (const auto& c : form1Design().controls)
         shown(c.id) = {std::string(c.caption), c.rect};
     m_view.startTimer(m_timerInterval);
 }
 
-void Form1Display::setCaption(const std::string& caption) {
+void Form1Model::setCaption(const std::string& caption) {
     m_caption = caption;
     m_view.setCaption(caption);
 }
 
-void Form1Display::setTimerEnabled(bool enabled) {
+void Form1Model::setTimerEnabled(bool enabled) {
     if (enabled == m_timerEnabled)
         return;
     m_timerEnabled = enabled;
@@ -23,7 +23,7 @@ void Form1Display::setTimerEnabled(bool enabled) {
         m_view.stopTimer();
 }
 
-void Form1Display::setTimerInterval(int ms) {
+void Form1Model::setTimerInterval(int ms) {
     if (ms == m_timerInterval || ms <= 0)
         return;
     m_timerInterval = ms;
@@ -31,37 +31,37 @@ void Form1Display::setTimerInterval(int ms) {
         m_view.startTimer(ms);
 }
 
-void Form1Display::setCaption(Control label, const std::string& caption) {
+void Form1Model::setCaption(Control label, const std::string& caption) {
     shown(label).caption = caption;
     m_view.setCaption(label, caption);
     fit(label);
 }
 
-void Form1Display::setFontSize(Control label, double points) {
+void Form1Model::setFontSize(Control label, double points) {
     m_view.setFontSize(label, points);
     fit(label);
 }
 
-void Form1Display::setColour(Control control, Colour colour) {
+void Form1Model::setColour(Control control, Colour colour) {
     m_view.setColour(control, colour);
 }
 
-void Form1Display::setUnderline(Control label, bool underline) {
+void Form1Model::setUnderline(Control label, bool underline) {
     m_view.setUnderline(label, underline);
 }
 
-void Form1Display::setVisible(Control control, bool visible) {
+void Form1Model::setVisible(Control control, bool visible) {
     m_view.setControlVisible(control, visible);
 }
 
-void Form1Display::fit(Control label) {
+void Form1Model::fit(Control label) {
     const ControlDesign<Control>& design = form1Design()[label];
     Shown& s = shown(label);
     s.rect = fitLabel(design.rect, s.rect.top, design.fit, m_view.textExtent(label));
     m_view.placeControl(label, s.rect);
 }
 
-void Form1Display::centreOnShape2(Control label) {
+void Form1Model::centreOnShape2(Control label) {
     const TwipsRect& shape = rect(Control::Shape2);
     Shown& s = shown(label);
     // Single precision, as the window's coordinates are kept.

@@ -6,10 +6,10 @@
 
 // A transparent label; the engine places it, fitted to the text it measures here. It keeps its
 // caption exactly as set ("\r\n" included). A screen reader meets it through LabelAccessible.
-class VbLabel : public QLabel {
+class QtLabel : public QLabel {
     Q_OBJECT
   public:
-    VbLabel(QWidget* parent, const QFont& font, Alignment alignment, bool wrap);
+    QtLabel(QWidget* parent, const QFont& font, Alignment alignment, bool wrap);
 
     // A command: the hand cursor, and the focus by Tab, which the engine moves.
     void makeCommand();
