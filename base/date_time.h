@@ -2,6 +2,7 @@
 
 #include <compare>
 #include <cstdint>
+#include <optional>
 
 // A local wall-clock time in whole seconds. The epoch, 30.12.1899 00:00:00, lies before any
 // date the program ever reads, so the value zero stays free to mean "no auction".
@@ -19,6 +20,9 @@ struct CivilTime {
     int hour = 0;
     int minute = 0;
     int second = 0;
+    // Which of the two instances of a repeated autumn hour is meant: true for summer time, false
+    // for standard time, none when nobody said.
+    std::optional<bool> summerTime;
     bool operator==(const CivilTime&) const = default;
 };
 
