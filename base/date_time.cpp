@@ -37,5 +37,6 @@ CivilTime toCivil(DateTime t) {
                      static_cast<int>(static_cast<unsigned>(ymd.day())),
                      static_cast<int>(tod / 3600),
                      static_cast<int>(tod / 60 % 60),
-                     static_cast<int>(tod % 60)};
+                     static_cast<int>(tod % 60),
+                     std::nullopt};
 }

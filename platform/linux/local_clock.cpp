@@ -20,8 +20,8 @@ timespec realNow() {
 CivilTime localCivil(std::time_t t) {
     std::tm tm{};
     localtime_r(&t, &tm);
-    return CivilTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday,
-                     tm.tm_hour,        tm.tm_min,     tm.tm_sec};
+    return CivilTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday,     tm.tm_hour,
+                     tm.tm_min,         tm.tm_sec,     tm.tm_isdst > 0};
 }
 
 // The moment a local wall-clock time names; -1 when it names none.

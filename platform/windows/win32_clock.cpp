@@ -105,7 +105,7 @@ std::optional<std::int64_t> number(std::string_view text) {
 DateTime Win32Clock::now() {
     SYSTEMTIME t;
     GetLocalTime(&t);
-    return fromCivil({t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond});
+    return fromCivil({t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, std::nullopt});
 }
 
 void Win32Clock::set(const CivilTime& target) {
@@ -146,9 +146,13 @@ std::optional<ElevatedSet> readElevatedSet(const std::vector<std::string>& argum
     const auto part = [stamp](std::size_t at, std::size_t length) {
         return number(stamp.substr(at, length)).value_or(-1);
     };
-    const CivilTime target{static_cast<int>(part(0, 4)),  static_cast<int>(part(4, 2)),
-                           static_cast<int>(part(6, 2)),  static_cast<int>(part(8, 2)),
-                           static_cast<int>(part(10, 2)), static_cast<int>(part(12, 2))};
+    const CivilTime target{static_cast<int>(part(0, 4)),
+                           static_cast<int>(part(4, 2)),
+                           static_cast<int>(part(6, 2)),
+                           static_cast<int>(part(8, 2)),
+                           static_cast<int>(part(10, 2)),
+                           static_cast<int>(part(12, 2)),
+                           std::nullopt};
     const std::optional<std::int64_t> counter = number(arguments[2]);
     if (!isValidCivil(target) || !counter)
         return std::nullopt;

@@ -106,7 +106,7 @@ struct Rig {
     }
     // The clock `seconds` before the end of the auction that addAuction shows.
     void at(std::int64_t seconds) {
-        fake.clock.current = DateTime{fromCivil({2026, 12, 7, 12, 0, 0}).seconds - seconds};
+        fake.clock.current = DateTime{fromCivil({2026, 12, 7, 12, 0, 0, {}}).seconds - seconds};
     }
     void addAuction(std::int64_t seconds) {
         at(seconds);
@@ -298,7 +298,7 @@ TEST_F(EngineTest, SyncSetsDateAndTimeAndSaysSoOnceTheSystemHasAnswered) {
     fake.transfer.page = ""; // unreadable: nothing set, the last message again
     form.click(C::Lbl_GetTime);
     EXPECT_EQ(std::tuple(fake.transfer.executes, messagesWhileAsked), std::tuple(2, 0u));
-    EXPECT_EQ(fake.clock.sets, (std::vector{CivilTime{2004, 11, 8, 14, 5, 35}}));
+    EXPECT_EQ(fake.clock.sets, (std::vector{CivilTime{2004, 11, 8, 14, 5, 35, {}}}));
     fake.transfer.page = kTimePage;
     fake.clock.during = [this] { form.close(); }; // closed while the dialog is open
     form.click(C::Lbl_GetTime);

@@ -26,9 +26,9 @@ TEST(kTimePage, ReadsTheFieldBeforeTheZoneWord) {
 }
 
 TEST(kTimePage, CorrectionMovesTheTimeOfDayButNeverTheDate) {
-    const auto at = [](int d, int h, int m, int s) { return fromCivil({2004, 11, d, h, m, s}); };
+    const auto at = [](int d, int h, int m, int s) { return fromCivil({2004, 11, d, h, m, s, {}}); };
     EXPECT_EQ(correctionSeconds(at(8, 23, 59, 59), at(9, 0, 0, 1)), -86398);
-    EXPECT_EQ(correctedSetting(at(8, 23, 59, 59), 2), (CivilTime{2004, 11, 8, 0, 0, 1}));
+    EXPECT_EQ(correctedSetting(at(8, 23, 59, 59), 2), (CivilTime{2004, 11, 8, 0, 0, 1, {}}));
 }
 
 } // namespace
