@@ -185,7 +185,7 @@ class WindowsTest(unittest.TestCase):
                 (datetime(2026, 10, 25, 2, 10), page(0, 0, "MESZ"), None, 0, []),
                 (datetime(2026, 10, 25, 2, 10), page(0, 0), None, 1, [3600]),
                 # Just before midnight, the page's next day in one step.
-                (datetime(2026, 3, 10, 23, 59, 54), page(0, 30), datetime(2026, 3, 10, 23, 59,
+                (datetime(2026, 3, 10, 23, 59, 50), page(0, 30), datetime(2026, 3, 10, 23, 59,
                                                                          59, 950000), 1, [29]),
                 (datetime(2026, 3, 10, 12), lambda seen: os.urandom(10 ** 7), None, 1, [])]:
             env = clock_env(self.d.log, seen)
