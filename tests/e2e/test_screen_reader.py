@@ -1,0 +1,92 @@
+"""Orca, the real screen reader, against the real program: the focused command at the start, Tab
+and Shift+Tab, the options and the main window again after Esc, a take-over by keyboard, and,
+while another window is active, the final minute and the end, never a word every second."""
+import os
+import re
+import unittest
+from unittest import mock
+from datetime import timedelta
+
+from harness import SEEN_NOW, Desktop, auction_title, time_proxy, wait_for
+
+GTK = ("import sys, gi; gi.require_version('Gtk', '3.0'); from gi.repository import Gtk; "
+       "w = Gtk.Window(title=sys.argv[1]); w.show_all(); Gtk.main()")
+
+
+class Orca:
+    """Orca speaking to a private speech-dispatcher with its dummy module; what it says is read
+    from its debug log."""
+
+    def __init__(self, d):
+        conf, prefs = os.path.join(d.tmp, "speechd"), os.path.join(d.tmp, "orca")
+        os.makedirs(conf), os.makedirs(prefs)
+        with open(os.path.join(conf, "speechd.conf"), "w") as f:
+            f.write('AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\nAudioOutputMethod "alsa"\n')
+        with open(os.path.join(d.home, ".asoundrc"), "w") as f:
+            f.write("pcm.!default { type null }\n")
+        with open(os.path.join(prefs, "orca-customizations.py"), "w") as f:
+            f.write("from orca import debug\ndebug.debugFile.reconfigure(line_buffering=True)\n")
+        sock, self.log = os.path.join(d.env["XDG_RUNTIME_DIR"], "speechd.sock"), prefs + ".log"
+        d.spawn(["speech-dispatcher", "-s", "-t", "0", "-c", "unix_socket", "-S", sock, "-C", conf,
+                 "-L", conf])
+        d.spawn(["orca", "-u", prefs, "--debug-file", self.log],
+                env={"SPEECHD_ADDRESS": "unix_socket:" + sock})
+        self.heard = 0
+        self.hear("Screen reader on.", 60)
+
+    def said(self):
+        """Every utterance so far, with its time."""
+        if not os.path.exists(self.log):
+            return []
+        with open(self.log, errors="replace") as f:
+            text = f.read()
+        return re.findall(r"^(\d\d:\d\d:\d\d\.\d+) - SPEECH OUTPUT: '(.*?)' ?(?:\{[^}]*\})?$", text, re.M | re.S)
+
+    def hear(self, expected, timeout=10):
+        """The utterances since the last call, up to the first that holds `expected`."""
+        def found():
+            new = self.said()[self.heard:]
+            at = next((i for i, (_, s) in enumerate(new) if expected in s), None)
+            return None if at is None else new[:at + 1]
+        got = wait_for(found, timeout, f"Orca to say {expected!r}: {self.said()[self.heard:]}")
+        self.heard += len(got)
+        return [s for _, s in got]
+
+
+class ScreenReaderTest(unittest.TestCase):
+    def test_orca_hears_the_commands_the_take_over_the_final_minute_and_the_end(self):
+        d = Desktop()
+        self.addCleanup(d.close)
+        orca, end = Orca(d), SEEN_NOW + timedelta(hours=2)
+        d.spawn(["/usr/bin/python3", "-c", GTK, auction_title(end, "Vase")])  # the browser
+        browser = wait_for(lambda: d.run(["xdotool", "search", "--name", "Vase$"]), 30, "it")
+        # Synchronised, the clock stands 12 s before the end, less the answer's 2 s.
+        page = f"<p>Offizielle eBay-Zeit:   {end - timedelta(seconds=12):%d.%m.%Y %H:%M:%S} MEZ"
+        server = time_proxy(2, page.encode())
+        d.zeitfang(SEEN_NOW, settings="msgonsync=0\n", env={"http_proxy": server.url})
+        self.assertIn("Vase Zeitfang frame.", orca.hear("Link zum Artikel link."))
+        with mock.patch.dict(os.environ, DISPLAY=d.env["DISPLAY"],
+                             DBUS_SESSION_BUS_ADDRESS=d.env["DBUS_SESSION_BUS_ADDRESS"]):
+            import pyatspi
+            app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "zeitfang")
+        command = {name: pyatspi.findDescendant(app, lambda o: o.name == name) for name in (
+            "Uhr synchronisieren", "zu den Optionen", "Link zum Artikel", "Artikel übernehmen")}
+        for key, heard in [("Tab", "Uhr synchronisieren link."), ("shift+Tab", "Link zum Artikel"),
+                           ("Tab Tab", "zu den Optionen link."), ("Return", "Optionen dialog."),
+                           ("shift+Tab", "Warnton, wenn Restzeit = … Sekunden")]:
+            d.run(["xdotool", "key", *key.split()])
+            orca.hear(heard)
+        command["zu den Optionen"].queryAction().doAction(0)  # a second dialog: none
+        d.run(["xdotool", "key", "Escape"])
+        self.assertIn("Vase Zeitfang frame.", orca.hear("zu den Optionen link.", 3))
+        for name, link in command.items():  # as a screen reader moves the focus
+            link.queryComponent().grabFocus()
+            orca.hear(name + " link.", 3)
+        d.run(["xdotool", "key", "Return"])
+        orca.hear("Vase, 1 Stunde 59 Minuten")
+        command["Uhr synchronisieren"].queryComponent().grabFocus()
+        d.run(["xdotool", "key", "Return"])
+        d.run(["xdotool", "windowactivate", browser.split()[0]])  # before the answer comes
+        orca.hear("- Vase frame.")
+        orca.hear("Letzte Minute", 10)
+        self.assertEqual(len(orca.hear("Auktion beendet", 15)), 1)  # nothing in between
