@@ -18,7 +18,6 @@ QString WindowAccessible::text(QAccessible::Text type) const {
 }
 
 QtNotice::QtNotice(QWidget* window) : QWidget(window) {
-    QAccessible::installFactory(&WindowAccessible::create);
     setGeometry(0, 0, 0, 0);
     hide();
 }

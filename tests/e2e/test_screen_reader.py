@@ -40,7 +40,7 @@ class Orca:
             return []
         with open(self.log, errors="replace") as f:
             text = f.read()
-        return re.findall(r"^(\d\d:\d\d:\d\d\.\d+) - SPEECH OUTPUT: '(.*?)' ?(?:\{[^}]*\})?$", text, re.M | re.S)
+        return re.findall(r"^(\d\d:\d\d:\d\d\.\d+) - SPEECH OUTPUT: '(.*?)' ?(?:\{[^\n]*\})?$", text, re.M | re.S)
 
     def hear(self, expected, timeout=10):
         """The utterances since the last call, up to the first that holds `expected`."""
