@@ -34,13 +34,17 @@ class Orca:
         self.heard = 0
         self.hear("Screen reader on.", 60)
 
+    def text(self):
+        """Its log so far."""
+        if not os.path.exists(self.log):
+            return ""
+        with open(self.log, errors="replace") as f:
+            return f.read()
+
     def said(self):
         """Every utterance so far, with its time."""
-        if not os.path.exists(self.log):
-            return []
-        with open(self.log, errors="replace") as f:
-            text = f.read()
-        return re.findall(r"^(\d\d:\d\d:\d\d\.\d+) - SPEECH OUTPUT: '(.*?)' ?(?:\{[^\n]*\})?$", text, re.M | re.S)
+        return re.findall(r"^(\d\d:\d\d:\d\d\.\d+) - SPEECH OUTPUT: '(.*?)'(?= ?\{|$)",
+                          self.text(), re.M | re.S)
 
     def hear(self, expected, timeout=10):
         """The utterances since the last call, up to the first that holds `expected`."""
@@ -64,7 +68,9 @@ class ScreenReaderTest(unittest.TestCase):
         page = f"<p>Offizielle eBay-Zeit:   {end - timedelta(seconds=12):%d.%m.%Y %H:%M:%S} MEZ"
         server = time_proxy(2, page.encode())
         d.zeitfang(SEEN_NOW, settings="msgonsync=0\n", env={"http_proxy": server.url})
-        self.assertIn("Vase Zeitfang frame", " ".join(orca.hear("Link zum Artikel link")))
+        orca.hear("Link zum Artikel link")
+        # The window a frame, as Orca took it (only some releases say the role word).
+        self.assertTrue(re.search(r"\[frame(?: \||:) '?Vase Zeitfang", orca.text()), "no frame")
         with mock.patch.dict(os.environ, DISPLAY=d.env["DISPLAY"],
                              DBUS_SESSION_BUS_ADDRESS=d.env["DBUS_SESSION_BUS_ADDRESS"]):
             import pyatspi
