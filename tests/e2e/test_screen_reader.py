@@ -82,6 +82,7 @@ class ScreenReaderTest(unittest.TestCase):
         d.run(["xdotool", "key", "Return"])
         orca.hear("Vase, 1 Stunde 59 Minuten")
         command["Uhr synchronisieren"].queryComponent().grabFocus()
+        orca.hear("Uhr synchronisieren link", 3)
         d.run(["xdotool", "key", "Return"])
         d.run(["xdotool", "windowactivate", browser.split()[0]])  # before the answer comes
         orca.hear("- Vase frame")
