@@ -18,6 +18,8 @@ class Form1View : public WindowView<Control> {
     virtual ~Form1View() = default;
 
     virtual void setCaption(const std::string& caption) = 0; // the window's title
+    // A title that changes every second, which a screen reader need not read out each time.
+    virtual void setTickingCaption(const std::string& caption) { setCaption(caption); }
     virtual void setCaption(Control label, const std::string& caption) = 0;
     virtual void setControlVisible(Control control, bool visible) = 0;
     virtual void setFontSize(Control label, double points) = 0;

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <cstdio>
 #include <string>
@@ -7,6 +8,7 @@
 #include "shell/qt/clock_only.h"
 #include "shell/qt/linux_platform.h"
 #include "shell/qt/qt_form1_window.h"
+#include "shell/qt/window_accessible.h"
 
 namespace {
 
@@ -26,6 +28,8 @@ int runWindow(char** argv) {
     int qtArgc = argv[0] ? 1 : 0;
     char* qtArgv[] = {argv[0], nullptr};
     QApplication app(qtArgc, qtArgv);
+    // Before any window: a screen reader running already asks for the window as it is made.
+    QAccessible::installFactory(&WindowAccessible::create);
     LinuxPlatform platform;
     SharedState shared;
     QtForm1Window window(platform.services(), shared);

@@ -9,6 +9,7 @@
 #include "shell/qt/normal_geometry.h"
 #include "shell/qt/qt_label.h"
 #include "shell/qt/twips.h"
+#include "shell/qt/window_accessible.h"
 
 // The main window on Qt, made from the engine's design of Form1 and driven by it.
 class QtForm1Window : public QWidget, public Form1View {
@@ -22,6 +23,9 @@ class QtForm1Window : public QWidget, public Form1View {
     QtLabel* label(Control control) const;
 
     void setCaption(const std::string& caption) override;
+    void setTickingCaption(const std::string& caption) override;
+    // The title a screen reader reads: the caption, though not one that ticks.
+    const QString& spokenCaption() const { return m_spokenCaption; }
     void setCaption(Control label, const std::string& caption) override;
     void setControlVisible(Control control, bool visible) override;
     void setFontSize(Control label, double points) override;
@@ -56,8 +60,9 @@ class QtForm1Window : public QWidget, public Form1View {
 
   private:
     Twips m_twips;
-    QString m_caption;
+    QString m_caption, m_spokenCaption;
     std::map<Control, QWidget*> m_controls;
+    QtNotice* m_notice;
 
   public:
     // Made once the controls are there: the controller starts Timer1 as it is built.
