@@ -19,3 +19,8 @@ struct AccessibleFacts {
 // The answer to WM_GETOBJECT for the window's client area (OBJID_CLIENT): its standard accessible
 // object with the facts put right.
 LRESULT accessibleClient(HWND window, WPARAM wParam, const AccessibleFacts& facts);
+
+// The name UI Automation reads for the window's client area, which it takes from its own proxy
+// for a standard control rather than from WM_GETOBJECT; forgotten when the window goes.
+void nameForAutomation(HWND window, const std::wstring& name);
+void forgetAutomationName(HWND window);

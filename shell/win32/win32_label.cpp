@@ -138,7 +138,9 @@ LRESULT Win32Label::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case BM_CLICK: // a screen reader's default action
-        m_host.labelClicked(m_id);
+        // Posted, it may arrive while a dialog has the window disabled, where a click cannot.
+        if (IsWindowEnabled(GetAncestor(window, GA_ROOT)))
+            m_host.labelClicked(m_id);
         return 0;
     case WM_KEYDOWN:
         return SendMessageW(GetParent(window), message, wParam, lParam);

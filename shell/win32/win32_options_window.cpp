@@ -44,8 +44,10 @@ LRESULT CALLBACK namedControlProc(HWND window, UINT message, WPARAM wParam, LPAR
             reinterpret_cast<const ControlDesign<OptionsControl>*>(design)->accessibleName;
         return accessibleClient(window, wParam, {.name = widen(std::string(name))});
     }
-    if (message == WM_NCDESTROY)
+    if (message == WM_NCDESTROY) {
+        forgetAutomationName(window);
         RemoveWindowSubclass(window, namedControlProc, 0);
+    }
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
@@ -113,8 +115,10 @@ void Win32OptionsWindow::addControls() {
         if (c->kind == ControlKind::TextBox)
             SendMessageW(created, EM_SETLIMITTEXT, static_cast<WPARAM>(maxLengthOf(c->maxLength)),
                          0);
-        if (!c->accessibleName.empty())
+        if (!c->accessibleName.empty()) {
             SetWindowSubclass(created, namedControlProc, 0, reinterpret_cast<DWORD_PTR>(c));
+            nameForAutomation(created, widen(std::string(c->accessibleName)));
+        }
     }
 }
 
