@@ -58,12 +58,13 @@ void Form1::Form_Unload() {
 
 void Form1::registerHelpFile() {
     // Registered, not checked: F1 looks for it.
-    m_helpFile = m_platform.shell.programFolder() + "zeitfang.chm";
+    m_helpFile = m_platform.shell.helpFile();
 }
 
 void Form1::show() {
     m_view.showWindow();
     m_view.setFocus(form1Design().tabOrder().front());
+    m_looks.start();
 }
 
 bool Form1::key(Key key) {
@@ -134,7 +135,7 @@ void Form1::Lbl_Optionen_Click() {
     const std::unique_ptr<OptionsView> dialog = m_view.newOptionsView();
     frmOptions options(*dialog, m_shared.AppSettings, m_platform.settings);
     options.show();
-    m_looks.redrawCue(); // where the keyboard left it
+    m_looks.redrawCue(); // where the focus is back
 }
 
 void Form1::Lbl_GoItem_Click() {

@@ -146,6 +146,16 @@ void Win32Form1Window::setUnderline(Control control, bool underline) {
     label(control).setUnderline(underline);
 }
 
+void Win32Form1Window::showFocusCue(std::optional<Control> command) {
+    for (const auto& [control, l] : m_labels)
+        l->setFocusCue(control == command);
+}
+
+bool Win32Form1Window::focusCuesAlways() const {
+    BOOL always = FALSE;
+    return SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &always, 0) && always;
+}
+
 TwipsSize Win32Form1Window::textExtent(Control control) const {
     const SIZE size = label(control).textExtent();
     return {m_twips.fromPixels(size.cx), m_twips.fromPixels(size.cy)};

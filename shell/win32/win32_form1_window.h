@@ -31,6 +31,9 @@ class Win32Form1Window : public Form1View, private LabelHost {
     void setFontSize(Control label, double points) override;
     void setColour(Control control, Colour colour) override;
     void setUnderline(Control label, bool underline) override;
+    void showFocusCue(std::optional<Control> command) override;
+    // Windows set to show keyboard cues always (SPI_GETKEYBOARDCUES).
+    bool focusCuesAlways() const override;
     TwipsSize textExtent(Control label) const override;
     void placeControl(Control control, const TwipsRect& rect) override;
     void announce(const std::string& text) override;
