@@ -90,7 +90,8 @@ class WindowsTest(unittest.TestCase):
         for path in (folder, exe := shutil.copy(EXE, folder), chm):
             os.chown(path, 65534, 65534)
         with open(trace := os.path.join(self.d.tmp, "trace"), "ab") as f:
-            self.zeitfang(exe, stderr=f, WINEDEBUG="-all,+process,err+sync", http_proxy=server.url)
+            self.zeitfang(exe, stderr=f, WINEDEBUG="-all,+process,err+sync,fixme+uiautomation",
+                          http_proxy=server.url)
         self.click("ZeitfangForm1", GET_TIME)
         self.text("#32770", CAPTION, "Zeitfang")  # the message once the copy has ended
         self.d.run(["xdotool", "key", "Return"])
@@ -105,7 +106,8 @@ class WindowsTest(unittest.TestCase):
         self.assertLess(abs(moves[True] - moves[False]), 50, moves)
         self.assertEqual(len(server.requests), 2)  # the copy reads no page
         heard = pathlib.Path(self.d.tmp, "heard")  # what a screen reader is told
-        self.d.spawn([*NO_SYS_TIME, "wine", HELPER, "--listen"], stdout=heard.open("wb"))
+        with heard.open("wb") as out:
+            self.d.spawn([*NO_SYS_TIME, "wine", HELPER, "--listen"], stdout=out)
         now = local_now()
         long = "Ä" * 30000
         centres = set()  # of the status line, each time written anew from its design
@@ -122,9 +124,12 @@ class WindowsTest(unittest.TestCase):
             self.text("ZeitfangForm1", LABEL1, r"endet am \d\d\.\d\d\.20\d\d \d\d:\d\d:\d\d")
             centres.add(self.controls("ZeitfangForm1")[LABEL1][0])
         self.assertEqual(len(centres), 1)
+        # Wine 8 has no UI Automation notification: the live region's events are heard. Wine 10
+        # takes the notification and does nothing with it but log the call.
         moments = ["Letzte Stunde", "Letzte Minute", "Auktion beendet"]
-        wait_for(lambda: [m for m in heard.read_text().splitlines() if m in moments][-3:] ==
-                 moments, 20, "the moments")
+        wait_for(lambda: [m for m in heard.read_text().splitlines() + re.findall(
+            r'UiaRaiseNotificationEvent \(\w+, 4, 1, L"([^"]*)"', pathlib.Path(trace).read_text(
+                errors="replace")) if m in moments][-3:] == moments, 20, "the moments")
         self.d.run(["xdotool", "key", "F1"])  # the help shipped beside the program
         wait_for(lambda: re.search(r"hh\.exe.*Programme\\\\zeitfang\.chm",
                                    pathlib.Path(trace).read_text(errors="replace")), 20, "help")
