@@ -34,11 +34,6 @@ class Text {
 };
 } // namespace
 
-Announcer::~Announcer() {
-    if (m_automation)
-        FreeLibrary(m_automation);
-}
-
 void Announcer::announce(const std::wstring& text) {
     if (!notify(text))
         changeLiveRegion(text);

@@ -13,7 +13,7 @@ class Announcer {
     explicit Announcer(HWND window) : m_window(window) {}
     Announcer(const Announcer&) = delete;
     Announcer& operator=(const Announcer&) = delete;
-    ~Announcer();
+    ~Announcer() = default;
 
     void announce(const std::wstring& text);
 
@@ -22,6 +22,8 @@ class Announcer {
     void changeLiveRegion(const std::wstring& text);
 
     HWND m_window;
+    // Never unloaded: UI Automation keeps threads of its own in the process once a screen reader
+    // listens, and they must not lose their code before the process ends.
     HMODULE m_automation = nullptr;
     bool m_looked = false;
     HWND m_liveRegion = nullptr; // a child: it goes with the window
