@@ -229,21 +229,15 @@ LRESULT accessibleClient(HWND window, WPARAM wParam, const AccessibleFacts& fact
     return answer;
 }
 
-void nameForAutomation(HWND window, const std::wstring& name) {
+void annotate(HWND window, const MSAAPROPID& property, const VARIANT* value) {
     IAccPropServices* services = nullptr;
     if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_IAccPropServices, reinterpret_cast<void**>(&services))))
         return;
-    services->SetHwndPropStr(window, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME, name.c_str());
-    services->Release();
-}
-
-void forgetAutomationName(HWND window) {
-    IAccPropServices* services = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IAccPropServices, reinterpret_cast<void**>(&services))))
-        return;
-    MSAAPROPID name = PROPID_ACC_NAME;
-    services->ClearHwndProps(window, OBJID_CLIENT, CHILDID_SELF, &name, 1);
+    MSAAPROPID forgotten = property;
+    if (value)
+        services->SetHwndProp(window, OBJID_CLIENT, CHILDID_SELF, property, *value);
+    else
+        services->ClearHwndProps(window, OBJID_CLIENT, CHILDID_SELF, &forgotten, 1);
     services->Release();
 }

@@ -20,7 +20,7 @@ struct AccessibleFacts {
 // object with the facts put right.
 LRESULT accessibleClient(HWND window, WPARAM wParam, const AccessibleFacts& facts);
 
-// The name UI Automation reads for the window's client area, which it takes from its own proxy
-// for a standard control rather than from WM_GETOBJECT; forgotten when the window goes.
-void nameForAutomation(HWND window, const std::wstring& name);
-void forgetAutomationName(HWND window);
+// Sets a property of the window's client area in Windows' annotation service, which UI
+// Automation's proxies for standard controls read rather than WM_GETOBJECT's answer; with no
+// value, forgets it, as is due before the window goes.
+void annotate(HWND window, const MSAAPROPID& property, const VARIANT* value);

@@ -2,8 +2,7 @@
 
 #include <utility>
 
-#include <ole2.h>
-#include <oleacc.h>
+#include "shell/win32/accessible_window.h"
 
 namespace {
 // UI Automation's notification call and its arguments (Windows 10 1709), missing from the
@@ -72,17 +71,10 @@ void Announcer::changeLiveRegion(const std::wstring& text) {
             CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0,
                             m_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kLiveRegionId)),
                             GetModuleHandleW(nullptr), nullptr);
-        IAccPropServices* services = nullptr;
-        if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                       IID_IAccPropServices,
-                                       reinterpret_cast<void**>(&services)))) {
-            VARIANT assertive{};
-            assertive.vt = VT_I4;
-            assertive.lVal = kAssertive;
-            services->SetHwndProp(m_liveRegion, OBJID_CLIENT, CHILDID_SELF, kLiveSetting,
-                                  assertive);
-            services->Release();
-        }
+        VARIANT assertive{};
+        assertive.vt = VT_I4;
+        assertive.lVal = kAssertive;
+        annotate(m_liveRegion, kLiveSetting, &assertive);
     }
     SetWindowTextW(m_liveRegion, text.c_str());
     NotifyWinEvent(kLiveRegionChanged, m_liveRegion, OBJID_CLIENT, CHILDID_SELF);

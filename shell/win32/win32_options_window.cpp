@@ -45,7 +45,7 @@ LRESULT CALLBACK namedControlProc(HWND window, UINT message, WPARAM wParam, LPAR
         return accessibleClient(window, wParam, {.name = widen(std::string(name))});
     }
     if (message == WM_NCDESTROY) {
-        forgetAutomationName(window);
+        annotate(window, PROPID_ACC_NAME, nullptr);
         RemoveWindowSubclass(window, namedControlProc, 0);
     }
     return DefSubclassProc(window, message, wParam, lParam);
@@ -117,7 +117,12 @@ void Win32OptionsWindow::addControls() {
                          0);
         if (!c->accessibleName.empty()) {
             SetWindowSubclass(created, namedControlProc, 0, reinterpret_cast<DWORD_PTR>(c));
-            nameForAutomation(created, widen(std::string(c->accessibleName)));
+            // UI Automation reads the box by its own proxy, which asks the annotation.
+            VARIANT name{};
+            name.vt = VT_BSTR;
+            name.bstrVal = SysAllocString(widen(std::string(c->accessibleName)).c_str());
+            annotate(created, PROPID_ACC_NAME, &name);
+            VariantClear(&name);
         }
     }
 }
