@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Cross-builds the Windows program on Debian 12 into dist/: zeitfang.exe, statically linked, the
-# zip that carries it and an installer with a Start-menu entry and an uninstaller. Installs the cross compiler and the other tools when they are missing.
+# Cross-builds the Windows program on Debian 12 into dist/: zeitfang.exe, statically linked, its help zeitfang.chm, the
+# zip that carries both and an installer with a Start-menu entry and an uninstaller. Installs the cross compiler and the other tools when they are missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 wanted=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 imagemagick zip nsis
