@@ -75,12 +75,13 @@ void Form1::Form_Unload() {
 
 void Form1::registerHelpFile() {
     // Registered, not checked: F1 looks for it.
-    m_helpFile = m_platform.shell.programFolder() + "zeitfang.chm";
+    m_helpFile = m_platform.shell.helpFile();
 }
 
 void Form1::show() {
     m_view.showWindow();
     m_view.setFocus(form1Design().tabOrder().front());
+    m_looks.start();
 }
 
 bool Form1::key(Key key) {

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Cross-builds the Windows program on Debian 12, 13 or testing into dist/: zeitfang.exe,
-# statically linked, the zip that carries it and an installer with a Start-menu entry and an
-# uninstaller.
+# statically linked, its help zeitfang.chm, the zip that carries both and an installer with a
+# Start-menu entry and an uninstaller.
 # Installs the cross compiler and the other tools when they are missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-wanted=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 imagemagick zip nsis)
+wanted=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 imagemagick zip nsis
+    fp-utils)
 missing=()
 for p in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
@@ -43,11 +44,12 @@ fi
 version=$(sed -n 's/^project(zeitfang VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 mkdir -p dist
 cp "$exe" dist/zeitfang.exe
+cp "$build/shell/win32/zeitfang.chm" dist/zeitfang.chm # the help F1 opens, beside the program
 rm -f "dist/zeitfang-$version-windows.zip"
 cp LICENSE dist/LICENSE.txt
-(cd dist && zip -q -9 "zeitfang-$version-windows.zip" zeitfang.exe LICENSE.txt)
+(cd dist && zip -q -9 "zeitfang-$version-windows.zip" zeitfang.exe zeitfang.chm LICENSE.txt)
 rm dist/LICENSE.txt
-makensis -V2 -DVERSION="$version" -DEXE="$PWD/dist/zeitfang.exe" \
+makensis -V2 -DVERSION="$version" -DEXE="$PWD/dist/zeitfang.exe" -DCHM="$PWD/dist/zeitfang.chm" \
     -DOUT="$PWD/dist/zeitfang-$version-windows-setup.exe" packaging/windows/zeitfang.nsi
-echo "dist/zeitfang.exe ($size bytes), dist/zeitfang-$version-windows.zip," \
+echo "dist/zeitfang.exe ($size bytes), dist/zeitfang.chm, dist/zeitfang-$version-windows.zip," \
     "dist/zeitfang-$version-windows-setup.exe"

@@ -19,9 +19,9 @@ void Win32Shell::open(const std::string& url) {
     ShellExecuteW(m_owner, L"open", widen(url).c_str(), nullptr, nullptr, SW_HIDE);
 }
 
-std::string Win32Shell::programFolder() const {
+std::string Win32Shell::helpFile() const {
     const std::wstring path = ownProgramPath();
-    return narrow(path.substr(0, path.find_last_of(L"\\/") + 1));
+    return narrow(path.substr(0, path.find_last_of(L"\\/") + 1)) + "zeitfang.chm";
 }
 
 bool Win32Shell::fileExists(const std::string& path) const {

@@ -80,6 +80,12 @@ void QtForm1Window::setUnderline(Control control, bool underline) {
     label(control)->setUnderline(underline);
 }
 
+void QtForm1Window::showFocusCue(std::optional<Control> command) {
+    for (const auto& [control, widget] : m_controls)
+        if (auto* l = qobject_cast<QtLabel*>(widget); l && l->isCommand())
+            l->setFocusCue(control == command);
+}
+
 TwipsSize QtForm1Window::textExtent(Control control) const {
     const QSize size = label(control)->textExtent();
     return {size.width() * m_twips.perPixelX, size.height() * m_twips.perPixelY};

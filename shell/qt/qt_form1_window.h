@@ -31,6 +31,9 @@ class QtForm1Window : public QWidget, public Form1View {
     void setFontSize(Control label, double points) override;
     void setColour(Control control, Colour colour) override;
     void setUnderline(Control label, bool underline) override;
+    void showFocusCue(std::optional<Control> command) override;
+    // No Linux desktop has a setting to show focus cues always.
+    bool focusCuesAlways() const override { return false; }
     TwipsSize textExtent(Control label) const override;
     void placeControl(Control control, const TwipsRect& rect) override;
     void announce(const std::string& text) override;

@@ -44,8 +44,10 @@ LRESULT CALLBACK namedControlProc(HWND window, UINT message, WPARAM wParam, LPAR
             reinterpret_cast<const ControlDesign<OptionsControl>*>(design)->accessibleName;
         return accessibleClient(window, wParam, {.name = widen(std::string(name))});
     }
-    if (message == WM_NCDESTROY)
+    if (message == WM_NCDESTROY) {
+        annotate(window, PROPID_ACC_NAME, nullptr);
         RemoveWindowSubclass(window, namedControlProc, 0);
+    }
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
@@ -113,8 +115,15 @@ void Win32OptionsWindow::addControls() {
         if (c->kind == ControlKind::TextBox)
             SendMessageW(created, EM_SETLIMITTEXT, static_cast<WPARAM>(maxLengthOf(c->maxLength)),
                          0);
-        if (!c->accessibleName.empty())
+        if (!c->accessibleName.empty()) {
             SetWindowSubclass(created, namedControlProc, 0, reinterpret_cast<DWORD_PTR>(c));
+            // UI Automation reads the box by its own proxy, which asks the annotation.
+            VARIANT name{};
+            name.vt = VT_BSTR;
+            name.bstrVal = SysAllocString(widen(std::string(c->accessibleName)).c_str());
+            annotate(created, PROPID_ACC_NAME, &name);
+            VariantClear(&name);
+        }
     }
 }
 

@@ -36,7 +36,8 @@ struct RecordingView : Form1View {
     std::vector<std::pair<std::string, MessageIcon>> messages;
     std::map<OptionsControl, CheckState> checks;
     std::optional<OptionsControl> optionsFocus;
-    std::optional<Control> focus;
+    std::optional<Control> focus, cue;
+    bool cuesAlways = false;
 
     void setCaption(const std::string& caption) override { windowCaption = caption; }
     void setCaption(Control c, const std::string& text) override { looks[c].text = text; }
@@ -44,6 +45,8 @@ struct RecordingView : Form1View {
     void setFontSize(Control c, double points) override { looks[c].fontSize = points; }
     void setColour(Control c, Colour colour) override { looks[c].colour = colour; }
     void setUnderline(Control c, bool on) override { looks[c].underline = on; }
+    void showFocusCue(std::optional<Control> c) override { cue = c; }
+    bool focusCuesAlways() const override { return cuesAlways; }
     TwipsSize textExtent(Control c) const override {
         double longest = 0, lines = 0;
         for (const auto line : std::views::split(looks.at(c).text, "\r\n"s))
@@ -127,7 +130,7 @@ TEST_F(EngineTest, StartUpTakesTheAuctionOverAndLaterCapturesStartAfresh) {
     addAuction(86400 - 1);
     startMainWindow(form);
     EXPECT_EQ(std::tuple(form.key(Key::F1), form.key(Key::Escape)), std::tuple(true, false));
-    fake.recorder.helpFile = "/opt/zeitfang/zeitfang.chm"; // not there before: nothing opened
+    fake.recorder.existingFile = "/opt/zeitfang/zeitfang.chm"; // not there before: nothing opened
     form.key(Key::F1);
     const AppSettingsRecord& s = shared.AppSettings;
     EXPECT_EQ(std::tuple(s.msgonsync, s.synconstart, s.warnton, s.warntonsek, shared.InstanceCount,
@@ -262,7 +265,7 @@ TEST_F(EngineTest, CommandLabelsLookAndActLikeLinks) {
               std::tuple(false, 1, 1ul));
 
     // The keyboard moves the focus round the commands from top to bottom; once a key has been
-    // used the focused one wears the hover look, beside the one the mouse left it on.
+    // used the focused one wears the focus cue, the hover look only where the mouse left it.
     const auto lit = [&] {
         std::vector<Control> on;
         for (Control c : {C::Lbl_GoItem, C::Lbl_GetTime, C::Lbl_Optionen, C::Lbl_GetArtikel})
@@ -272,29 +275,35 @@ TEST_F(EngineTest, CommandLabelsLookAndActLikeLinks) {
     };
     form.mouseMove(std::nullopt);
     form.show();
-    EXPECT_EQ(std::pair(view.focus, lit()),
-              std::pair(std::optional(C::Lbl_GoItem), std::vector<Control>{}));
+    EXPECT_EQ(std::tuple(view.focus, view.cue, lit()),
+              std::tuple(std::optional(C::Lbl_GoItem), std::nullopt, std::vector<Control>{}));
     for (const auto& [key, focus] : {std::pair{Key::Tab, C::Lbl_GetTime},
                                      {Key::Tab, C::Lbl_Optionen},
                                      {Key::Tab, C::Lbl_GetArtikel},
                                      {Key::Tab, C::Lbl_GoItem},
                                      {Key::BackTab, C::Lbl_GetArtikel}}) {
         EXPECT_TRUE(form.key(key));
-        EXPECT_EQ(std::pair(view.focus, lit()),
-                  std::pair(std::optional(focus), std::vector{focus}));
+        EXPECT_EQ(std::tuple(view.focus, view.cue, lit()),
+                  std::tuple(std::optional(focus), std::optional(focus), std::vector<Control>{}));
     }
     form.key(Key::Enter); // "Artikel übernehmen": no auction in the browser now
     EXPECT_EQ(look(C::Label1).text, "Kein Artikel gewählt.");
     form.key(Key::BackTab);
     form.key(Key::Space); // "zu den Optionen": normal while open, the cue again once closed
-    EXPECT_EQ(std::pair(view.hoverWhileOptions, lit()),
-              std::pair(false, std::vector{C::Lbl_Optionen}));
+    EXPECT_EQ(std::tuple(view.hoverWhileOptions, view.cue, lit()),
+              std::tuple(false, std::optional(C::Lbl_Optionen), std::vector<Control>{}));
     form.mouseMove(std::nullopt); // the cue hidden until the next key, a click not one
     form.click(C::Lbl_Optionen);
     form.mouseMove(C::Lbl_GetTime);
-    EXPECT_EQ(lit(), std::vector{C::Lbl_GetTime});
+    EXPECT_EQ(std::pair(view.cue, lit()),
+              std::pair(std::optional<Control>(), std::vector{C::Lbl_GetTime}));
     form.key(Key::Tab);
-    EXPECT_EQ(lit(), (std::vector{C::Lbl_GetTime, C::Lbl_GetArtikel}));
+    EXPECT_EQ(std::pair(view.cue, lit()),
+              std::pair(std::optional(C::Lbl_GetArtikel), std::vector{C::Lbl_GetTime}));
+    view.cuesAlways = true; // as the desktop is set: from the start, and the mouse keeps it
+    form.show();
+    form.mouseMove(std::nullopt);
+    EXPECT_EQ(view.cue, std::optional(C::Lbl_GoItem));
 }
 
 TEST_F(EngineTest, SyncSetsDateAndTimeAndSaysSoOnceTheSystemHasAnswered) {
