@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/startup.h"
+#include "base/startup_marks.h"
 #include "shell/qt/clock_only.h"
 #include "shell/qt/linux_platform.h"
 #include "shell/qt/qt_form1_window.h"
@@ -26,15 +27,19 @@ int runWindow(char** argv) {
     int qtArgc = argv[0] ? 1 : 0;
     char* qtArgv[] = {argv[0], nullptr};
     QApplication app(qtArgc, qtArgv);
+    markStartup("toolkit");
     LinuxPlatform platform;
+    markStartup("platform");
     SharedState shared;
     QtForm1Window window(platform.services(), shared);
+    markStartup("window");
     return runMainWindow(window.form1, platform.services().events);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    markStartup("main");
     if (isClockOnly(std::vector<std::string>(argv + 1, argv + argc)))
         return runClockOnlyOnQt(argc, argv);
     return runWindow(argv);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/startup.h"
+#include "base/startup_marks.h"
 #include "shell/win32/win32_form1_window.h"
 
 #include <windows.h>
@@ -34,9 +35,12 @@ std::vector<std::string> arguments() {
 int runWindow() {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
+    markStartup("toolkit");
     WindowsPlatform platform;
+    markStartup("platform");
     SharedState shared;
     Win32Form1Window window(platform.services(), shared);
+    markStartup("window");
     platform.shell().setOwner(window.window());
     platform.clock().setOwner(window.window());
     return runMainWindow(window.form1(), platform.services().events);
@@ -52,6 +56,7 @@ int runClockOnly() {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    markStartup("main");
     // The shell's "open" may use COM components, which want an apartment.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     const std::vector<std::string> words = arguments();
