@@ -5,6 +5,7 @@
 
 #include <thread>
 
+#include "platform/windows/system_function.h"
 #include "platform/windows/win_handles.h"
 
 std::shared_ptr<const ElevatedRun> startElevated(HWND owner, std::wstring program,
@@ -24,7 +25,9 @@ std::shared_ptr<const ElevatedRun> startElevated(HWND owner, std::wstring progra
         execute.lpFile = program.c_str();
         execute.lpParameters = arguments.c_str();
         execute.nShow = SW_HIDE;
-        if (ShellExecuteExW(&execute) && execute.hProcess) {
+        if (callSystem<decltype(ShellExecuteExW)>(L"shell32.dll", "ShellExecuteExW", FALSE,
+                                                  &execute) &&
+            execute.hProcess) {
             const UniqueKernelHandle copy(execute.hProcess);
             DWORD code = 1;
             if (WaitForSingleObject(copy.get(), INFINITE) == WAIT_OBJECT_0 &&

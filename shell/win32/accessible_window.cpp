@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "platform/windows/system_function.h"
+
 namespace {
 
 bool isSelf(const VARIANT& child) {
@@ -9,7 +11,9 @@ bool isSelf(const VARIANT& child) {
 }
 
 HRESULT text(const std::wstring& value, BSTR* out) {
-    *out = value.empty() ? nullptr : SysAllocString(value.c_str());
+    *out = value.empty() ? nullptr
+                         : callSystem<decltype(SysAllocString)>(L"oleaut32.dll", "SysAllocString",
+                                                                BSTR{}, value.c_str());
     return *out ? S_OK : S_FALSE;
 }
 
@@ -162,11 +166,14 @@ class AccessibleWindow final : public IAccessible {
 
 LRESULT accessibleClient(HWND window, WPARAM wParam, const AccessibleFacts& facts) {
     IAccessible* standard = nullptr;
-    if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
-                                         reinterpret_cast<void**>(&standard))))
+    // The accessibility runtime is loaded at the first request, from a screen reader.
+    if (FAILED(callSystem<decltype(CreateStdAccessibleObject)>(
+            L"oleacc.dll", "CreateStdAccessibleObject", E_FAIL, window, OBJID_CLIENT,
+            __uuidof(IAccessible), reinterpret_cast<void**>(&standard))))
         return 0;
     auto* made = new AccessibleWindow(standard, window, facts);
-    const LRESULT answer = LresultFromObject(__uuidof(IAccessible), wParam, made);
+    const LRESULT answer = callSystem<decltype(LresultFromObject)>(
+        L"oleacc.dll", "LresultFromObject", LRESULT{}, __uuidof(IAccessible), wParam, made);
     made->Release();
     return answer;
 }

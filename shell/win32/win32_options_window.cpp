@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "platform/windows/system_function.h"
 #include "platform/windows/wide_text.h"
 #include "shell/win32/accessible_window.h"
 #include "shell/win32/engine_key.h"
@@ -35,6 +36,9 @@ OptionsControl controlOf(int id) {
     }
 }
 
+// Loaded when the dialog first opens.
+const wchar_t* const kCommonControls = L"comctl32.dll";
+
 // A control whose own window does not say to a screen reader what it is: the seconds' box, named
 // by its line.
 LRESULT CALLBACK namedControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -45,8 +49,10 @@ LRESULT CALLBACK namedControlProc(HWND window, UINT message, WPARAM wParam, LPAR
         return accessibleClient(window, wParam, {.name = widen(std::string(name))});
     }
     if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(window, namedControlProc, 0);
-    return DefSubclassProc(window, message, wParam, lParam);
+        callSystem<decltype(RemoveWindowSubclass)>(kCommonControls, "RemoveWindowSubclass", FALSE,
+                                                   window, namedControlProc, 0);
+    return callSystem<decltype(DefSubclassProc)>(kCommonControls, "DefSubclassProc", LRESULT{},
+                                                 window, message, wParam, lParam);
 }
 
 struct WindowKind {
@@ -114,7 +120,9 @@ void Win32OptionsWindow::addControls() {
             SendMessageW(created, EM_SETLIMITTEXT, static_cast<WPARAM>(maxLengthOf(c->maxLength)),
                          0);
         if (!c->accessibleName.empty())
-            SetWindowSubclass(created, namedControlProc, 0, reinterpret_cast<DWORD_PTR>(c));
+            callSystem<decltype(SetWindowSubclass)>(kCommonControls, "SetWindowSubclass", FALSE,
+                                                    created, namedControlProc, 0,
+                                                    reinterpret_cast<DWORD_PTR>(c));
     }
 }
 
