@@ -6,6 +6,7 @@
 #include "app/startup.h"
 #include "base/startup_marks.h"
 #include "shell/qt/clock_only.h"
+#include "shell/qt/font_warm_up.h"
 #include "shell/qt/linux_platform.h"
 #include "shell/qt/qt_form1_window.h"
 
@@ -26,10 +27,12 @@ int runWindow(char** argv) {
     // the command line; any line but "-time" starts the window as a bare start does.
     int qtArgc = argv[0] ? 1 : 0;
     char* qtArgv[] = {argv[0], nullptr};
+    FontWarmUp fonts;
     QApplication app(qtArgc, qtArgv);
     markStartup("toolkit");
     LinuxPlatform platform;
     markStartup("platform");
+    fonts.wait();
     SharedState shared;
     QtForm1Window window(platform.services(), shared);
     markStartup("window");

@@ -57,6 +57,7 @@ class QtForm1Window : public QWidget, public Form1View {
   private:
     Twips m_twips;
     QString m_caption;
+    bool m_iconGiven = false;
     std::map<Control, QWidget*> m_controls;
 
   public:
