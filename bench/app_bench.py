@@ -94,7 +94,7 @@ def main():
     if args.instructions and not counts:
         print("instructions left out: no valgrind")
     if counts:
-        print(startup_phases.table(counts, "instructions, millions"))
+        print(startup_phases.table(counts, "main thread's instructions, millions"))
         total = {name: sum(c[0].values()) for name, c in counts.items()}
         print(f"{'instructions to window shown, millions':38}{total['zeitfang']:10.2f}"
               f"{total['minimal']:10.2f}{total['zeitfang'] / total['minimal']:8.2f}")
@@ -120,12 +120,13 @@ def start_once(desktop, program):
 
 
 def instructions(desktop, program):
-    """Millions of instructions in each start-up phase up to the window shown, which no load
-    on the machine changes."""
+    """Millions of instructions the main thread runs in each start-up phase up to the window
+    shown, which no load on the machine changes."""
     out = os.path.join(desktop.tmp, f"callgrind-{os.path.basename(program)}")
     marks = out + ".marks"
     proc = desktop.spawn([*harness.NO_SYS_TIME, "valgrind", "--tool=callgrind",
-                          "--dump-before=markStartup*", f"--callgrind-out-file={out}", program],
+                          "--separate-threads=yes", "--dump-before=markStartup*",
+                          f"--callgrind-out-file={out}", program],
                          env={"QT_QPA_PLATFORM": "xcb", "ZEITFANG_STARTUP_MARKS": marks})
     harness.wait_for(lambda: os.path.exists(marks) and "shown" in open(marks).read(), 300,
                      "the window under callgrind")
@@ -135,7 +136,7 @@ def instructions(desktop, program):
     with open(marks) as f:
         names = [line.split()[0] for line in f]
     for i, name in enumerate(names, 1):  # part i ran up to the i-th mark
-        with open(f"{out}.{i}") as f:
+        with open(f"{out}.{i}-01") as f:
             pending += next(int(line.split()[1]) for line in f if line.startswith("summary:"))
         if name not in counts:
             counts[name], pending = pending / 1e6, 0
