@@ -2,7 +2,15 @@
 
 #include <fontconfig/fontconfig.h>
 
-FontWarmUp::FontWarmUp() : m_thread([] { FcInit(); }) {}
+#include <system_error>
+
+FontWarmUp::FontWarmUp() {
+    try {
+        m_thread = std::thread([] { FcInit(); });
+    } catch (const std::system_error&) {
+        // No thread to spare: the toolkit reads the fonts itself when it first needs them.
+    }
+}
 
 FontWarmUp::~FontWarmUp() {
     wait();
