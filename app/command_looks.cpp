@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-CommandLooks::CommandLooks(Form1Model& display, WindowView<Control>& view)
+CommandLooks::CommandLooks(Form1Model& display, Form1View& view)
     : m_display(display), m_view(view) {}
 
 void CommandLooks::draw(Control command, bool hover) {
@@ -11,20 +11,25 @@ void CommandLooks::draw(Control command, bool hover) {
 }
 
 void CommandLooks::hover(Control command) {
-    m_hovered.insert(command);
     draw(command, true);
 }
 
+void CommandLooks::start() {
+    if (m_view.focusCuesAlways())
+        showCue();
+}
+
 void CommandLooks::reset() {
-    m_hovered.clear();
-    m_cue = false;
     for (Control command : {Control::Lbl_GoItem, Control::Lbl_GetArtikel, Control::Lbl_Optionen,
                             Control::Lbl_GetTime})
         draw(command, false);
+    if (m_cue && !m_view.focusCuesAlways()) {
+        m_cue = false;
+        m_view.showFocusCue(std::nullopt);
+    }
 }
 
 void CommandLooks::normal(Control command) {
-    m_hovered.erase(command);
     draw(command, false);
 }
 
@@ -42,12 +47,10 @@ void CommandLooks::moveFocus(bool forward) {
         : forward ? order.size() - 1
                   : 0;
     m_view.setFocus(order[(at + (forward ? 1 : order.size() - 1)) % order.size()]);
-    if (from && m_cue)
-        draw(*from, m_hovered.contains(*from));
     showCue();
 }
 
 void CommandLooks::redrawCue() {
-    if (const std::optional<Control> focused = focusedCommand(); focused && m_cue)
-        draw(*focused, true);
+    if (m_cue)
+        m_view.showFocusCue(focusedCommand());
 }

@@ -33,10 +33,13 @@ void Form1::Form1init() {
     markStartup("refresh");
 }
 
-void Form1::Update_Label() {
+std::optional<CountdownState> Form1::showCountdown() {
     const std::optional<CountdownState> state = updateCountdown(m_display, m_shared, m_platform);
-    if (state == std::exchange(m_state, state))
-        return;
+    return state == std::exchange(m_state, state) ? std::nullopt : state;
+}
+
+void Form1::Update_Label() {
+    const std::optional<CountdownState> state = showCountdown();
     if (state == CountdownState::LastHour)
         m_view.announce("Letzte Stunde");
     else if (state == CountdownState::FinalMinute)
@@ -45,9 +48,23 @@ void Form1::Update_Label() {
         m_view.announce("Auktion beendet");
 }
 
+std::string Form1::takenOver() const {
+    if (!m_state)
+        return m_display.caption(Control::Label1);
+    std::string left = m_display.caption(Control::LabelZeit);
+    if (const std::size_t br = left.find("\r\n"); br != std::string::npos)
+        left.replace(br, 2, " ");
+    if (m_state == CountdownState::FinalMinute)
+        left += " Sekunden";
+    const std::string& item = m_shared.ItemTitle;
+    return item.substr(0, item.find_last_not_of(' ') + 1) + ", " + left;
+}
+
 void Form1::refresh() {
-    CaptureAuction(m_platform.windows, m_display, m_shared, [this] { Update_Label(); });
-    Update_Label();
+    // The take-over is heard as a whole; the state it lands in is not announced besides.
+    CaptureAuction(m_platform.windows, m_display, m_shared, [this] { showCountdown(); });
+    showCountdown();
+    m_view.announce(takenOver());
 }
 
 void Form1::Timer1_Timer() {
@@ -63,13 +80,14 @@ void Form1::Form_Unload() {
 
 void Form1::registerHelpFile() {
     // Registered, not checked: F1 looks for it.
-    m_helpFile = m_platform.shell.programFolder() + "zeitfang.chm";
+    m_helpFile = m_platform.shell.helpFile();
 }
 
 void Form1::show() {
     m_view.showWindow();
     markStartup("shown");
     m_view.setFocus(form1Design().tabOrder().front());
+    m_looks.start();
     markStartup("focus");
 }
 
@@ -140,17 +158,22 @@ void Form1::Lbl_Optionen_Click() {
     m_looks.normal(Control::Lbl_Optionen);
     const std::unique_ptr<OptionsView> dialog = m_view.newOptionsView();
     frmOptions options(*dialog, m_shared.AppSettings, m_platform.settings);
+    m_optionsOpen = true;
     options.show();
+    m_optionsOpen = false;
     m_looks.redrawCue(); // where the keyboard left it
 }
 
 void Form1::Lbl_GoItem_Click() {
+    // A screen reader says why nothing opens; the window shows it already.
     if (m_shared.ItemNumber.empty())
-        return;
+        return m_view.announce(m_display.caption(Control::Label1));
     m_platform.shell.open(itemPageUrl(ZEITFANG_ITEM_HOST, m_shared.ItemNumber));
 }
 
 void Form1::click(Control control) {
+    if (m_optionsOpen)
+        return;
     switch (control) {
     case Control::Lbl_GetTime:
         return Lbl_GetTime_Click();

@@ -23,7 +23,8 @@ class Form1 final : public WindowController<Control> {
     void refresh();
 
     // A click or a mouse movement on a control, by its name; the controls without handlers of
-    // their own ignore them.
+    // their own ignore them. No command runs while the options dialog is open: a screen reader's
+    // action can still reach the window then, a click cannot.
     void click(Control control) override;
     void mouseMove(std::optional<Control> control) override;
     // F1 opens the registered help file when it exists; Tab and Shift+Tab move the focus among
@@ -45,6 +46,10 @@ class Form1 final : public WindowController<Control> {
     const Form1Model& display() const { return m_display; }
 
   private:
+    // The refresh; returns the state shown when it differs from the one shown before.
+    std::optional<CountdownState> showCountdown();
+    // What a screen reader hears after a take-over: the item and the time left, or why none.
+    std::string takenOver() const;
     void Timer1_Timer();             // NOLINT(readability-identifier-naming)
     void Form_Unload();              // NOLINT(readability-identifier-naming)
     void Form_MouseMove();           // NOLINT(readability-identifier-naming)
@@ -68,4 +73,5 @@ class Form1 final : public WindowController<Control> {
     ClockSync m_clockSync;
     std::string m_helpFile;
     bool m_closed = false;
+    bool m_optionsOpen = false;
 };

@@ -25,7 +25,7 @@ void soundAlarm(Speaker& speaker) {
 
 void finalMinuteSignal(Form1Model& display, const std::string& secondText,
                        WindowAttention& attention) {
-    display.setCaption(" >>" + secondText + "<<");
+    display.setTickingCaption(" >>" + secondText + "<<");
     attention.toggleAttention(display.handle());
 }
 

@@ -28,6 +28,9 @@ install(FILES ${packaging_out}/zeitfang.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}
 # The licence in Debian's machine-readable form, and the changelog of a native package.
 install(FILES ${packaging_dir}/copyright ${packaging_out}/changelog.gz
   DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The help page F1 opens: in the data folder once installed, beside the program in the build.
+install(FILES ${CMAKE_SOURCE_DIR}/docs/help/zeitfang.html DESTINATION ${CMAKE_INSTALL_DATADIR}/zeitfang)
+configure_file(${CMAKE_SOURCE_DIR}/docs/help/zeitfang.html ${CMAKE_BINARY_DIR}/zeitfang.html COPYONLY)
 install(FILES ${packaging_dir}/zeitfang.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 foreach(size 16 32 48)

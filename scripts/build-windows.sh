@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Cross-builds the Windows program on Debian 12 into dist/: zeitfang.exe, statically linked, the
-# zip that carries it and an installer with a Start-menu entry and an uninstaller. Installs the cross compiler and the other tools when they are missing.
+# Cross-builds the Windows program on Debian 12, 13 or testing into dist/: zeitfang.exe,
+# statically linked, its help zeitfang.chm, the zip that carries both and an installer with a
+# Start-menu entry and an uninstaller.
+# Installs the cross compiler and the other tools when they are missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-wanted=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 imagemagick zip nsis)
+wanted=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 imagemagick zip nsis
+    fp-utils)
 missing=()
 for p in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
@@ -16,7 +19,8 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-build=${WINDOWS_BUILD_DIR:-build-windows}
+# Beside the test build ($BUILD_DIR, as scripts/build.sh), whose Windows tests run it.
+build=${BUILD_DIR:-build}/windows/program
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
     -DCMAKE_BUILD_TYPE=MinSizeRel -DZEITFANG_QT=OFF -DZEITFANG_TESTS=OFF -DZEITFANG_WERROR=ON >/dev/null
 ninja -C "$build" -j "$(nproc)"
@@ -27,8 +31,9 @@ if [ "$size" -gt $((2 * 1024 * 1024)) ]; then
     echo "zeitfang.exe is $size bytes, more than 2 MB" >&2
     exit 1
 fi
-# Only DLLs every Windows has: the program is one file.
-system_dlls="^(kernel32|user32|gdi32|advapi32|shell32|ole32|comctl32|wininet|msvcrt)\.dll$"
+# Only DLLs every Windows (7 and later) has: the program is one file.
+system_dlls="^(kernel32|user32|gdi32|advapi32|shell32|shlwapi|ole32|oleaut32|oleacc|comctl32"
+system_dlls+="|comdlg32|uiautomationcore|uxtheme|dwmapi|imm32|version|winmm|wininet|msvcrt)\.dll$"
 foreign=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' |
     tr 'A-Z' 'a-z' | grep -vE "$system_dlls" || true)
 if [ -n "$foreign" ]; then
@@ -39,11 +44,12 @@ fi
 version=$(sed -n 's/^project(zeitfang VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 mkdir -p dist
 cp "$exe" dist/zeitfang.exe
+cp "$build/shell/win32/zeitfang.chm" dist/zeitfang.chm # the help F1 opens, beside the program
 rm -f "dist/zeitfang-$version-windows.zip"
 cp LICENSE dist/LICENSE.txt
-(cd dist && zip -q -9 "zeitfang-$version-windows.zip" zeitfang.exe LICENSE.txt)
+(cd dist && zip -q -9 "zeitfang-$version-windows.zip" zeitfang.exe zeitfang.chm LICENSE.txt)
 rm dist/LICENSE.txt
-makensis -V2 -DVERSION="$version" -DEXE="$PWD/dist/zeitfang.exe" \
+makensis -V2 -DVERSION="$version" -DEXE="$PWD/dist/zeitfang.exe" -DCHM="$PWD/dist/zeitfang.chm" \
     -DOUT="$PWD/dist/zeitfang-$version-windows-setup.exe" packaging/windows/zeitfang.nsi
-echo "dist/zeitfang.exe ($size bytes), dist/zeitfang-$version-windows.zip," \
+echo "dist/zeitfang.exe ($size bytes), dist/zeitfang.chm, dist/zeitfang-$version-windows.zip," \
     "dist/zeitfang-$version-windows-setup.exe"

@@ -13,6 +13,11 @@ void Form1Model::setCaption(const std::string& caption) {
     m_view.setCaption(caption);
 }
 
+void Form1Model::setTickingCaption(const std::string& caption) {
+    m_caption = caption;
+    m_view.setTickingCaption(caption);
+}
+
 void Form1Model::setTimerEnabled(bool enabled) {
     if (enabled == m_timerEnabled)
         return;

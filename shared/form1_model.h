@@ -16,6 +16,8 @@ class Form1Model {
 
     const std::string& caption() const { return m_caption; }
     void setCaption(const std::string& caption);
+    // The final minute's seconds in the title, which a screen reader need not hear each second.
+    void setTickingCaption(const std::string& caption);
     // Switching Timer1 on while it runs keeps its phase, and so does an unchanged period.
     void setTimerEnabled(bool enabled);
     void setTimerInterval(int ms);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "shared/form1_design.h"
@@ -18,12 +19,19 @@ class Form1View : public WindowView<Control> {
     virtual ~Form1View() = default;
 
     virtual void setCaption(const std::string& caption) = 0; // the window's title
+    // A title that changes every second, which a screen reader need not read out each time.
+    virtual void setTickingCaption(const std::string& caption) { setCaption(caption); }
     virtual void setCaption(Control label, const std::string& caption) = 0;
     virtual void setControlVisible(Control control, bool visible) = 0;
     virtual void setFontSize(Control label, double points) = 0;
     // A label's text colour, a shape's fill colour.
     virtual void setColour(Control control, Colour colour) = 0;
     virtual void setUnderline(Control label, bool underline) = 0;
+    // The keyboard's focus cue, a dotted rectangle, on this command while it has the focus, or
+    // on none.
+    virtual void showFocusCue(std::optional<Control> command) = 0;
+    // True when the desktop is set to show the focus cues always, not only once a key is used.
+    virtual bool focusCuesAlways() const = 0;
     // The size of the label's present caption in its present font; a label that wraps measures
     // it at its design width.
     virtual TwipsSize textExtent(Control label) const = 0;

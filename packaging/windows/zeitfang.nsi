@@ -1,5 +1,6 @@
 ; The Windows installer: zeitfang.exe in the program folder, a Start-menu entry and an
-; uninstaller listed under Apps. makensis -DVERSION=1.4.0.17 -DEXE=zeitfang.exe -DOUT=setup.exe
+; uninstaller listed under Apps, with the help beside the program, which F1 opens.
+; makensis -DVERSION=1.4.0.17 -DEXE=zeitfang.exe -DCHM=zeitfang.chm -DOUT=setup.exe
 Unicode true
 !include "MUI2.nsh"
 !include "x64.nsh"
@@ -26,6 +27,7 @@ Section
   SetRegView 64
   SetOutPath "$INSTDIR"
   File "/oname=zeitfang.exe" "${EXE}"
+  File "/oname=zeitfang.chm" "${CHM}"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   SetShellVarContext all
   CreateShortcut "$SMPROGRAMS\Zeitfang.lnk" "$INSTDIR\zeitfang.exe"
@@ -44,6 +46,7 @@ Section "Uninstall"
   SetShellVarContext all
   Delete "$SMPROGRAMS\Zeitfang.lnk"
   Delete "$INSTDIR\zeitfang.exe"
+  Delete "$INSTDIR\zeitfang.chm"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"

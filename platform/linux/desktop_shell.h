@@ -6,7 +6,7 @@
 class DesktopShell : public Shell {
   public:
     void open(const std::string& url) override;
-    std::string programFolder() const override;
+    std::string helpFile() const override;
     bool fileExists(const std::string& path) const override;
     void openFile(const std::string& path) override;
 };

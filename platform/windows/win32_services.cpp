@@ -27,9 +27,9 @@ void Win32Shell::open(const std::string& url) {
     shellOpen(m_owner, url, SW_HIDE);
 }
 
-std::string Win32Shell::programFolder() const {
+std::string Win32Shell::helpFile() const {
     const std::wstring path = ownProgramPath();
-    return narrow(path.substr(0, path.find_last_of(L"\\/") + 1));
+    return narrow(path.substr(0, path.find_last_of(L"\\/") + 1)) + "zeitfang.chm";
 }
 
 bool Win32Shell::fileExists(const std::string& path) const {

@@ -27,7 +27,7 @@ class Win32Shell : public Shell {
   public:
     void setOwner(HWND owner) { m_owner = owner; }
     void open(const std::string& url) override;
-    std::string programFolder() const override;
+    std::string helpFile() const override;
     bool fileExists(const std::string& path) const override;
     void openFile(const std::string& path) override;
 

@@ -44,13 +44,15 @@ QString LabelAccessible::text(QAccessible::Text type) const {
 }
 
 QStringList LabelAccessible::actionNames() const {
-    return label()->isCommand() ? QStringList{pressAction()} : QStringList{};
+    return label()->isCommand() ? QStringList{pressAction(), setFocusAction()} : QStringList{};
 }
 
 void LabelAccessible::doAction(const QString& name) {
     // Later, so that the screen reader has its answer before a dialog opens.
     if (name == pressAction() && label()->isCommand())
         QTimer::singleShot(0, label(), &QtLabel::clicked);
+    else if (name == setFocusAction() && label()->isCommand())
+        label()->setFocus(Qt::OtherFocusReason); // as AT-SPI's grab focus asks
 }
 
 QString LabelAccessible::attributes(int offset, int* start, int* end) const {

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <cstdio>
 #include <string>
@@ -9,6 +10,7 @@
 #include "shell/qt/font_warm_up.h"
 #include "shell/qt/linux_platform.h"
 #include "shell/qt/qt_form1_window.h"
+#include "shell/qt/window_accessible.h"
 
 namespace {
 
@@ -30,6 +32,8 @@ int runWindow(char** argv) {
     FontWarmUp fonts;
     QApplication app(qtArgc, qtArgv);
     markStartup("toolkit");
+    // Before any window: a screen reader running already asks for the window as it is made.
+    QAccessible::installFactory(&WindowAccessible::create);
     LinuxPlatform platform;
     markStartup("platform");
     fonts.wait();

@@ -24,8 +24,8 @@ QTimer* preciseTimer(QObject* parent) {
 QtForm1Window::QtForm1Window(Platform& platform, SharedState& shared)
     : m_twips{1440.0 / logicalDpiX(), 1440.0 / logicalDpiY()},
       m_controls(createControls(ControlFactory{*this, m_twips}, form1Design())),
-      Timer1(preciseTimer(this)), normalGeometry(new NormalGeometry(*this)),
-      form1(*this, platform, shared) {
+      m_notice(new QtNotice(this)), Timer1(preciseTimer(this)),
+      normalGeometry(new NormalGeometry(*this)), form1(*this, platform, shared) {
     setMouseTracking(true);
     for (const auto& [control, widget] : m_controls) {
         if (auto* l = qobject_cast<QtLabel*>(widget)) {
@@ -43,6 +43,11 @@ QtLabel* QtForm1Window::label(Control control) const {
 }
 
 void QtForm1Window::setCaption(const std::string& caption) {
+    m_spokenCaption = QString::fromStdString(caption);
+    setTickingCaption(caption);
+}
+
+void QtForm1Window::setTickingCaption(const std::string& caption) {
     m_caption = QString::fromStdString(caption);
     // Qt reads "[*]" in a window title as a placeholder; doubled, it stands for itself.
     QString shown = m_caption;
@@ -75,6 +80,12 @@ void QtForm1Window::setUnderline(Control control, bool underline) {
     label(control)->setUnderline(underline);
 }
 
+void QtForm1Window::showFocusCue(std::optional<Control> command) {
+    for (const auto& [control, widget] : m_controls)
+        if (auto* l = qobject_cast<QtLabel*>(widget); l && l->isCommand())
+            l->setFocusCue(control == command);
+}
+
 TwipsSize QtForm1Window::textExtent(Control control) const {
     const QSize size = label(control)->textExtent();
     return {size.width() * m_twips.perPixelX, size.height() * m_twips.perPixelY};
@@ -85,14 +96,7 @@ void QtForm1Window::placeControl(Control control, const TwipsRect& rect) {
 }
 
 void QtForm1Window::announce(const std::string& text) {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent event(widget(Control::LabelZeit), QString::fromStdString(text));
-    event.setPoliteness(QAccessible::AnnouncementPoliteness::Assertive);
-    QAccessible::updateAccessibility(&event);
-#else
-    // Qt before 6.8 has no announcements: a screen reader hears the countdown's new name.
-    (void)text;
-#endif
+    m_notice->announce(QString::fromStdString(text));
 }
 
 void QtForm1Window::messageBox(std::string_view title, const std::string& text, MessageIcon icon) {

@@ -9,6 +9,7 @@
 #include "shell/qt/normal_geometry.h"
 #include "shell/qt/qt_label.h"
 #include "shell/qt/twips.h"
+#include "shell/qt/window_accessible.h"
 
 // The main window on Qt, made from the engine's design of Form1 and driven by it.
 class QtForm1Window : public QWidget, public Form1View {
@@ -22,11 +23,17 @@ class QtForm1Window : public QWidget, public Form1View {
     QtLabel* label(Control control) const;
 
     void setCaption(const std::string& caption) override;
+    void setTickingCaption(const std::string& caption) override;
+    // The title a screen reader reads: the caption, though not one that ticks.
+    const QString& spokenCaption() const { return m_spokenCaption; }
     void setCaption(Control label, const std::string& caption) override;
     void setControlVisible(Control control, bool visible) override;
     void setFontSize(Control label, double points) override;
     void setColour(Control control, Colour colour) override;
     void setUnderline(Control label, bool underline) override;
+    void showFocusCue(std::optional<Control> command) override;
+    // No Linux desktop has a setting to show focus cues always.
+    bool focusCuesAlways() const override { return false; }
     TwipsSize textExtent(Control label) const override;
     void placeControl(Control control, const TwipsRect& rect) override;
     void announce(const std::string& text) override;
@@ -56,9 +63,10 @@ class QtForm1Window : public QWidget, public Form1View {
 
   private:
     Twips m_twips;
-    QString m_caption;
+    QString m_caption, m_spokenCaption;
     bool m_iconGiven = false;
     std::map<Control, QWidget*> m_controls;
+    QtNotice* m_notice;
 
   public:
     // Made once the controls are there: the controller starts Timer1 as it is built.

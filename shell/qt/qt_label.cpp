@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 #include <QMouseEvent>
+#include <QPainter>
+#include <utility>
 
 #include "shell/qt/label_accessible.h"
 
@@ -49,6 +51,25 @@ void QtLabel::setUnderline(bool on) {
     QFont f = font();
     f.setUnderline(on);
     setFont(f);
+}
+
+void QtLabel::setFocusCue(bool on) {
+    if (std::exchange(m_focusCue, on) != on)
+        update();
+}
+
+void QtLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!m_focusCue || !hasFocus())
+        return;
+    // As Windows draws its focus rectangle: one dot on, one off, round the label's edge, dark on
+    // the light boxes.
+    QPainter painter(this);
+    QPen dots(Qt::black, 1, Qt::CustomDashLine);
+    dots.setDashPattern({1, 1});
+    dots.setCosmetic(true);
+    painter.setPen(dots);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 QSize QtLabel::textExtent() const {

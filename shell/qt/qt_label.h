@@ -22,6 +22,8 @@ class QtLabel : public QLabel {
     void setForeColor(const QColor& colour);
     QColor foreColor() const;
     void setUnderline(bool on);
+    // The keyboard's focus cue, drawn while the label has the focus.
+    void setFocusCue(bool on);
     // The present caption in the present font, in pixels; wrapped at the present width.
     QSize textExtent() const;
 
@@ -33,8 +35,10 @@ class QtLabel : public QLabel {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     QString m_caption;
+    bool m_focusCue = false;
     bool m_legible = true;
 };

@@ -17,9 +17,36 @@ HRESULT text(const std::wstring& value, BSTR* out) {
     return *out ? S_OK : S_FALSE;
 }
 
-// Delegates to the standard object whatever the facts do not settle. It keeps the window's handle,
-// not the control: a screen reader may hold it after the control has gone.
-class AccessibleWindow final : public IAccessible {
+// The child a call through IDispatch names: its one optional argument, the object itself when
+// left out.
+VARIANT childArgument(const DISPPARAMS* params) {
+    VARIANT child{};
+    child.vt = VT_I4;
+    child.lVal = CHILDID_SELF;
+    if (params && params->cArgs == 1 && params->rgvarg[0].vt != VT_ERROR &&
+        callSystem<decltype(VariantChangeType)>(L"oleaut32.dll", "VariantChangeType", E_FAIL,
+                                                &child, &params->rgvarg[0], USHORT{0},
+                                                VARTYPE{VT_I4}) != S_OK)
+        child.vt = VT_EMPTY;
+    return child;
+}
+
+HRESULT textResult(HRESULT got, BSTR text, VARIANT* result) {
+    if (result) {
+        *result = VARIANT{};
+        result->vt = VT_BSTR;
+        result->bstrVal = text;
+    } else if (auto* free =
+                   systemFunction<decltype(SysFreeString)>(L"oleaut32.dll", "SysFreeString")) {
+        free(text);
+    }
+    return FAILED(got) ? got : S_OK;
+}
+
+// Delegates to the standard object whatever the facts do not settle, but hands out only its own
+// interfaces, so that every way to it (IDispatch included) meets the facts. It keeps the window's
+// handle, not the control: a screen reader may hold it after the control has gone.
+class AccessibleWindow final : public IAccessible, public IOleWindow {
   public:
     AccessibleWindow(IAccessible* standard, HWND window, AccessibleFacts facts)
         : m_standard(standard), m_window(window), m_facts(std::move(facts)) {}
@@ -29,10 +56,14 @@ class AccessibleWindow final : public IAccessible {
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
         if (id == __uuidof(IUnknown) || id == __uuidof(IDispatch) || id == __uuidof(IAccessible)) {
             *object = static_cast<IAccessible*>(this);
-            AddRef();
-            return S_OK;
+        } else if (id == __uuidof(IOleWindow)) {
+            *object = static_cast<IOleWindow*>(this);
+        } else {
+            *object = nullptr;
+            return E_NOINTERFACE;
         }
-        return m_standard->QueryInterface(id, object); // IOleWindow, IEnumVARIANT
+        AddRef();
+        return S_OK;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&m_refs); }
     ULONG STDMETHODCALLTYPE Release() override {
@@ -54,11 +85,37 @@ class AccessibleWindow final : public IAccessible {
                                             DISPID* ids) override {
         return m_standard->GetIDsOfNames(id, names, count, locale, ids);
     }
+    // The properties the facts settle answer from them; the standard object knows the rest.
     HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID id, LCID locale, WORD flags,
                                      DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
                                      UINT* argError) override {
+        const VARIANT child = childArgument(params);
+        const bool get = (flags & DISPATCH_PROPERTYGET) && child.vt == VT_I4;
+        BSTR text = nullptr;
+        if (get && member == DISPID_ACC_NAME)
+            return textResult(get_accName(child, &text), text, result);
+        if (get && member == DISPID_ACC_DESCRIPTION)
+            return textResult(get_accDescription(child, &text), text, result);
+        if (get && member == DISPID_ACC_DEFAULTACTION)
+            return textResult(get_accDefaultAction(child, &text), text, result);
+        VARIANT answer{};
+        if (get && (member == DISPID_ACC_ROLE || member == DISPID_ACC_STATE)) {
+            const HRESULT got = member == DISPID_ACC_ROLE ? get_accRole(child, &answer)
+                                                          : get_accState(child, &answer);
+            if (result)
+                *result = answer;
+            return FAILED(got) ? got : S_OK;
+        }
+        if ((flags & DISPATCH_METHOD) && member == DISPID_ACC_DODEFAULTACTION && child.vt == VT_I4)
+            return accDoDefaultAction(child);
         return m_standard->Invoke(member, id, locale, flags, params, result, exception, argError);
     }
+
+    HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override {
+        *window = m_window;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
 
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
         if (!isSelf(child))
@@ -88,7 +145,10 @@ class AccessibleWindow final : public IAccessible {
         if (SUCCEEDED(result) && isSelf(child) && state->vt == VT_I4) {
             if (!m_facts.defaultAction.empty())
                 state->lVal |=
-                    STATE_SYSTEM_FOCUSABLE | (GetFocus() == m_window ? STATE_SYSTEM_FOCUSED : 0);
+                    STATE_SYSTEM_FOCUSABLE | (GetFocus() == m_window ? STATE_SYSTEM_FOCUSED : 0) |
+                    // While a dialog is open over the window, a command does nothing.
+                    (IsWindowEnabled(GetAncestor(m_window, GA_ROOT)) ? 0
+                                                                     : STATE_SYSTEM_UNAVAILABLE);
             if (!m_facts.legible)
                 state->lVal |= STATE_SYSTEM_INVISIBLE;
         }
@@ -173,7 +233,21 @@ LRESULT accessibleClient(HWND window, WPARAM wParam, const AccessibleFacts& fact
         return 0;
     auto* made = new AccessibleWindow(standard, window, facts);
     const LRESULT answer = callSystem<decltype(LresultFromObject)>(
-        L"oleacc.dll", "LresultFromObject", LRESULT{}, __uuidof(IAccessible), wParam, made);
+        L"oleacc.dll", "LresultFromObject", LRESULT{}, __uuidof(IAccessible), wParam,
+        static_cast<IAccessible*>(made));
     made->Release();
     return answer;
+}
+
+void annotate(HWND window, const MSAAPROPID& property, const VARIANT* value) {
+    IAccPropServices* services = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IAccPropServices, reinterpret_cast<void**>(&services))))
+        return;
+    MSAAPROPID forgotten = property;
+    if (value)
+        services->SetHwndProp(window, OBJID_CLIENT, CHILDID_SELF, property, *value);
+    else
+        services->ClearHwndProps(window, OBJID_CLIENT, CHILDID_SELF, &forgotten, 1);
+    services->Release();
 }

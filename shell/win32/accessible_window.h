@@ -19,3 +19,8 @@ struct AccessibleFacts {
 // The answer to WM_GETOBJECT for the window's client area (OBJID_CLIENT): its standard accessible
 // object with the facts put right.
 LRESULT accessibleClient(HWND window, WPARAM wParam, const AccessibleFacts& facts);
+
+// Sets a property of the window's client area in Windows' annotation service, which UI
+// Automation's proxies for standard controls read rather than WM_GETOBJECT's answer; with no
+// value, forgets it, as is due before the window goes.
+void annotate(HWND window, const MSAAPROPID& property, const VARIANT* value);

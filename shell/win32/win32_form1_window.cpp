@@ -35,6 +35,7 @@ Win32Form1Window::Win32Form1Window(Platform& platform, SharedState& shared) {
     SetWindowPos(m_window.get(), nullptr, 0, 0, frame.cx, frame.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     createControls();
+    m_announcer.emplace(m_window.get());
     m_form1.emplace(*this, platform, shared);
 }
 
@@ -164,6 +165,16 @@ void Win32Form1Window::setUnderline(Control control, bool underline) {
     label(control).setUnderline(underline);
 }
 
+void Win32Form1Window::showFocusCue(std::optional<Control> command) {
+    for (const auto& [control, l] : m_labels)
+        l->setFocusCue(control == command);
+}
+
+bool Win32Form1Window::focusCuesAlways() const {
+    BOOL always = FALSE;
+    return SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &always, 0) && always;
+}
+
 TwipsSize Win32Form1Window::textExtent(Control control) const {
     const SIZE size = label(control).textExtent();
     return {m_twips.fromPixels(size.cx), m_twips.fromPixels(size.cy)};
@@ -197,9 +208,8 @@ void Win32Form1Window::setFocus(Control control) {
     SetFocus(label(control).window());
 }
 
-void Win32Form1Window::announce(const std::string&) {
-    // Plain Win32 has no announcement: a screen reader hears the countdown's new name, which each
-    // caption sends (EVENT_OBJECT_NAMECHANGE).
+void Win32Form1Window::announce(const std::string& text) {
+    m_announcer->announce(widen(text));
 }
 
 std::optional<Control> Win32Form1Window::focusedControl() const {

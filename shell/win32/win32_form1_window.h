@@ -12,6 +12,7 @@
 
 #include <windows.h>
 
+#include "shell/win32/announcer.h"
 #include "shell/win32/dpi.h"
 #include "shell/win32/window_object.h"
 
@@ -33,6 +34,9 @@ class Win32Form1Window : public Form1View, private LabelHost {
     void setFontSize(Control label, double points) override;
     void setColour(Control control, Colour colour) override;
     void setUnderline(Control label, bool underline) override;
+    void showFocusCue(std::optional<Control> command) override;
+    // Windows set to show keyboard cues always (SPI_GETKEYBOARDCUES).
+    bool focusCuesAlways() const override;
     TwipsSize textExtent(Control label) const override;
     void placeControl(Control control, const TwipsRect& rect) override;
     void announce(const std::string& text) override;
@@ -78,6 +82,7 @@ class Win32Form1Window : public Form1View, private LabelHost {
     std::vector<std::pair<HWND, std::wstring>> m_toolTipTexts; // each label's, until made
     UniqueWindow m_toolTips;
     UniqueWindow m_window;
+    std::optional<Announcer> m_announcer;
     // Built once the window and its controls are there: it starts Timer1 as it is built.
     std::optional<Form1> m_form1;
 };

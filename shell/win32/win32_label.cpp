@@ -1,5 +1,7 @@
 #include "shell/win32/win32_label.h"
 
+#include <utility>
+
 #include "platform/windows/wide_text.h"
 #include "shell/win32/accessible_window.h"
 #include "shell/win32/dpi.h"
@@ -58,6 +60,11 @@ void Win32Label::setUnderline(bool underline) {
     InvalidateRect(m_window.get(), nullptr, FALSE);
 }
 
+void Win32Label::setFocusCue(bool on) {
+    if (std::exchange(m_focusCue, on) != on)
+        InvalidateRect(m_window.get(), nullptr, FALSE);
+}
+
 void Win32Label::setDpi(UINT dpi) {
     m_dpi = dpi;
     newFont();
@@ -102,6 +109,8 @@ void Win32Label::paint() {
         SetTextColor(buffer.get(), m_look.colour);
         RECT r{0, 0, width, height};
         DrawTextW(buffer.get(), m_shown.c_str(), -1, &r, drawFlags());
+        if (m_focusCue && GetFocus() == m_window.get())
+            DrawFocusRect(buffer.get(), &r);
         BitBlt(dc, 0, 0, width, height, buffer.get(), 0, 0, SRCCOPY);
     }
 }
@@ -138,10 +147,16 @@ LRESULT Win32Label::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case BM_CLICK: // a screen reader's default action
-        m_host.labelClicked(m_id);
+        // Posted, it may arrive while a dialog has the window disabled, where a click cannot.
+        if (IsWindowEnabled(GetAncestor(window, GA_ROOT)))
+            m_host.labelClicked(m_id);
         return 0;
     case WM_KEYDOWN:
         return SendMessageW(GetParent(window), message, wParam, lParam);
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: // the cue only while the label has the focus
+        InvalidateRect(window, nullptr, FALSE);
+        break;
     case WM_GETOBJECT:
         if (static_cast<LONG>(lParam) != OBJID_CLIENT)
             break;

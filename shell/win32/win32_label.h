@@ -45,6 +45,8 @@ class Win32Label {
     void setFontSize(double points);
     void setColour(Colour colour);
     void setUnderline(bool underline);
+    // The keyboard's focus cue, drawn while the label has the focus.
+    void setFocusCue(bool on);
     // The present caption in the present font, in pixels; wrapped at the present width.
     SIZE textExtent() const;
     // In the host's client pixels.
@@ -64,6 +66,7 @@ class Win32Label {
     Look m_look;
     UINT m_dpi;
     bool m_underline = false;
+    bool m_focusCue = false;
     std::wstring m_shown;
     RECT m_rect;
     UniqueFont m_font;

@@ -48,9 +48,11 @@ LRESULT CALLBACK namedControlProc(HWND window, UINT message, WPARAM wParam, LPAR
             reinterpret_cast<const ControlDesign<OptionsControl>*>(design)->accessibleName;
         return accessibleClient(window, wParam, {.name = widen(std::string(name))});
     }
-    if (message == WM_NCDESTROY)
+    if (message == WM_NCDESTROY) {
+        annotate(window, PROPID_ACC_NAME, nullptr);
         callSystem<decltype(RemoveWindowSubclass)>(kCommonControls, "RemoveWindowSubclass", FALSE,
                                                    window, namedControlProc, 0);
+    }
     return callSystem<decltype(DefSubclassProc)>(kCommonControls, "DefSubclassProc", LRESULT{},
                                                  window, message, wParam, lParam);
 }
@@ -119,10 +121,19 @@ void Win32OptionsWindow::addControls() {
         if (c->kind == ControlKind::TextBox)
             SendMessageW(created, EM_SETLIMITTEXT, static_cast<WPARAM>(maxLengthOf(c->maxLength)),
                          0);
-        if (!c->accessibleName.empty())
+        if (!c->accessibleName.empty()) {
             callSystem<decltype(SetWindowSubclass)>(kCommonControls, "SetWindowSubclass", FALSE,
                                                     created, namedControlProc, 0,
                                                     reinterpret_cast<DWORD_PTR>(c));
+            // UI Automation reads the box by its own proxy, which asks the annotation.
+            VARIANT name{};
+            name.vt = VT_BSTR;
+            name.bstrVal =
+                callSystem<decltype(SysAllocString)>(L"oleaut32.dll", "SysAllocString", BSTR{},
+                                                     widen(std::string(c->accessibleName)).c_str());
+            annotate(created, PROPID_ACC_NAME, &name);
+            callSystem<decltype(VariantClear)>(L"oleaut32.dll", "VariantClear", E_FAIL, &name);
+        }
     }
 }
 

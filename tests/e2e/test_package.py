@@ -14,7 +14,7 @@ import unittest
 from datetime import date, datetime
 
 from harness import (BUILD_DIR, NO_SYS_TIME, SEEN_NOW, Desktop, clock_env, time_mode,
-                     time_proxy)
+                     time_proxy, wait_for)
 
 
 def run(*args):
@@ -64,10 +64,16 @@ class PackageTest(unittest.TestCase):
         self.assertTrue(os.path.exists(f"{root}/usr/share/icons/hicolor/32x32/apps/{icon}.png"))
         binary = os.path.join(root, "usr/bin/zeitfang")
         with Desktop() as d:  # a missing library would end the start with no window
-            env = {"PATH": os.path.dirname(binary) + os.pathsep + d.env["PATH"],
+            opened = pathlib.Path(tmp, "opened")  # what the desktop was asked to open
+            pathlib.Path(tmp, "xdg-open").write_text(f'#!/bin/sh\necho "$1" > {opened}\n')
+            os.chmod(os.path.join(tmp, "xdg-open"), 0o755)
+            env = {"PATH": os.pathsep.join([os.path.dirname(binary), tmp, d.env["PATH"]]),
                    **clock_env(d.log, SEEN_NOW)}
             proc = d.spawn([*NO_SYS_TIME, *shlex.split(ini["Desktop Entry"]["Exec"])], env=env)
             self.assertEqual(d.title(d.shown(proc)), " Zeitfang 1.4.17")
+            d.run(["xdotool", "key", "F1"])  # the help page the package ships
+            self.assertEqual(wait_for(lambda: opened.exists() and opened.read_text(), 20, "help"),
+                             f"file://{root}/usr/share/zeitfang/zeitfang.html\n")
         # The network module is found where the package put it; no settings are written (the
         # cache folder is GLib's, made for its runtime files when XDG_RUNTIME_DIR is unset).
         server, home = time_proxy(), os.path.join(tmp, "home")

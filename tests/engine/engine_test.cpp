@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <ranges>
 
 #include "app/form1.h"
@@ -28,13 +29,15 @@ struct RecordingView : Form1View {
     std::map<Control, Look> looks;
     std::string windowCaption, seconds, announced;
     bool timerOn = false, shown = false, unloaded = false, hoverWhileOptions = true;
-    int timerMs = 0, timerStarts = 0;
+    int timerMs = 0, timerStarts = 0, optionsShown = 0;
+    std::function<void()> whileOptions; // once, in the next dialog shown
     WindowState state = WindowState::Normal;
     TwipsRect normal, dialogAt;
     std::vector<std::pair<std::string, MessageIcon>> messages;
     std::map<OptionsControl, CheckState> checks;
     std::optional<OptionsControl> optionsFocus;
-    std::optional<Control> focus;
+    std::optional<Control> focus, cue;
+    bool cuesAlways = false;
 
     void setCaption(const std::string& caption) override { windowCaption = caption; }
     void setCaption(Control c, const std::string& text) override { looks[c].text = text; }
@@ -42,6 +45,8 @@ struct RecordingView : Form1View {
     void setFontSize(Control c, double points) override { looks[c].fontSize = points; }
     void setColour(Control c, Colour colour) override { looks[c].colour = colour; }
     void setUnderline(Control c, bool on) override { looks[c].underline = on; }
+    void showFocusCue(std::optional<Control> c) override { cue = c; }
+    bool focusCuesAlways() const override { return cuesAlways; }
     TwipsSize textExtent(Control c) const override {
         double longest = 0, lines = 0;
         for (const auto line : std::views::split(looks.at(c).text, "\r\n"s))
@@ -84,6 +89,8 @@ struct RecordingOptions : OptionsView {
     std::optional<OptionsControl> focusedControl() const override { return v.optionsFocus; }
     void showModal(WindowController<OptionsControl>&) override {
         v.hoverWhileOptions = v.looks[Control::Lbl_Optionen].underline;
+        if (++v.optionsShown, v.whileOptions)
+            std::exchange(v.whileOptions, nullptr)();
     }
     void unload() override { v.unloaded = true; }
 };
@@ -123,7 +130,7 @@ TEST_F(EngineTest, StartUpTakesTheAuctionOverAndLaterCapturesStartAfresh) {
     addAuction(86400 - 1);
     startMainWindow(form);
     EXPECT_EQ(std::tuple(form.key(Key::F1), form.key(Key::Escape)), std::tuple(true, false));
-    fake.recorder.helpFile = "/opt/zeitfang/zeitfang.chm"; // not there before: nothing opened
+    fake.recorder.existingFile = "/opt/zeitfang/zeitfang.chm"; // not there before: nothing opened
     form.key(Key::F1);
     const AppSettingsRecord& s = shared.AppSettings;
     EXPECT_EQ(std::tuple(s.msgonsync, s.synconstart, s.warnton, s.warntonsek, shared.InstanceCount,
@@ -166,18 +173,23 @@ TEST_F(EngineTest, StartUpTakesTheAuctionOverAndLaterCapturesStartAfresh) {
                    TwipsRect{201, 1087.5, 1845, 1200}, true, false, false));
     addWindow("eBay Angebot 1234567890 (endet bald, sehr bald MESZ) - Espressokanne");
     form.click(C::Lbl_GetArtikel);
-    EXPECT_EQ(std::tuple(look(C::Label1).text, hint.visible, view.timerOn),
-              std::tuple("Auktionsende nicht lesbar."s, true, false));
+    EXPECT_EQ(std::tuple(look(C::Label1).text, hint.visible, view.timerOn, view.announced),
+              std::tuple("Auktionsende nicht lesbar."s, true, false,
+                         "Letzte Minute|Letzte Stunde|Espressokanne aus Aluminium, 6 Tassen, 1 "
+                         "Minute 15 Sekunden|Kein Artikel gewählt.|Auktionsende nicht lesbar.|"s));
 }
 
 TEST_F(EngineTest, EachDisplayStateAfterTheTakeOver) {
     const std::string item = "Espressokanne aus Aluminium, 6 Tassen ",
                       watching = item + " Zeitfang";
-    for (const auto& [r, text, size, colour, period, running, caption, heard] :
-         {std::tuple{2 * 86400 + 7 * 3600, "2 Tage\r\n7 Stunden", 12, 0u, 500, true, watching, ""},
-          {3600 - 1, "59 Minuten\r\n59 Sekunden", 12, 0u, 200, true, watching, "Letzte Stunde|"},
-          {1, "1", 71, rgb(232, 0, 0), 1000, true, " >>1<<"s, "Letzte Minute|"},
-          {0, "Auktion\r\nbeendet", 16, 0u, 500, false, item, "Auktion beendet|"}}) {
+    for (const auto& [r, text, size, colour, period, running, caption, heard, left] :
+         {std::tuple{2 * 86400 + 7 * 3600, "2 Tage\r\n7 Stunden", 12, 0u, 500, true, watching, "",
+                     "2 Tage 7 Stunden"},
+          {3600 - 1, "59 Minuten\r\n59 Sekunden", 12, 0u, 200, true, watching, "Letzte Stunde|",
+           "59 Minuten 59 Sekunden"},
+          {1, "1", 71, rgb(232, 0, 0), 1000, true, " >>1<<"s, "Letzte Minute|", "1 Sekunden"},
+          {0, "Auktion\r\nbeendet", 16, 0u, 500, false, item, "Auktion beendet|",
+           "Auktion beendet"}}) {
         Rig t;
         t.addAuction(r);
         t.form.Form1init();
@@ -194,6 +206,9 @@ TEST_F(EngineTest, EachDisplayStateAfterTheTakeOver) {
                   std::tuple(running, period, caption, r > 0 && r < 60 ? 1 : 0,
                              r == 3599 ? "07.12.2026 11:00:01" : "", heard))
             << r;
+        t.view.announced.clear();
+        t.form.click(C::Lbl_GetArtikel); // heard as a whole, the state not besides
+        EXPECT_EQ(t.view.announced, "Espressokanne aus Aluminium, 6 Tassen, "s + left + "|") << r;
     }
 }
 
@@ -224,11 +239,12 @@ TEST_F(EngineTest, CommandLabelsLookAndActLikeLinks) {
     // The item's link without an item stays as it is; a label without a handler changes nothing.
     for (Control c : {C::Lbl_GetTime, C::Lbl_GetArtikel, C::Lbl_Optionen, C::Lbl_GoItem, C::Label1})
         form.mouseMove(c);
-    form.click(C::Lbl_GoItem);
+    form.Form1init();
+    form.click(C::Lbl_GoItem); // says why it does nothing
     for (Control c : labels)
         EXPECT_EQ(looks(c), std::pair(rgb(255, 0, 0), true));
-    EXPECT_EQ(std::pair(looks(C::Lbl_GoItem), fake.recorder.opened.size()),
-              std::pair(std::pair(Colour{0}, false), 0ul));
+    EXPECT_EQ(std::tuple(looks(C::Lbl_GoItem), fake.recorder.opened.size(), view.announced),
+              std::tuple(std::pair(Colour{0}, false), 0ul, "Kein Artikel gewählt.|"s));
     form.mouseMove(C::Shape2); // a box is the window's own surface
     for (Control c : labels)
         EXPECT_EQ(looks(c), std::pair(rgb(0, 0, 255), false));
@@ -242,11 +258,14 @@ TEST_F(EngineTest, CommandLabelsLookAndActLikeLinks) {
     EXPECT_EQ(fake.recorder.opened, std::vector{"http://cgi.ebay.de/ws/eBayISAPI.dll?ViewItem&item="
                                                 "AZaz09-._~%203%2F4%C3%A4%40%5B%60%7B"s});
     form.mouseMove(C::Lbl_Optionen);
+    // A screen reader's actions while the dialog is open: none runs.
+    view.whileOptions = [&] { form.click(C::Lbl_Optionen), form.click(C::Lbl_GoItem); };
     form.click(C::Lbl_Optionen);
-    EXPECT_FALSE(view.hoverWhileOptions);
+    EXPECT_EQ(std::tuple(view.hoverWhileOptions, view.optionsShown, fake.recorder.opened.size()),
+              std::tuple(false, 1, 1ul));
 
     // The keyboard moves the focus round the commands from top to bottom; once a key has been
-    // used the focused one wears the hover look, beside the one the mouse left it on.
+    // used the focused one wears the focus cue, the hover look only where the mouse left it.
     const auto lit = [&] {
         std::vector<Control> on;
         for (Control c : {C::Lbl_GoItem, C::Lbl_GetTime, C::Lbl_Optionen, C::Lbl_GetArtikel})
@@ -256,29 +275,35 @@ TEST_F(EngineTest, CommandLabelsLookAndActLikeLinks) {
     };
     form.mouseMove(std::nullopt);
     form.show();
-    EXPECT_EQ(std::pair(view.focus, lit()),
-              std::pair(std::optional(C::Lbl_GoItem), std::vector<Control>{}));
+    EXPECT_EQ(std::tuple(view.focus, view.cue, lit()),
+              std::tuple(std::optional(C::Lbl_GoItem), std::nullopt, std::vector<Control>{}));
     for (const auto& [key, focus] : {std::pair{Key::Tab, C::Lbl_GetTime},
                                      {Key::Tab, C::Lbl_Optionen},
                                      {Key::Tab, C::Lbl_GetArtikel},
                                      {Key::Tab, C::Lbl_GoItem},
                                      {Key::BackTab, C::Lbl_GetArtikel}}) {
         EXPECT_TRUE(form.key(key));
-        EXPECT_EQ(std::pair(view.focus, lit()),
-                  std::pair(std::optional(focus), std::vector{focus}));
+        EXPECT_EQ(std::tuple(view.focus, view.cue, lit()),
+                  std::tuple(std::optional(focus), std::optional(focus), std::vector<Control>{}));
     }
     form.key(Key::Enter); // "Artikel übernehmen": no auction in the browser now
     EXPECT_EQ(look(C::Label1).text, "Kein Artikel gewählt.");
     form.key(Key::BackTab);
     form.key(Key::Space); // "zu den Optionen": normal while open, the cue again once closed
-    EXPECT_EQ(std::pair(view.hoverWhileOptions, lit()),
-              std::pair(false, std::vector{C::Lbl_Optionen}));
+    EXPECT_EQ(std::tuple(view.hoverWhileOptions, view.cue, lit()),
+              std::tuple(false, std::optional(C::Lbl_Optionen), std::vector<Control>{}));
     form.mouseMove(std::nullopt); // the cue hidden until the next key, a click not one
     form.click(C::Lbl_Optionen);
     form.mouseMove(C::Lbl_GetTime);
-    EXPECT_EQ(lit(), std::vector{C::Lbl_GetTime});
+    EXPECT_EQ(std::pair(view.cue, lit()),
+              std::pair(std::optional<Control>(), std::vector{C::Lbl_GetTime}));
     form.key(Key::Tab);
-    EXPECT_EQ(lit(), (std::vector{C::Lbl_GetTime, C::Lbl_GetArtikel}));
+    EXPECT_EQ(std::pair(view.cue, lit()),
+              std::pair(std::optional(C::Lbl_GetArtikel), std::vector{C::Lbl_GetTime}));
+    view.cuesAlways = true; // as the desktop is set: from the start, and the mouse keeps it
+    form.show();
+    form.mouseMove(std::nullopt);
+    EXPECT_EQ(view.cue, std::optional(C::Lbl_GoItem));
 }
 
 TEST_F(EngineTest, SyncSetsDateAndTimeAndSaysSoOnceTheSystemHasAnswered) {

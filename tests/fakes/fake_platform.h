@@ -43,7 +43,7 @@ struct Recorder : WindowList, Speaker, WindowAttention, Shell {
     std::function<void()> onBeep = [] {}; // runs inside each tone, to see what was shown meanwhile
     std::vector<std::uint32_t> flashed;
     std::vector<std::string> opened; // addresses and files
-    std::string helpFile;            // the one file that exists
+    std::string existingFile;        // the one file that exists
     std::vector<DesktopWindow> topLevelWindows() override { return windows; }
     void playTone(int frequencyHz, int durationMs) override {
         tones.emplace_back(frequencyHz, durationMs);
@@ -51,8 +51,8 @@ struct Recorder : WindowList, Speaker, WindowAttention, Shell {
     }
     void toggleAttention(std::uint32_t window) override { flashed.push_back(window); }
     void open(const std::string& url) override { opened.push_back(url); }
-    std::string programFolder() const override { return "/opt/zeitfang/"; }
-    bool fileExists(const std::string& path) const override { return path == helpFile; }
+    std::string helpFile() const override { return "/opt/zeitfang/zeitfang.chm"; }
+    bool fileExists(const std::string& path) const override { return path == existingFile; }
     void openFile(const std::string& path) override { opened.push_back(path); }
 };
 

@@ -2,7 +2,7 @@
 // each of its child controls as id, the centre on screen, check state, text (WM_GETTEXT), and a
 // screen reader's role, name and default action, one a line, and runs control ID's default
 // action; "--window TITLE" shows a window so titled, as a browser; "--close CLASS" asks that one
-// to close.
+// to close; "--listen" prints the name of each live region as it changes.
 #include <windows.h>
 
 #include <oleacc.h>
@@ -18,6 +18,27 @@ std::wstring escaped(const wchar_t* text) { // one control a line: line breaks w
     for (; text && *text; ++text)
         line += *text == L'\r' ? L"\\r" : *text == L'\n' ? L"\\n" : std::wstring(1, *text);
     return line;
+}
+
+void say(const std::wstring& line) {
+    std::string out(line.size() * 3, '\0');
+    DWORD written;
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), out.data(),
+              WideCharToMultiByte(CP_UTF8, 0, line.data(), static_cast<int>(line.size()),
+                                  out.data(), static_cast<int>(out.size()), nullptr, nullptr),
+              &written, nullptr);
+}
+
+void CALLBACK heard(HWINEVENTHOOK, DWORD, HWND w, LONG object, LONG child, DWORD, DWORD) {
+    IAccessible* read = nullptr;
+    VARIANT id{};
+    BSTR name = nullptr;
+    if (SUCCEEDED(AccessibleObjectFromEvent(w, object, child, &read, &id))) {
+        read->get_accName(id, &name);
+        say(escaped(name) + L"\n");
+        SysFreeString(name);
+        read->Release();
+    }
 }
 
 BOOL CALLBACK print(HWND w, LPARAM) {
@@ -47,13 +68,7 @@ BOOL CALLBACK print(HWND w, LPARAM) {
         SysFreeString(action);
         read->Release();
     }
-    line += L"\n";
-    std::string out(line.size() * 3, '\0');
-    DWORD written;
-    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), out.data(),
-              WideCharToMultiByte(CP_UTF8, 0, line.data(), static_cast<int>(line.size()),
-                                  out.data(), static_cast<int>(out.size()), nullptr, nullptr),
-              &written, nullptr);
+    say(line + L"\n");
     return TRUE;
 }
 } // namespace
@@ -65,6 +80,13 @@ int wmain(int argc, wchar_t** argv) {
                         nullptr, nullptr, nullptr, nullptr);
         markStartup("shown");
         MSG msg;
+        while (GetMessageW(&msg, nullptr, 0, 0) > 0)
+            DispatchMessageW(&msg);
+        return 0;
+    }
+    if (argc == 2 && std::wstring(argv[1]) == L"--listen" && CoInitialize(nullptr) == S_OK &&
+        SetWinEventHook(0x8019, 0x8019, nullptr, heard, 0, 0, WINEVENT_OUTOFCONTEXT)) {
+        MSG msg; // EVENT_OBJECT_LIVEREGIONCHANGED, delivered through the message loop
         while (GetMessageW(&msg, nullptr, 0, 0) > 0)
             DispatchMessageW(&msg);
         return 0;

@@ -10,7 +10,7 @@ from datetime import datetime, timedelta
 from harness import (BUILD_DIR, INTERCEPT, NO_SYS_TIME, Desktop, ahead, auction_title,
                      clock_env, local_now, time_proxy, wait_for)
 
-EXE = os.path.join(BUILD_DIR, "windows/program/shell/win32/zeitfang.exe")
+EXE = os.path.join(os.path.dirname(__file__), "../../dist/zeitfang.exe")  # build-windows.sh's
 HELPER = os.path.join(BUILD_DIR, "windows/helper/controls.exe")
 KEY = r"HKCU\Software\VB and VBA Program Settings\Orvikwerk\Kairola"
 CAPTION, LABEL1, LABEL2, LABELZEIT = 0, 4, 5, 6
@@ -26,7 +26,8 @@ class WindowsTest(unittest.TestCase):
         # Every later process on this desktop, xdotool included, runs with both.
         cls.d.env.update(WINEPREFIX=os.path.join(cls.d.tmp, "wine"), WINEDEBUG="-all",
                          WINEDLLOVERRIDES="mscoree,mshtml=", LD_PRELOAD=INTERCEPT,
-                         CLOCK_INTERCEPT_REFUSE="1", CLOCK_INTERCEPT_LOG=cls.d.log)
+                         CLOCK_INTERCEPT_REFUSE="1", CLOCK_INTERCEPT_LOG=cls.d.log,
+                         DBUS_SYSTEM_BUS_ADDRESS="unix:path=/none")
         # The server and Wine's own services outlive each command; started here without the
         # commands' pipes, they do not hold those open.
         cls.d.spawn([*NO_SYS_TIME, "wineserver", "-f", "-p"])
@@ -86,23 +87,28 @@ class WindowsTest(unittest.TestCase):
         # Installed where only administrators write (here: another owner's folder), the window
         # has an elevated copy set the time it read and corrected, and reads its exit status.
         os.mkdir(folder := os.path.join(self.d.tmp, "Programme"))
-        for path in (folder, exe := shutil.copy(EXE, folder)):
+        chm = shutil.copy(os.path.join(os.path.dirname(EXE), "zeitfang.chm"), folder)
+        for path in (folder, exe := shutil.copy(EXE, folder), chm):
             os.chown(path, 65534, 65534)
         with open(trace := os.path.join(self.d.tmp, "trace"), "ab") as f:
-            self.zeitfang(exe, stderr=f, WINEDEBUG="-all,+process,err+sync", http_proxy=server.url)
+            self.zeitfang(exe, stderr=f, WINEDEBUG="-all,+process,err+sync,fixme+uiautomation",
+                          http_proxy=server.url)
         self.click("ZeitfangForm1", GET_TIME)
         self.text("#32770", CAPTION, "Zeitfang")  # the message once the copy has ended
         self.d.run(["xdotool", "key", "Return"])
         wait_for(lambda: self.wine(HELPER, "#32770").returncode, 20, "the message to close")
         log = pathlib.Path(trace).read_text(errors="replace")
         self.assertRegex(log, r'cmdline L"\\"[^"]*Programme\\\\zeitfang.exe\\" '
-                              r'-setclock 20\d{12} \d+"')
+                              r'-setclock 20\d{12}Z \d+"')
         [(tid, handle)] = re.findall(r"zeitfang.exe\" pid \w+ tid (\w+) handles (\w+)/", log)
         self.assertIn(f"NtQueryInformationProcess ({handle},0x00000000,", log)
         # The copy asks for the window's time moved on by its own start: within milliseconds.
         moves = {t == tid: int(ms) for t, ms in re.findall(r"(\w+):err:sync:.* (-?\d+) ms", log)}
         self.assertLess(abs(moves[True] - moves[False]), 50, moves)
         self.assertEqual(len(server.requests), 2)  # the copy reads no page
+        heard = pathlib.Path(self.d.tmp, "heard")  # what a screen reader is told
+        with heard.open("wb") as out:
+            self.d.spawn([*NO_SYS_TIME, "wine", HELPER, "--listen"], stdout=out)
         now = local_now()
         long = "Ä" * 30000
         centres = set()  # of the status line, each time written anew from its design
@@ -119,6 +125,15 @@ class WindowsTest(unittest.TestCase):
             self.text("ZeitfangForm1", LABEL1, r"endet am \d\d\.\d\d\.20\d\d \d\d:\d\d:\d\d")
             centres.add(self.controls("ZeitfangForm1")[LABEL1][0])
         self.assertEqual(len(centres), 1)
+        # Wine 8 has no UI Automation notification: the live region's events are heard. Wine 10
+        # takes the notification and does nothing with it but log the call.
+        moments = ["Letzte Stunde", "Letzte Minute", "Auktion beendet"]
+        wait_for(lambda: [m for m in heard.read_text().splitlines() + re.findall(
+            r'UiaRaiseNotificationEvent \(\w+, 4, 1, L"([^"]*)"', pathlib.Path(trace).read_text(
+                errors="replace")) if m in moments][-3:] == moments, 20, "the moments")
+        self.d.run(["xdotool", "key", "F1"])  # the help shipped beside the program
+        wait_for(lambda: re.search(r"hh\.exe.*Programme\\\\zeitfang\.chm",
+                                   pathlib.Path(trace).read_text(errors="replace")), 20, "help")
         self.click("ZeitfangForm1", GO_ITEM)
         url = pathlib.Path(f"{recorder}.url")
         self.assertEqual(wait_for(lambda: url.exists() and url.read_text(), 20, "the address"),
@@ -133,6 +148,7 @@ class WindowsTest(unittest.TestCase):
                           "isieren", "zu den Optionen", "Artikel übernehmen")] + [("41", "", "")])
         self.d.run(["xdotool", "key", "Tab", "Tab", "Return"])  # the focus on the first command
         shown = wait_for(lambda: self.controls("ZeitfangOptions"), 20, "the options")
+        self.wine(HELPER, "ZeitfangForm1", str(OPTIONEN))  # a default action, the window disabled
         self.assertEqual((shown[CAPTION][2], shown[SECONDS][3:5]),
                          (" Zeitfang Optionen", ("42", "Warnton, wenn Restzeit = … Sekunden")))
         for typed, answer in [("abc", "Es sind nur Zahlen grösser 0 zulässig!"), ("7", None)]:
@@ -170,18 +186,28 @@ class WindowsTest(unittest.TestCase):
         self.assertRegex(self.wine("reg", "query", KEY).stdout.decode(),
                          r"(?m)^\s+warntonsek\s+REG_SZ\s+7\s*$")
 
-    def test_time_mode_answers_with_its_exit_status(self):
-        # The day before summer time. Wine takes a set of the present time (within half a
-        # second) and refuses any other, logging how far it would have moved the clock: the
-        # server 30 s ahead and on the next day, as for a user who is no administrator.
-        seen = clock_env(self.d.log, datetime(2026, 3, 28, 12))
-        summer = b"<p>Offizielle eBay-Zeit:   29.03.2026 12:00:30 MEZ</p>"
-        moves = []
-        for page, status in [(ahead(0), 0), (summer, 1), (os.urandom(10 ** 7), 1)]:
-            server = time_proxy(0, page, float(seen["CLOCK_INTERCEPT_OFFSET"]), 0.1)
-            r = self.wine(EXE, "-time", http_proxy=server.url, WINEDEBUG="-all,err+sync", **seen)
-            self.assertEqual((r.returncode, len(server.requests)), (status, 1))  # via the proxy
-            moves += [round(int(ms) / 1000) for ms in re.findall(rb"ence (-?\d+) ms", r.stderr)]
-        # The time of day, then the date, set twice: the first call converts it with winter time.
-        self.assertEqual([0 < moves[0] <= 31, *moves[1:]], [True, 86400, 86400])
+    def test_time_mode_sets_date_and_time_at_once(self):
+        # Wine takes a set of the present time (within half a second) and refuses any other,
+        # logging how far it would have moved the clock, as for a user who is no administrator.
+        def page(days, seconds, zone="MEZ"):
+            form = "<p>Offizielle eBay-Zeit:   {:%d.%m.%Y %H:%M:%S} " + zone + "</p>"
+            return lambda seen: form.format(seen + timedelta(days, seconds)).encode()
+        for seen, text, at, status, moves in [
+                (datetime(2026, 3, 28, 12), page(0, 0), None, 0, []),
+                # Summer time from the next day on: the server's 30 s ahead are 23 h later.
+                (datetime(2026, 3, 28, 12), page(1, 30), None, 1, [82830]),
+                # In the repeated autumn hour, now in its summer instance, the zone word decides.
+                (datetime(2026, 10, 25, 2, 10), page(0, 0, "MESZ"), None, 0, []),
+                (datetime(2026, 10, 25, 2, 10), page(0, 0), None, 1, [3600]),
+                # Just before midnight, the page's next day in one step.
+                (datetime(2026, 3, 10, 23, 59, 50), page(0, 30), datetime(2026, 3, 10, 23, 59,
+                                                                         59, 950000), 1, [29]),
+                (datetime(2026, 3, 10, 12), lambda seen: os.urandom(10 ** 7), None, 1, [])]:
+            env = clock_env(self.d.log, seen)
+            server = time_proxy(0, text, float(env["CLOCK_INTERCEPT_OFFSET"]), 0.1, at)
+            r = self.wine(EXE, "-time", http_proxy=server.url, WINEDEBUG="-all,err+sync", **env)
+            logged = [round(int(ms) / 1000) for ms in re.findall(rb"ence (-?\d+) ms", r.stderr)]
+            self.assertEqual((r.returncode, len(server.requests), logged, r.stdout,
+                              b"Administratorrechte" in r.stderr),
+                             (status, 1, moves, b"", bool(moves)), (seen, r.stderr))
         self.assertFalse(os.path.exists(self.d.log))  # no attempt reached the host's clock

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include <windows.h>
+
+// Tells a screen reader a moment, once, whichever window is active: a UI Automation notification
+// where Windows has them (Windows 10 1709 on), otherwise the change of a live region, an
+// invisible child of the window whose name is the moment. uiautomationcore.dll is loaded at the
+// first moment, not at the start.
+class Announcer {
+  public:
+    explicit Announcer(HWND window) : m_window(window) {}
+    Announcer(const Announcer&) = delete;
+    Announcer& operator=(const Announcer&) = delete;
+    ~Announcer() = default;
+
+    void announce(const std::wstring& text);
+
+  private:
+    bool notify(const std::wstring& text);
+    void changeLiveRegion(const std::wstring& text);
+
+    HWND m_window;
+    // Never unloaded: UI Automation keeps threads of its own in the process once a screen reader
+    // listens, and they must not lose their code before the process ends.
+    HMODULE m_automation = nullptr;
+    bool m_looked = false;
+    HWND m_liveRegion = nullptr; // a child: it goes with the window
+};
