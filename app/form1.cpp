@@ -5,6 +5,7 @@
 #include "app/item_page.h"
 #include "app/settings_loading.h"
 #include "app/window_placement.h"
+#include "base/startup_marks.h"
 #include "capture/capture_auction.h"
 #include "countdown/update_label.h"
 #include "options/frm_options.h"
@@ -22,10 +23,14 @@ void Form1::Form1init() {
         m_display.setColour(shape, form1Design()[shape].fillAtStart);
     m_display.setCaption(versionCaption(VersionDetail::MajorMinor));
     m_shared.AppSettings = loadAppSettings(m_platform.settings);
+    markStartup("settings");
     CaptureAuction(m_platform.windows, m_display, m_shared, [this] { Update_Label(); });
+    markStartup("capture");
     RestoreWindowPlacement(m_view, m_platform.settings, SettingsAppName, SettingsSection, true,
                            m_shared.InstanceCount);
+    markStartup("placement");
     Update_Label();
+    markStartup("refresh");
 }
 
 std::optional<CountdownState> Form1::showCountdown() {
@@ -80,8 +85,10 @@ void Form1::registerHelpFile() {
 
 void Form1::show() {
     m_view.showWindow();
+    markStartup("shown");
     m_view.setFocus(form1Design().tabOrder().front());
     m_looks.start();
+    markStartup("focus");
 }
 
 bool Form1::key(Key key) {

@@ -6,8 +6,12 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "base/startup_marks.h"
+
 int main(int argc, char** argv) {
+    markStartup("main");
     QApplication app(argc, argv);
+    markStartup("toolkit");
     QWidget window;
     window.setFixedSize(280, 183);
     window.setWindowTitle(QStringLiteral("Zeitfang"));
@@ -24,9 +28,12 @@ int main(int argc, char** argv) {
         second.adjustSize();
     };
     rewrite();
+    markStartup("fonts");
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, rewrite);
     timer.start(200);
+    markStartup("window");
     window.show();
+    markStartup("shown");
     return app.exec();
 }

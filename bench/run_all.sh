@@ -16,7 +16,9 @@ py=/usr/bin/python3
 rounds() { if $quick; then echo "$1"; else echo "$2"; fi; }
 
 echo "== Desktop of 200 windows: scan vs wmctrl -l, start-up, peak RSS, CPU in the last hour"
-$py "$here/app_bench.py" --cpu-seconds "$(rounds 2 60)" --starts "$(rounds 1 10)"
+# Beside the times, the instructions of each start-up phase, which the machine's load cannot move.
+$py "$here/app_bench.py" --cpu-seconds "$(rounds 2 60)" --starts "$(rounds 1 10)" \
+    $($quick || echo --instructions)
 echo
 echo "== Clock synchronisation: zeitfang -time vs curl through the same local proxy"
 $py "$here/clock_bench.py" --runs "$(rounds 1 20)"

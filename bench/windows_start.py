@@ -13,6 +13,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../tests/e2e"))
+import startup_phases  # noqa: E402
 from harness import NO_SYS_TIME, Desktop  # noqa: E402
 
 
@@ -23,15 +24,21 @@ def private_kib(pid):
 
 
 def start(d, env, args, title):
-    """Seconds from the start until a window with the title is shown, and the private memory."""
-    began = time.monotonic()
+    """Seconds from the start until a window with the title is shown, the private memory, and
+    the start-up phases."""
+    marks = os.path.join(d.tmp, "startup-marks")
+    if os.path.exists(marks):
+        os.remove(marks)
+    env = {**env, "ZEITFANG_STARTUP_MARKS": "Z:" + marks.replace("/", "\\")}
+    began, spawned = time.monotonic(), startup_phases.now_us(time.CLOCK_MONOTONIC_RAW)
     proc = d.spawn([*NO_SYS_TIME, "wine", *args], env=env)
     while not d.run(["xdotool", "search", "--onlyvisible", "--name", title]).strip():
         if proc.poll() is not None:
             raise SystemExit(f"{args[0]} ended with {proc.returncode} before its window showed")
         time.sleep(0.01)
-    shown = time.monotonic() - began
+    shown, seen = time.monotonic() - began, startup_phases.now_us(time.CLOCK_MONOTONIC_RAW)
     time.sleep(1)
+    phases = startup_phases.read(marks, spawned, seen, "seen")
     if proc.poll() is not None:
         raise SystemExit(f"{args[0]} ended with {proc.returncode} after its window showed")
     memory = private_kib(proc.pid)
@@ -39,7 +46,7 @@ def start(d, env, args, title):
     proc.wait()
     while d.run(["xdotool", "search", "--onlyvisible", "--name", title]).strip():
         time.sleep(0.05)
-    return shown, memory
+    return shown, memory, phases
 
 
 def main():
@@ -68,13 +75,18 @@ def main():
             runs["minimal window"].append(start(d, env, [minimal, "--window", "Referenz"],
                                                 "^Referenz$"))
         subprocess.run([*NO_SYS_TIME, "wineserver", "-k"], env={**d.env, **env}, check=True)
-    median = {name: statistics.median(s for s, _ in r) for name, r in runs.items()}
+    print(startup_phases.table({name: [p for _, _, p in r] for name, r in runs.items()}))
+    median = {name: statistics.median(s for s, _, _ in r) for name, r in runs.items()}
+    memory = {name: statistics.median(m for _, m, _ in r) for name, r in runs.items()}
     for name, r in runs.items():
+        shown = [s * 1000 for s, _, _ in r]
         print(f"{name:15} start to window shown: median {median[name] * 1000:6.0f} ms "
-              f"(min {min(s for s, _ in r) * 1000:.0f}, max {max(s for s, _ in r) * 1000:.0f}), "
-              f"private memory after start {statistics.median(m for _, m in r) / 1024:.1f} MiB")
-    print(f"ratio zeitfang / minimal: {median['zeitfang.exe'] / median['minimal window']:.2f} "
-          f"(limit 1.5); zeitfang.exe {os.path.getsize(exe) / 1024:.0f} KiB")
+              f"(min {min(shown):.0f}, max {max(shown):.0f}), "
+              f"private memory after start {memory[name] / 1024:.1f} MiB")
+    z, m = "zeitfang.exe", "minimal window"
+    print(f"ratio zeitfang / minimal: {median[z] / median[m]:.2f} (limit 1.2); private memory "
+          f"{memory[z] / memory[m]:.2f} (limit 1.5); "
+          f"zeitfang.exe {os.path.getsize(exe) / 1024:.0f} KiB")
 
 
 if __name__ == "__main__":

@@ -56,8 +56,10 @@ void takeOver(Form1Model& display, SharedState& shared, const std::u32string& ti
 void CaptureAuction(WindowList& windows, Form1Model& display, SharedState& shared,
                     const std::function<void()>& updateLabel) {
     applyNoItemState(display, shared, updateLabel);
-    const ScanResult result =
-        scanWindows(windows.topLevelWindows(), display.handle(), shared.WindowStyleMask);
+    ScanResult result;
+    windows.examineTopLevelWindows([&](const DesktopWindow& w) {
+        return scanWindow(result, w, display.handle(), shared.WindowStyleMask);
+    });
     shared.InstanceCount = result.instanceCount;
     if (result.accepted)
         takeOver(display, shared, *result.accepted);

@@ -47,19 +47,24 @@ bool isAuctionTitle(const std::u32string& title) {
            findFolded(title, U"ebay") != std::u32string::npos;
 }
 
+bool scanWindow(ScanResult& result, const DesktopWindow& w, std::uint32_t ownHandle,
+                std::uint32_t styleMask) {
+    if (w.handle == ownHandle || !IsVisibleBordered(w.style, styleMask) || w.title.empty())
+        return true;
+    if (holdsOwnName(w.title) && result.instanceCount < std::numeric_limits<std::int16_t>::max())
+        ++result.instanceCount;
+    if (!isAuctionTitle(w.title))
+        return true;
+    result.accepted = w.title;
+    return false;
+}
+
 ScanResult scanWindows(const std::vector<DesktopWindow>& windows, std::uint32_t ownHandle,
                        std::uint32_t styleMask) {
     ScanResult result;
     for (const DesktopWindow& w : windows) {
-        if (w.handle == ownHandle || !IsVisibleBordered(w.style, styleMask) || w.title.empty())
-            continue;
-        if (holdsOwnName(w.title) &&
-            result.instanceCount < std::numeric_limits<std::int16_t>::max())
-            ++result.instanceCount;
-        if (isAuctionTitle(w.title)) {
-            result.accepted = w.title;
+        if (!scanWindow(result, w, ownHandle, styleMask))
             break;
-        }
     }
     return result;
 }

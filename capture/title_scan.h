@@ -23,6 +23,10 @@ struct ScanResult {
     std::optional<std::u32string> accepted;
 };
 
+// One window of the walk from the top: false once it has taken an auction title, which ends it.
+bool scanWindow(ScanResult& result, const DesktopWindow& window, std::uint32_t ownHandle,
+                std::uint32_t styleMask);
+
 // Walks the windows from the top and takes the first visible bordered auction title.
 ScanResult scanWindows(const std::vector<DesktopWindow>& windows, std::uint32_t ownHandle,
                        std::uint32_t styleMask);

@@ -4,9 +4,12 @@
 #include <signal.h>
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -97,6 +100,7 @@ constexpr std::uint32_t kIconicState = 3;
 constexpr std::uint32_t kMotifDecorationsFlag = 2; // MWM_HINTS_DECORATIONS
 // Frames of reparenting window managers nest the client one or two levels deep.
 constexpr int kClientSearchDepth = 3;
+constexpr std::size_t kFirstBatch = 16; // windows described in the first round trip
 
 // libxcb notices a hang-up by reading before it writes, but a server that dies between the two
 // makes the write raise SIGPIPE, whose default action ends the process. Keep it blocked while
@@ -456,20 +460,42 @@ X11WindowList::X11WindowList(const std::string& displayName)
 X11WindowList::~X11WindowList() = default;
 
 std::vector<DesktopWindow> X11WindowList::topLevelWindows() {
+    std::vector<DesktopWindow> windows;
+    examineTopLevelWindows([&](const DesktopWindow& w) {
+        windows.push_back(w);
+        return true;
+    });
+    // A connection that broke half-way leaves a partial list that would mislead.
+    if (xcb_connection_has_error(m_connection->xcb.get()))
+        return {};
+    return windows;
+}
+
+void X11WindowList::examineTopLevelWindows(
+    const std::function<bool(const DesktopWindow&)>& examine) {
     xcb_connection_t* c = m_connection->xcb.get();
     if (m_connection->root == XCB_NONE || xcb_connection_has_error(c))
-        return {};
+        return;
     const SigpipeBlock quiet;
     const Session session{c, m_connection->root, m_connection->atoms};
 
-    std::vector<DesktopWindow> windows;
-    if (auto clients = wmClientsTopFirst(session))
-        windows = describe(session, *clients, true);
-    else
-        windows = describe(session, treeClientsTopFirst(session), false);
-
-    // A connection that broke half-way leaves a partial list that would mislead.
-    if (xcb_connection_has_error(c))
-        return {};
-    return windows;
+    const std::optional<std::vector<xcb_window_t>> managed = wmClientsTopFirst(session);
+    const std::vector<xcb_window_t> clients = managed ? *managed : treeClientsTopFirst(session);
+    // A batch at a time, each one round trip and twice the one before: the auction's window
+    // usually lies near the top, and the walk stops there.
+    std::size_t batch = kFirstBatch;
+    for (std::size_t from = 0; from < clients.size(); from += batch, batch *= 2) {
+        const auto first = clients.begin() + static_cast<std::ptrdiff_t>(from);
+        const auto last =
+            clients.begin() + static_cast<std::ptrdiff_t>(std::min(clients.size(), from + batch));
+        const std::vector<DesktopWindow> described =
+            describe(session, std::vector<xcb_window_t>(first, last), managed.has_value());
+        // A connection that broke half-way gives answers that would mislead.
+        if (xcb_connection_has_error(c))
+            return;
+        for (const DesktopWindow& w : described) {
+            if (!examine(w))
+                return;
+        }
+    }
 }

@@ -18,6 +18,7 @@ class X11WindowList : public WindowList {
     X11WindowList& operator=(const X11WindowList&) = delete;
 
     std::vector<DesktopWindow> topLevelWindows() override;
+    void examineTopLevelWindows(const std::function<bool(const DesktopWindow&)>& examine) override;
 
   private:
     struct Connection;

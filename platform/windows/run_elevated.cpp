@@ -3,6 +3,8 @@
 #include <objbase.h>
 #include <shellapi.h>
 
+#include "platform/windows/system_function.h"
+
 ElevatedRun::ElevatedRun(HWND owner, std::wstring program, std::wstring arguments)
     : m_stop(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
     // ShellExecuteExW returns only once the UAC dialog has been answered, so it runs on a thread
@@ -27,7 +29,8 @@ void ElevatedRun::watch(HWND owner, const std::wstring& program, const std::wstr
     execute.lpFile = program.c_str();
     execute.lpParameters = arguments.c_str();
     execute.nShow = SW_HIDE;
-    if (ShellExecuteExW(&execute) && execute.hProcess) {
+    if (callSystem<decltype(ShellExecuteExW)>(L"shell32.dll", "ShellExecuteExW", FALSE, &execute) &&
+        execute.hProcess) {
         const UniqueKernelHandle copy(execute.hProcess);
         const HANDLE either[] = {copy.get(), m_stop.get()};
         DWORD code = 1;

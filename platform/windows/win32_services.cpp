@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "platform/windows/own_program.h"
+#include "platform/windows/system_function.h"
 #include "platform/windows/wide_text.h"
 
 void Win32Attention::toggleAttention(std::uint32_t window) {
@@ -15,8 +16,15 @@ void Win32Speaker::playTone(int frequencyHz, int durationMs) {
         ::Beep(static_cast<DWORD>(frequencyHz), static_cast<DWORD>(durationMs));
 }
 
+namespace {
+void shellOpen(HWND owner, const std::string& target, int show) {
+    callSystem<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW", HINSTANCE{}, owner,
+                                        L"open", widen(target).c_str(), nullptr, nullptr, show);
+}
+} // namespace
+
 void Win32Shell::open(const std::string& url) {
-    ShellExecuteW(m_owner, L"open", widen(url).c_str(), nullptr, nullptr, SW_HIDE);
+    shellOpen(m_owner, url, SW_HIDE);
 }
 
 std::string Win32Shell::helpFile() const {
@@ -29,5 +37,5 @@ bool Win32Shell::fileExists(const std::string& path) const {
 }
 
 void Win32Shell::openFile(const std::string& path) {
-    ShellExecuteW(m_owner, L"open", widen(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    shellOpen(m_owner, path, SW_SHOWNORMAL);
 }

@@ -4,11 +4,20 @@
 
 #include <mutex>
 
+#include "platform/windows/system_function.h"
 #include "platform/windows/wide_text.h"
+
+namespace {
+// WinINet is loaded at the first fetch.
+template <typename Function, typename Result, typename... Args>
+Result winInet(const char* name, Args&&... args) {
+    return callSystem<Function>(L"wininet.dll", name, Result{}, std::forward<Args>(args)...);
+}
+} // namespace
 
 namespace release {
 inline void internet(HINTERNET h) {
-    InternetCloseHandle(h);
+    winInet<decltype(InternetCloseHandle), BOOL>("InternetCloseHandle", h);
 }
 } // namespace release
 using UniqueInternet = UniqueHandle<HINTERNET, release::internet>;
@@ -54,7 +63,9 @@ namespace {
 void readBody(HINTERNET page, std::string& body) {
     DWORD status = 0;
     DWORD size = sizeof(status);
-    HttpQueryInfoW(page, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr);
+    winInet<decltype(HttpQueryInfoW), BOOL>("HttpQueryInfoW", page,
+                                            HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER,
+                                            &status, &size, nullptr);
     // An error page gives no text to read.
     if (status >= 400)
         return;
@@ -62,8 +73,9 @@ void readBody(HINTERNET page, std::string& body) {
     std::size_t have = 0;
     DWORD read = 0;
     while (have < kept.size()) {
-        if (!InternetReadFile(page, kept.data() + have, static_cast<DWORD>(kept.size() - have),
-                              &read))
+        if (!winInet<decltype(InternetReadFile), BOOL>("InternetReadFile", page, kept.data() + have,
+                                                       static_cast<DWORD>(kept.size() - have),
+                                                       &read))
             return; // a broken transfer gives no text either
         if (read == 0)
             break;
@@ -82,8 +94,8 @@ void run(const std::shared_ptr<WinInetTransfer::Request>& request, HWND target,
     }
     std::string body;
     if (session) {
-        const UniqueInternet page(InternetOpenUrlW(
-            session, url.c_str(), headers.empty() ? nullptr : headers.c_str(),
+        const UniqueInternet page(winInet<decltype(InternetOpenUrlW), HINTERNET>(
+            "InternetOpenUrlW", session, url.c_str(), headers.empty() ? nullptr : headers.c_str(),
             static_cast<DWORD>(-1),
             INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE |
                 INTERNET_FLAG_NO_UI | INTERNET_FLAG_NO_COOKIES,
@@ -131,12 +143,13 @@ bool WinInetTransfer::startGet(const std::string& url, const std::string& reques
         m_worker.join();
     const auto [agent, headers] = agentAndOtherHeaders(requestHeaders);
     auto request = std::make_shared<Request>();
-    request->session.reset(
-        InternetOpenW(agent.c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
+    request->session.reset(winInet<decltype(InternetOpenW), HINTERNET>(
+        "InternetOpenW", agent.c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
     for (const DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT,
                                INTERNET_OPTION_RECEIVE_TIMEOUT}) {
         DWORD timeout = kTimeoutMs;
-        InternetSetOptionW(request->session.get(), option, &timeout, sizeof(timeout));
+        winInet<decltype(InternetSetOptionW), BOOL>("InternetSetOptionW", request->session.get(),
+                                                    option, &timeout, sizeof(timeout));
     }
     m_body.clear();
     m_read = 0;

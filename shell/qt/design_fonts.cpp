@@ -4,9 +4,13 @@
 #include <QStringList>
 #include <utility>
 
+#include "base/startup_marks.h"
+
 QString designFamily(const QString& windowsFamily) {
     // Exact names only: fontconfig would also "find" Arial through its own alias.
-    if (QFontDatabase::families().contains(windowsFamily, Qt::CaseInsensitive))
+    const bool installed = QFontDatabase::families().contains(windowsFamily, Qt::CaseInsensitive);
+    markStartup("fonts");
+    if (installed)
         return windowsFamily;
     // Metric-compatible stand-ins present on every release: Liberation Sans for Arial, and a
     // narrow family for MS Sans Serif, whose captions were laid out that narrow (fonts-liberation 2

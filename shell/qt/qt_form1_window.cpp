@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <utility>
 
 #include "shell/qt/app_icon.h"
 #include "shell/qt/design_controls.h"
@@ -25,7 +26,6 @@ QtForm1Window::QtForm1Window(Platform& platform, SharedState& shared)
       m_controls(createControls(ControlFactory{*this, m_twips}, form1Design())),
       m_notice(new QtNotice(this)), Timer1(preciseTimer(this)),
       normalGeometry(new NormalGeometry(*this)), form1(*this, platform, shared) {
-    setWindowIcon(appIcon());
     setMouseTracking(true);
     for (const auto& [control, widget] : m_controls) {
         if (auto* l = qobject_cast<QtLabel*>(widget)) {
@@ -137,6 +137,9 @@ bool QtForm1Window::event(QEvent* event) {
     // The native window takes its title when it is created, with the same fallback.
     if (event->type() == QEvent::WinIdChange && m_caption.isEmpty())
         showEmptyTitle(*this);
+    // The icon is drawn, and the window manager reads it, once the first picture is there.
+    if (event->type() == QEvent::Paint && !std::exchange(m_iconGiven, true))
+        QTimer::singleShot(0, this, [this] { setWindowIcon(appIcon()); });
     return QWidget::event(event);
 }
 

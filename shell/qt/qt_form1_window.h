@@ -64,6 +64,7 @@ class QtForm1Window : public QWidget, public Form1View {
   private:
     Twips m_twips;
     QString m_caption, m_spokenCaption;
+    bool m_iconGiven = false;
     std::map<Control, QWidget*> m_controls;
     QtNotice* m_notice;
 

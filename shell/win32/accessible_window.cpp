@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "platform/windows/system_function.h"
+
 namespace {
 
 bool isSelf(const VARIANT& child) {
@@ -9,7 +11,9 @@ bool isSelf(const VARIANT& child) {
 }
 
 HRESULT text(const std::wstring& value, BSTR* out) {
-    *out = value.empty() ? nullptr : SysAllocString(value.c_str());
+    *out = value.empty() ? nullptr
+                         : callSystem<decltype(SysAllocString)>(L"oleaut32.dll", "SysAllocString",
+                                                                BSTR{}, value.c_str());
     return *out ? S_OK : S_FALSE;
 }
 
@@ -20,18 +24,21 @@ VARIANT childArgument(const DISPPARAMS* params) {
     child.vt = VT_I4;
     child.lVal = CHILDID_SELF;
     if (params && params->cArgs == 1 && params->rgvarg[0].vt != VT_ERROR &&
-        VariantChangeType(&child, &params->rgvarg[0], 0, VT_I4) != S_OK)
+        callSystem<decltype(VariantChangeType)>(L"oleaut32.dll", "VariantChangeType", E_FAIL,
+                                                &child, &params->rgvarg[0], USHORT{0},
+                                                VARTYPE{VT_I4}) != S_OK)
         child.vt = VT_EMPTY;
     return child;
 }
 
 HRESULT textResult(HRESULT got, BSTR text, VARIANT* result) {
     if (result) {
-        VariantInit(result);
+        *result = VARIANT{};
         result->vt = VT_BSTR;
         result->bstrVal = text;
-    } else {
-        SysFreeString(text);
+    } else if (auto* free =
+                   systemFunction<decltype(SysFreeString)>(L"oleaut32.dll", "SysFreeString")) {
+        free(text);
     }
     return FAILED(got) ? got : S_OK;
 }
@@ -219,12 +226,15 @@ class AccessibleWindow final : public IAccessible, public IOleWindow {
 
 LRESULT accessibleClient(HWND window, WPARAM wParam, const AccessibleFacts& facts) {
     IAccessible* standard = nullptr;
-    if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
-                                         reinterpret_cast<void**>(&standard))))
+    // The accessibility runtime is loaded at the first request, from a screen reader.
+    if (FAILED(callSystem<decltype(CreateStdAccessibleObject)>(
+            L"oleacc.dll", "CreateStdAccessibleObject", E_FAIL, window, OBJID_CLIENT,
+            __uuidof(IAccessible), reinterpret_cast<void**>(&standard))))
         return 0;
     auto* made = new AccessibleWindow(standard, window, facts);
-    const LRESULT answer =
-        LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(made));
+    const LRESULT answer = callSystem<decltype(LresultFromObject)>(
+        L"oleacc.dll", "LresultFromObject", LRESULT{}, __uuidof(IAccessible), wParam,
+        static_cast<IAccessible*>(made));
     made->Release();
     return answer;
 }

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/windows/system_function.h"
 #include "shell/win32/accessible_window.h"
 
 namespace {
@@ -20,10 +21,17 @@ constexpr LONG kAssertive = 2;
 constexpr DWORD kLiveRegionChanged = 0x8019; // EVENT_OBJECT_LIVEREGIONCHANGED
 constexpr int kLiveRegionId = 1000;
 
+const wchar_t* const kAutomation = L"oleaut32.dll"; // loaded with the first announcement
+
 class Text {
   public:
-    explicit Text(const std::wstring& text) : m_text(SysAllocString(text.c_str())) {}
-    ~Text() { SysFreeString(m_text); }
+    explicit Text(const std::wstring& text)
+        : m_text(callSystem<decltype(SysAllocString)>(kAutomation, "SysAllocString", BSTR{},
+                                                      text.c_str())) {}
+    ~Text() {
+        if (auto* free = systemFunction<decltype(SysFreeString)>(kAutomation, "SysFreeString"))
+            free(m_text);
+    }
     Text(const Text&) = delete;
     Text& operator=(const Text&) = delete;
     BSTR get() const { return m_text; }

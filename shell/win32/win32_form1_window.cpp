@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/windows/system_function.h"
 #include "platform/windows/wide_text.h"
 #include "shell/win32/engine_key.h"
 #include "shell/win32/message_box.h"
@@ -40,10 +41,6 @@ Win32Form1Window::Win32Form1Window(Platform& platform, SharedState& shared) {
 
 void Win32Form1Window::createControls() {
     const WindowDesign<Control>& design = form1Design();
-    m_toolTips.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                     WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_window.get(),
-                                     nullptr, GetModuleHandleW(nullptr), nullptr));
     // Front to back: a child created later lies behind the ones before it.
     for (const ControlDesign<Control>& c : design.controls) {
         if (c.kind == ControlKind::Shape) {
@@ -60,20 +57,41 @@ void Win32Form1Window::createControls() {
             std::string(c.caption), pixels(c.rect), m_twips.dpi);
         m_placed[c.id] = c.rect;
         if (!c.toolTip.empty())
-            addToolTip(label(c.id).window(), std::string(c.toolTip));
+            m_toolTipTexts.emplace_back(label(c.id).window(), widen(std::string(c.toolTip)));
     }
 }
 
-void Win32Form1Window::addToolTip(HWND labelWindow, const std::string& text) {
-    std::wstring wide = widen(text); // the tool tip keeps a copy
-    TTTOOLINFOW tool{};
-    // The size the common controls of every Windows version accept.
-    tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = m_window.get();
-    tool.uId = reinterpret_cast<UINT_PTR>(labelWindow);
-    tool.lpszText = wide.data();
-    SendMessageW(m_toolTips.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+// The tool tips, and the common controls that show them, are made when the mouse first comes
+// over a label: a window that is never pointed at loads neither.
+void Win32Form1Window::ensureToolTips(HWND labelWindow) {
+    if (m_toolTips || m_toolTipTexts.empty())
+        return;
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+    if (!callSystem<decltype(InitCommonControlsEx)>(L"comctl32.dll", "InitCommonControlsEx", FALSE,
+                                                    &controls))
+        return;
+    m_toolTips.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                     WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_window.get(),
+                                     nullptr, GetModuleHandleW(nullptr), nullptr));
+    for (auto& [window, text] : m_toolTipTexts) {
+        TTTOOLINFOW tool{};
+        // The size the common controls of every Windows version accept.
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = m_window.get();
+        tool.uId = reinterpret_cast<UINT_PTR>(window);
+        tool.lpszText = text.data(); // the tool tip keeps a copy
+        SendMessageW(m_toolTips.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    // The move that brought the mouse here starts the tool tip's wait, as later ones do.
+    POINT at{};
+    GetCursorPos(&at);
+    ScreenToClient(labelWindow, &at);
+    MSG move{
+        labelWindow, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y), static_cast<DWORD>(GetMessageTime()),
+        {}};
+    SendMessageW(m_toolTips.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
 }
 
 RECT Win32Form1Window::pixels(const TwipsRect& r) const {
@@ -99,6 +117,7 @@ void Win32Form1Window::paintBackground(HDC dc) {
 }
 
 void Win32Form1Window::labelMouseMove(int id) {
+    ensureToolTips(label(controlOf(id)).window());
     form1().mouseMove(controlOf(id));
 }
 

@@ -3,6 +3,9 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "app/form1.h"
 #include "shell/win32/win32_label.h"
@@ -61,7 +64,7 @@ class Win32Form1Window : public Form1View, private LabelHost {
     friend LRESULT CALLBACK windowObjectProc<Win32Form1Window>(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
-    void addToolTip(HWND label, const std::string& text);
+    void ensureToolTips(HWND label);
     void changeDpi(UINT dpi, const RECT& suggested);
     void paintBackground(HDC dc) override;
     void labelMouseMove(int id) override;
@@ -76,6 +79,7 @@ class Win32Form1Window : public Form1View, private LabelHost {
     std::map<Control, TwipsRect> m_placed; // each label's rectangle as the engine placed it
     WindowState m_pendingState = WindowState::Normal; // to show with, while the window is hidden
     std::optional<Control> m_focus;                   // to give back when the window is activated
+    std::vector<std::pair<HWND, std::wstring>> m_toolTipTexts; // each label's, until made
     UniqueWindow m_toolTips;
     UniqueWindow m_window;
     std::optional<Announcer> m_announcer;

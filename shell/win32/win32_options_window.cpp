@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "platform/windows/system_function.h"
 #include "platform/windows/wide_text.h"
 #include "shell/win32/accessible_window.h"
 #include "shell/win32/engine_key.h"
@@ -35,6 +36,9 @@ OptionsControl controlOf(int id) {
     }
 }
 
+// Loaded when the dialog first opens.
+const wchar_t* const kCommonControls = L"comctl32.dll";
+
 // A control whose own window does not say to a screen reader what it is: the seconds' box, named
 // by its line.
 LRESULT CALLBACK namedControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -46,9 +50,11 @@ LRESULT CALLBACK namedControlProc(HWND window, UINT message, WPARAM wParam, LPAR
     }
     if (message == WM_NCDESTROY) {
         annotate(window, PROPID_ACC_NAME, nullptr);
-        RemoveWindowSubclass(window, namedControlProc, 0);
+        callSystem<decltype(RemoveWindowSubclass)>(kCommonControls, "RemoveWindowSubclass", FALSE,
+                                                   window, namedControlProc, 0);
     }
-    return DefSubclassProc(window, message, wParam, lParam);
+    return callSystem<decltype(DefSubclassProc)>(kCommonControls, "DefSubclassProc", LRESULT{},
+                                                 window, message, wParam, lParam);
 }
 
 struct WindowKind {
@@ -116,13 +122,17 @@ void Win32OptionsWindow::addControls() {
             SendMessageW(created, EM_SETLIMITTEXT, static_cast<WPARAM>(maxLengthOf(c->maxLength)),
                          0);
         if (!c->accessibleName.empty()) {
-            SetWindowSubclass(created, namedControlProc, 0, reinterpret_cast<DWORD_PTR>(c));
+            callSystem<decltype(SetWindowSubclass)>(kCommonControls, "SetWindowSubclass", FALSE,
+                                                    created, namedControlProc, 0,
+                                                    reinterpret_cast<DWORD_PTR>(c));
             // UI Automation reads the box by its own proxy, which asks the annotation.
             VARIANT name{};
             name.vt = VT_BSTR;
-            name.bstrVal = SysAllocString(widen(std::string(c->accessibleName)).c_str());
+            name.bstrVal =
+                callSystem<decltype(SysAllocString)>(L"oleaut32.dll", "SysAllocString", BSTR{},
+                                                     widen(std::string(c->accessibleName)).c_str());
             annotate(created, PROPID_ACC_NAME, &name);
-            VariantClear(&name);
+            callSystem<decltype(VariantClear)>(L"oleaut32.dll", "VariantClear", E_FAIL, &name);
         }
     }
 }

@@ -8,6 +8,8 @@
 #include <oleacc.h>
 #include <string>
 
+#include "base/startup_marks.h"
+
 namespace {
 int run = 0; // the control whose default action runs
 
@@ -72,9 +74,11 @@ BOOL CALLBACK print(HWND w, LPARAM) {
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    markStartup("main");
     if (argc == 3 && std::wstring(argv[1]) == L"--window") {
         CreateWindowExW(0, L"STATIC", argv[2], WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 400, 400, 200,
                         nullptr, nullptr, nullptr, nullptr);
+        markStartup("shown");
         MSG msg;
         while (GetMessageW(&msg, nullptr, 0, 0) > 0)
             DispatchMessageW(&msg);

@@ -15,7 +15,11 @@ int main() {
         std::map<std::uint32_t, int> seen;
         std::vector<DesktopWindow> windows;
         for (int i = 0; i < scans; ++i) {
-            windows = list.topLevelWindows();
+            windows.clear(); // as the capture reads them, a batch at a time
+            list.examineTopLevelWindows([&](const DesktopWindow& w) {
+                windows.push_back(w);
+                return true;
+            });
             for (const DesktopWindow& w : windows)
                 ++seen[w.handle];
         }
