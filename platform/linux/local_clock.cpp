@@ -81,7 +81,8 @@ LocalClock::LocalClock(QString timedateBusAddress) : m_busAddress(std::move(time
 }
 
 LocalClock::~LocalClock() {
-    // An unanswered question stays with timedated, which sets the clock all the same.
+    // An open question ends with the process: polkit completes no login for a process that has
+    // gone, and no further question comes.
     m_asking.reset();
     if (!m_connectionName.isEmpty())
         QDBusConnection::disconnectFromBus(m_connectionName);

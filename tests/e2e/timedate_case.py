@@ -130,7 +130,7 @@ user = ["setpriv", f"--reuid={UID}", f"--regid={UID}", "--init-groups",
         "--inh-caps=-sys_time", "--bounding-set=-sys_time"]
 client_env = {**env, **clock, "CLOCK_INTERCEPT_REFUSE": "1", "http_proxy": server.url,
               "HOME": home, "XDG_CONFIG_HOME": home + "/.config", "XDG_RUNTIME_DIR": home,
-              "no_proxy": "", "NO_PROXY": ""}
+              "no_proxy": "", "NO_PROXY": "", "DBUS_SESSION_BUS_ADDRESS": "unix:path=/none"}
 window = case["mode"] == "window"
 if window:
     client_env["DISPLAY"] = case["display"]
@@ -174,11 +174,14 @@ if window:
                    .split(), 30, "the window")[0]
     click = ["xdotool", "mousemove", "--window", wid, "170", "97", "click", "1"]
     run(click)  # "Uhr synchronisieren"
-prompted = answered = closed = None
+prompted = answered = closed = exited = None
 early_message = False
-while client.poll() is None and time.monotonic() - began < case["delay"] + 90:
+# Until the program has ended, or the dialog answered after it closed, or the message shown.
+while (client.poll() is None or prompted and not answered) and (
+        time.monotonic() - began < case["delay"] + 90):
     read_screen(0.1)
     now = time.monotonic()
+    exited = exited or client.poll() is not None and now
     if prompted is None and b"Password:" in screen:
         prompted = now
         if case.get("second_click"):
@@ -193,7 +196,7 @@ while client.poll() is None and time.monotonic() - began < case["delay"] + 90:
         answered = now
     if window and not closed and answered is not None and message_shown():
         break
-ended = time.monotonic()
+ended = exited or time.monotonic()
 read_screen(0.5)
 status = client.poll()
 out, err = (p.read().decode() if status is not None else "" for p in (client.stdout, client.stderr))
