@@ -56,7 +56,7 @@ class RealTimedateTest(unittest.TestCase):
             error = r["change"] - 10
             print(f"Debian {release()}, {name}: clock error {error * 1000:+.1f} ms",
                   file=sys.stderr)
-            with self.subTest(name):
+            with self.subTest(name, screen=r["screen"][-300:], stderr=r["stderr"][-300:]):
                 self.assertEqual(r["dialogs"], 0 if case.get("ntp") else 1, r["screen"])
                 self.assertLess(abs(error if line == SET else r["change"]), 0.05)
                 if case.get("mode") == "window":  # the message once answered, none once closed

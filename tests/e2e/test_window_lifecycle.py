@@ -1,7 +1,7 @@
 """The start takes the auction from the upper of two Chromium windows, closing the window always
-ends the program, the final seconds sound the five alarm tones through ALSA, ask for attention and end showing the item, the
-settings file stays whole when its writer is killed in the middle of a write, and a screen reader
-and the keyboard reach every command."""
+ends the program, the final seconds sound the five alarm tones through ALSA, ask for attention
+and end showing the item, the settings file stays whole when its writer is killed in the middle
+of a write, and a screen reader and the keyboard reach every command."""
 import os
 import pathlib
 import re
