@@ -122,6 +122,7 @@ if os.path.exists("/usr/lib/systemd/system/polkit-agent-helper.socket"):
            "/run/polkit/agent-helper.socket", "/usr/lib/polkit-1/polkit-agent-helper-1",
            "--socket-activated"], env=env)
     wait_for(lambda: os.path.exists("/run/polkit/agent-helper.socket"), 10, "the helper socket")
+    os.chmod("/run/polkit/agent-helper.socket", 0o666)  # as systemd makes it
 
 server = time_proxy(0, lambda _: zone_page(server.served), offset, fraction=0.0)
 user = ["setpriv", f"--reuid={UID}", f"--regid={UID}", "--init-groups",
