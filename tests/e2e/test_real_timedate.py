@@ -25,9 +25,9 @@ CASES = {  # name: the case, and the line "-time" ends with (SET: the clock set;
     "password after 150 s": ({"delay": 150}, SET),
     "dialog cancelled": ({"delay": 3, "answer": "cancel", "start": WINTER}, "Passwort"),
     "NTP on": ({"delay": 0, "ntp": True}, "Zeitsynchronisation"),
-    # typed after midnight: the date stays right
+    # typed after midnight: the date stays right (newer timedated refuses times before its build)
     "a second click": ({"delay": 30, "mode": "window", "second_click": True,
-                        "start": "2026-03-09T23:59:45+01:00"}, SET),
+                        "start": "2026-10-24T23:59:45+02:00"}, SET),
     # polkit completes no login for a process that has gone: the clock stays
     "window closed": ({"delay": 5, "mode": "window", "close_after": 2, "start": WINTER}, None),
 }

@@ -156,7 +156,8 @@ def read_screen(wait):
 
 
 def message_shown():
-    return window and bool(run("xdotool", "search", "--onlyvisible", "--name", "^Zeitfang$"))
+    return window and bool(run("xdotool", "search", "--all", "--onlyvisible", "--pid",
+                               str(client.pid), "--name", "^Zeitfang$"))
 
 
 if window:
