@@ -50,12 +50,13 @@ def main():
     exe = os.path.join(a.build, "windows/program/shell/win32/zeitfang.exe")
     minimal = os.path.join(a.build, "windows/helper/controls.exe")
     with Desktop() as d:
-        # As in the tests: Wine runs without the right to set the clock and with the tests'
-        # clock library refusing every set.
+        # As in the tests: Wine runs without the right to set the clock, with the tests' clock
+        # library refusing every set, and without a system bus.
         intercept = os.path.join(a.build, "tests", "libclock_intercept.so")
         env = {"WINEPREFIX": os.path.join(d.tmp, "wine"), "WINEDEBUG": "-all",
                "WINEDLLOVERRIDES": "mscoree,mshtml=", "TZ": "Europe/Berlin",
-               "LD_PRELOAD": intercept, "CLOCK_INTERCEPT_REFUSE": "1"}
+               "LD_PRELOAD": intercept, "CLOCK_INTERCEPT_REFUSE": "1",
+               "DBUS_SYSTEM_BUS_ADDRESS": "unix:path=/none"}
         os.makedirs(env["WINEPREFIX"])
         d.spawn([*NO_SYS_TIME, "wineserver", "-f", "-p"], env=env)
         subprocess.run([*NO_SYS_TIME, "wine", "wineboot", "-i"], env={**d.env, **env},

@@ -1,8 +1,9 @@
-# Each source folder is one layer. This table is the one place where the direction is written:
-# a folder, then the folders directly below it that it uses. The build makes each folder a
-# library that links only those, and shows the layers above nothing but its own folder's
-# headers, so an include that points up or across does not compile; check_layers.cmake reads
-# every include of every folder against the same table, also where no compiler looks.
+# Each source folder is one layer. This table is the one place where the folders are listed and
+# the direction is written: a folder, then the folders directly below it that it uses. The build
+# makes each folder one library that links only those. Sources include "folder/file.h" from the
+# repository's root; before any library is built, check_layers.cmake reads every include of
+# every folder, in any form, against this table and stops the build on one that points up or
+# across.
 set(ZEITFANG_LAYERS
   # pure types and conversions
   "base:"
@@ -27,6 +28,17 @@ set(ZEITFANG_LAYERS
   "shell/win32:app,platform/windows")
 
 set(ZEITFANG_ROOT ${CMAKE_CURRENT_LIST_DIR}/..)
+get_filename_component(ZEITFANG_ROOT ${ZEITFANG_ROOT} ABSOLUTE)
+
+# The folders, in the table's order.
+set(ZEITFANG_FOLDERS)
+foreach(entry ${ZEITFANG_LAYERS})
+  string(REGEX REPLACE ":.*" "" folder "${entry}")
+  list(APPEND ZEITFANG_FOLDERS ${folder})
+endforeach()
+# A regular expression for the program's own sources, for the naming check.
+string(REPLACE ";" "|" alternatives "${ZEITFANG_FOLDERS}")
+set(ZEITFANG_SOURCE_REGEX "/(${alternatives})/[^/]+\\.(cpp|h)$")
 
 # The folders a layer uses, directly or through those below it.
 function(zeitfang_layer_uses folder out)
@@ -35,65 +47,82 @@ function(zeitfang_layer_uses folder out)
   while(todo)
     list(POP_FRONT todo current)
     foreach(entry ${ZEITFANG_LAYERS})
-      string(REPLACE ":" ";" parts "${entry}")
-      list(GET parts 0 name)
-      if(name STREQUAL current)
-        list(LENGTH parts n)
-        if(n GREATER 1)
-          list(GET parts 1 below)
-          string(REPLACE "," ";" below "${below}")
-          foreach(b ${below})
-            if(NOT b IN_LIST found)
-              list(APPEND found ${b})
-              list(APPEND todo ${b})
-            endif()
-          endforeach()
-        endif()
+      if(entry MATCHES "^${current}:(.+)$")
+        string(REPLACE "," ";" below "${CMAKE_MATCH_1}")
+        foreach(b ${below})
+          if(NOT b IN_LIST found)
+            list(APPEND found ${b})
+            list(APPEND todo ${b})
+          endif()
+        endforeach()
       endif()
     endforeach()
   endwhile()
   set(${out} ${found} PARENT_SCOPE)
 endfunction()
 
-# zeitfang_layer(<folder> [HEADERS_ONLY] [EXCLUDE <file names>] [LINKS <libraries>]): the
-# folder's library, zeitfang_<folder with _ for />. Those who link it see its headers as
-# "<folder>/<name>.h" and nothing else of the source tree; a folder of headers alone, or one
-# whose sources go into modules or a program (HEADERS_ONLY), makes an interface library.
+# The folders directly below a layer.
+function(zeitfang_layer_below folder out)
+  set(below)
+  foreach(entry ${ZEITFANG_LAYERS})
+    if(entry MATCHES "^${folder}:(.+)$")
+      string(REPLACE "," ";" below "${CMAKE_MATCH_1}")
+    endif()
+  endforeach()
+  set(${out} ${below} PARENT_SCOPE)
+endfunction()
+
+# The step every layer's library waits for: the includes of every folder read against the table.
+function(zeitfang_layer_check)
+  if(TARGET zeitfang_layers)
+    return()
+  endif()
+  set(files)
+  foreach(folder ${ZEITFANG_FOLDERS})
+    file(GLOB found CONFIGURE_DEPENDS ${ZEITFANG_ROOT}/${folder}/*.h ${ZEITFANG_ROOT}/${folder}/*.cpp
+      ${ZEITFANG_ROOT}/${folder}/*.c)
+    list(APPEND files ${found})
+  endforeach()
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/layers.checked)
+  add_custom_command(OUTPUT ${stamp}
+    COMMAND ${CMAKE_COMMAND} -P ${ZEITFANG_ROOT}/cmake/check_layers.cmake
+    COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
+    DEPENDS ${files} ${ZEITFANG_ROOT}/cmake/layers.cmake ${ZEITFANG_ROOT}/cmake/check_layers.cmake
+    COMMENT "Checking that every include points down the layers" VERBATIM)
+  add_custom_target(zeitfang_layers DEPENDS ${stamp})
+endfunction()
+
+# zeitfang_layer(<folder> [HEADERS_ONLY] [EXCLUDE <file names>] [SOURCES <more>] [LINKS <libraries>]):
+# the folder's library, zeitfang_<folder with _ for />, compiled once with its sources and linked
+# by whoever uses it. EXCLUDE leaves out a program's main() or a module's entry, which their own
+# targets compile; a folder of headers alone, or whose sources go into a program
+# (HEADERS_ONLY), makes an interface library.
 function(zeitfang_layer folder)
-  cmake_parse_arguments(arg "HEADERS_ONLY" "" "EXCLUDE;LINKS" ${ARGN})
+  cmake_parse_arguments(arg "HEADERS_ONLY" "" "EXCLUDE;SOURCES;LINKS" ${ARGN})
+  zeitfang_layer_check()
   string(REPLACE "/" "_" name ${folder})
   set(dir ${ZEITFANG_ROOT}/${folder})
   file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
-  file(GLOB headers CONFIGURE_DEPENDS ${dir}/*.h)
   foreach(excluded ${arg_EXCLUDE})
     list(REMOVE_ITEM sources ${dir}/${excluded})
   endforeach()
-  set(view ${CMAKE_BINARY_DIR}/layers/${name})
-  file(REMOVE_RECURSE ${view})
-  file(MAKE_DIRECTORY ${view}/${folder})
-  foreach(header ${headers})
-    get_filename_component(file ${header} NAME)
-    file(CREATE_LINK ${header} ${view}/${folder}/${file} SYMBOLIC)
-  endforeach()
+  list(APPEND sources ${arg_SOURCES})
   if(arg_HEADERS_ONLY)
     set(sources)
   endif()
   if(sources)
-    add_library(zeitfang_${name} STATIC ${sources} ${headers})
+    add_library(zeitfang_${name} STATIC ${sources})
     set(scope PUBLIC)
+    add_dependencies(zeitfang_${name} zeitfang_layers)
   else()
     add_library(zeitfang_${name} INTERFACE)
     set(scope INTERFACE)
   endif()
-  target_include_directories(zeitfang_${name} ${scope} ${view})
-  foreach(entry ${ZEITFANG_LAYERS})
-    if(entry MATCHES "^${folder}:(.*)$")
-      string(REPLACE "," ";" below "${CMAKE_MATCH_1}")
-      foreach(b ${below})
-        string(REPLACE "/" "_" b ${b})
-        target_link_libraries(zeitfang_${name} ${scope} zeitfang_${b})
-      endforeach()
-    endif()
+  target_include_directories(zeitfang_${name} ${scope} ${ZEITFANG_ROOT})
+  zeitfang_layer_below(${folder} below)
+  foreach(b ${below})
+    string(REPLACE "/" "_" b ${b})
+    target_link_libraries(zeitfang_${name} ${scope} zeitfang_${b})
   endforeach()
   target_link_libraries(zeitfang_${name} ${scope} ${arg_LINKS})
   # What a variant built with other flags (zeitfang_layer_variant) compiles and links.
@@ -118,31 +147,34 @@ function(zeitfang_layer_variant folder variant flags)
     target_compile_options(${lib} PRIVATE ${flags})
     target_compile_definitions(${lib} PRIVATE
       $<TARGET_PROPERTY:zeitfang_${name},COMPILE_DEFINITIONS>)
+    target_include_directories(${lib} PRIVATE
+      $<TARGET_PROPERTY:zeitfang_${name},INCLUDE_DIRECTORIES>)
+    add_dependencies(${lib} zeitfang_layers)
   else()
     add_library(${lib} INTERFACE)
     set(scope INTERFACE)
   endif()
-  target_include_directories(${lib} ${scope} ${CMAKE_BINARY_DIR}/layers/${name})
+  target_include_directories(${lib} ${scope} ${ZEITFANG_ROOT})
   target_compile_definitions(${lib} ${scope}
     $<TARGET_PROPERTY:zeitfang_${name},INTERFACE_COMPILE_DEFINITIONS>)
   target_link_libraries(${lib} ${scope} ${links})
-  foreach(entry ${ZEITFANG_LAYERS})
-    if(entry MATCHES "^${folder}:(.*)$")
-      string(REPLACE "," ";" below "${CMAKE_MATCH_1}")
-      foreach(b ${below})
-        zeitfang_layer_variant(${b} ${variant} "${flags}")
-        string(REPLACE "/" "_" b ${b})
-        target_link_libraries(${lib} ${scope} zeitfang_${b}_${variant})
-      endforeach()
-    endif()
+  zeitfang_layer_below(${folder} below)
+  foreach(b ${below})
+    zeitfang_layer_variant(${b} ${variant} "${flags}")
+    string(REPLACE "/" "_" b ${b})
+    target_link_libraries(${lib} ${scope} zeitfang_${b}_${variant})
   endforeach()
 endfunction()
 
-# The engine's layers, from the base up to Form1, with the version and the server hosts
-# (ZEITFANG_VERSION, ZEITFANG_TIME_HOST, ZEITFANG_ITEM_HOST) compiled in where they are used.
+# The engine's layers, from the base up to Form1 (app and the layers it uses), with the version
+# and the server hosts (ZEITFANG_VERSION, ZEITFANG_TIME_HOST, ZEITFANG_ITEM_HOST) compiled in
+# where they are used.
 function(zeitfang_engine_layers)
-  foreach(folder base shared platform capture countdown clock options app)
-    zeitfang_layer(${folder})
+  zeitfang_layer_uses(app engine)
+  foreach(folder ${ZEITFANG_FOLDERS})
+    if(folder STREQUAL app OR folder IN_LIST engine)
+      zeitfang_layer(${folder})
+    endif()
   endforeach()
   string(REPLACE "." ";" version ${ZEITFANG_VERSION})
   list(GET version 0 major)

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Cross-builds the Windows program on Debian 12 into dist/: zeitfang.exe, statically linked, the
-# zip that carries it and an installer with a Start-menu entry and an uninstaller. Installs the cross compiler and the other tools when they are missing.
+# Cross-builds the Windows program on Debian 12, 13 or testing into dist/: zeitfang.exe,
+# statically linked, the zip that carries it and an installer with a Start-menu entry and an
+# uninstaller.
+# Installs the cross compiler and the other tools when they are missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 wanted=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 imagemagick zip nsis)
@@ -16,7 +18,8 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-build=${WINDOWS_BUILD_DIR:-build-windows}
+# Beside the test build ($BUILD_DIR, as scripts/build.sh), whose Windows tests run it.
+build=${BUILD_DIR:-build}/windows/program
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
     -DCMAKE_BUILD_TYPE=MinSizeRel -DZEITFANG_QT=OFF -DZEITFANG_TESTS=OFF -DZEITFANG_WERROR=ON >/dev/null
 ninja -C "$build" -j "$(nproc)"
@@ -27,8 +30,9 @@ if [ "$size" -gt $((2 * 1024 * 1024)) ]; then
     echo "zeitfang.exe is $size bytes, more than 2 MB" >&2
     exit 1
 fi
-# Only DLLs every Windows has: the program is one file.
-system_dlls="^(kernel32|user32|gdi32|advapi32|shell32|ole32|comctl32|wininet|msvcrt)\.dll$"
+# Only DLLs every Windows (7 and later) has: the program is one file.
+system_dlls="^(kernel32|user32|gdi32|advapi32|shell32|shlwapi|ole32|oleaut32|oleacc|comctl32"
+system_dlls+="|comdlg32|uiautomationcore|uxtheme|dwmapi|imm32|version|winmm|wininet|msvcrt)\.dll$"
 foreign=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' |
     tr 'A-Z' 'a-z' | grep -vE "$system_dlls" || true)
 if [ -n "$foreign" ]; then

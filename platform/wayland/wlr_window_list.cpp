@@ -233,8 +233,3 @@ std::vector<DesktopWindow> WlrWindowList::topLevelWindows() {
     return toDesktopWindows(std::move(windows),
                             OwnWindows{0, {"zeitfang", "Zeitfang", "de.orvikwerk.zeitfang"}});
 }
-
-extern "C" WindowList* zeitfangNewWlrWindowList() {
-    auto list = std::make_unique<WlrWindowList>();
-    return list->available() ? list.release() : nullptr;
-}

@@ -3,38 +3,40 @@
 #include <objbase.h>
 #include <shellapi.h>
 
-#include <thread>
-
-#include "platform/windows/win_handles.h"
-
-std::shared_ptr<const ElevatedRun> startElevated(HWND owner, std::wstring program,
-                                                 std::wstring arguments) {
-    auto run = std::make_shared<ElevatedRun>();
-    const DWORD waiting = GetCurrentThreadId();
+ElevatedRun::ElevatedRun(HWND owner, std::wstring program, std::wstring arguments)
+    : m_stop(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
     // ShellExecuteExW returns only once the UAC dialog has been answered, so it runs on a thread
-    // of its own. Left to itself when the window closes first: the copy goes on alone.
-    std::thread([=] {
-        const HRESULT com =
-            CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-        SHELLEXECUTEINFOW execute{};
-        execute.cbSize = sizeof(execute);
-        execute.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
-        execute.hwnd = owner;
-        execute.lpVerb = L"runas";
-        execute.lpFile = program.c_str();
-        execute.lpParameters = arguments.c_str();
-        execute.nShow = SW_HIDE;
-        if (ShellExecuteExW(&execute) && execute.hProcess) {
-            const UniqueKernelHandle copy(execute.hProcess);
-            DWORD code = 1;
-            if (WaitForSingleObject(copy.get(), INFINITE) == WAIT_OBJECT_0 &&
-                GetExitCodeProcess(copy.get(), &code))
-                run->exitCode = code;
-        }
-        if (SUCCEEDED(com))
-            CoUninitialize();
-        run->ended = true;
-        PostThreadMessageW(waiting, WM_NULL, 0, 0);
-    }).detach();
-    return run;
+    // of its own.
+    m_thread = std::thread(&ElevatedRun::watch, this, owner, std::move(program),
+                           std::move(arguments), GetCurrentThreadId());
+}
+
+ElevatedRun::~ElevatedRun() {
+    SetEvent(m_stop.get());
+    m_thread.join();
+}
+
+void ElevatedRun::watch(HWND owner, const std::wstring& program, const std::wstring& arguments,
+                        DWORD waiting) {
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    SHELLEXECUTEINFOW execute{};
+    execute.cbSize = sizeof(execute);
+    execute.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+    execute.hwnd = owner;
+    execute.lpVerb = L"runas";
+    execute.lpFile = program.c_str();
+    execute.lpParameters = arguments.c_str();
+    execute.nShow = SW_HIDE;
+    if (ShellExecuteExW(&execute) && execute.hProcess) {
+        const UniqueKernelHandle copy(execute.hProcess);
+        const HANDLE either[] = {copy.get(), m_stop.get()};
+        DWORD code = 1;
+        if (WaitForMultipleObjects(2, either, FALSE, INFINITE) == WAIT_OBJECT_0 &&
+            GetExitCodeProcess(copy.get(), &code))
+            m_exitCode = code;
+    }
+    if (SUCCEEDED(com))
+        CoUninitialize();
+    m_ended = true;
+    PostThreadMessageW(waiting, WM_NULL, 0, 0);
 }

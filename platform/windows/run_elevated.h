@@ -3,18 +3,33 @@
 #include <windows.h>
 
 #include <atomic>
-#include <memory>
 #include <string>
+#include <thread>
 
-// How an elevated copy of this program came out, filled in by the thread that waits for it.
-struct ElevatedRun {
-    std::atomic<bool> ended = false;
+#include "platform/windows/win_handles.h"
+
+// An elevated copy of this program: started as an administrator (Windows shows the UAC dialog
+// over the owner window) without blocking the caller, and watched until it ends. Once it has
+// ended, or did not start, a message to the starting thread wakes its message loop.
+class ElevatedRun {
+  public:
+    ElevatedRun(HWND owner, std::wstring program, std::wstring arguments);
+    // Stops watching: the copy, once started, goes on alone and still does its work. The UAC
+    // dialog cannot be withdrawn, so this returns once it has been answered.
+    ~ElevatedRun();
+    ElevatedRun(const ElevatedRun&) = delete;
+    ElevatedRun& operator=(const ElevatedRun&) = delete;
+
+    bool ended() const { return m_ended; }
     // The copy's exit status; 1 when it did not start (the UAC dialog declined).
-    std::atomic<DWORD> exitCode = 1;
-};
+    DWORD exitCode() const { return m_exitCode; }
 
-// Starts `program` with `arguments` as an administrator (Windows shows the UAC dialog over
-// `owner`) and returns at once. The run ends when the copy has ended or did not start; then a
-// message to the calling thread wakes its message loop.
-std::shared_ptr<const ElevatedRun> startElevated(HWND owner, std::wstring program,
-                                                 std::wstring arguments);
+  private:
+    void watch(HWND owner, const std::wstring& program, const std::wstring& arguments,
+               DWORD waiting);
+
+    std::atomic<bool> m_ended = false;
+    std::atomic<DWORD> m_exitCode = 1;
+    UniqueKernelHandle m_stop;
+    std::thread m_thread;
+};

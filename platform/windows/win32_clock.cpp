@@ -6,6 +6,7 @@
 #include "platform/windows/own_program.h"
 #include "platform/windows/run_elevated.h"
 #include "platform/windows/wide_text.h"
+#include "platform/windows/win_handles.h"
 
 namespace {
 
@@ -32,13 +33,6 @@ SYSTEMTIME fromTicks(std::int64_t ticks) {
     return t;
 }
 
-// How far a local time is ahead of UTC, by the daylight-saving rule of its own moment.
-std::int64_t utcOffset(const SYSTEMTIME& local) {
-    SYSTEMTIME utc{};
-    TzSpecificLocalTimeToSystemTime(nullptr, &local, &utc);
-    return ticks(local) - ticks(utc);
-}
-
 std::int64_t performanceCounter() {
     LARGE_INTEGER counter{};
     QueryPerformanceCounter(&counter);
@@ -56,31 +50,46 @@ SYSTEMTIME systemTime(const CivilTime& c) {
     return t;
 }
 
-// ERROR_SUCCESS once the clock shows `t`, else why not.
-DWORD setLocal(const SYSTEMTIME& now, const SYSTEMTIME& t) {
-    DWORD error = SetLocalTime(&t) ? ERROR_SUCCESS : GetLastError();
-    // Windows converts the time given with the daylight-saving state of the present moment, so
-    // across a change the first call sets the clock an hour off and moves that state, and a
-    // second converts right.
-    if (utcOffset(now) != utcOffset(t))
-        error = SetLocalTime(&t) ? ERROR_SUCCESS : GetLastError();
-    return error;
+constexpr std::int64_t kTicksPerMinute = 600'000'000;
+
+// The moment a local wall time stands for, in UTC ticks. In the repeated hour of the autumn
+// change `summerTime` says which of its two instances is meant; otherwise Windows decides.
+std::int64_t utcTicks(const CivilTime& local) {
+    const SYSTEMTIME wall = systemTime(local);
+    SYSTEMTIME utc{};
+    TzSpecificLocalTimeToSystemTime(nullptr, &wall, &utc);
+    TIME_ZONE_INFORMATION zone{};
+    if (!local.summerTime || GetTimeZoneInformation(&zone) == TIME_ZONE_ID_INVALID)
+        return ticks(utc);
+    const LONG bias = zone.Bias + (*local.summerTime ? zone.DaylightBias : zone.StandardBias);
+    const std::int64_t meant = ticks(wall) + bias * kTicksPerMinute;
+    SYSTEMTIME back{};
+    // Only a wall time that this instance really shows there is taken.
+    const SYSTEMTIME meantUtc = fromTicks(meant);
+    if (SystemTimeToTzSpecificLocalTime(nullptr, &meantUtc, &back) && ticks(back) == ticks(wall))
+        return meant;
+    return ticks(utc);
 }
 
-// The time of day of `target`, then its date; ERROR_SUCCESS when both were set, else why the
-// first refused step was refused.
-DWORD setTimeOfDayThenDate(const SYSTEMTIME& target) {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    SYSTEMTIME t = now;
-    t.wHour = target.wHour, t.wMinute = target.wMinute, t.wSecond = target.wSecond;
-    t.wMilliseconds = target.wMilliseconds;
-    const DWORD timeOfDay = setLocal(now, t);
-    GetLocalTime(&now);
-    t = now;
-    t.wYear = target.wYear, t.wMonth = target.wMonth, t.wDay = target.wDay;
-    const DWORD date = setLocal(now, t);
-    return timeOfDay != ERROR_SUCCESS ? timeOfDay : date;
+// SetSystemTime wants the privilege enabled in the token; an account without it stays refused.
+void enableSystemTimePrivilege() {
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
+        return;
+    const UniqueKernelHandle owned(token);
+    TOKEN_PRIVILEGES privileges{};
+    privileges.PrivilegeCount = 1;
+    privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+    if (LookupPrivilegeValueW(nullptr, SE_SYSTEMTIME_NAME, &privileges.Privileges[0].Luid))
+        AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
+}
+
+// Date and time of day in one call, so that no midnight can fall between them: ERROR_SUCCESS
+// once the clock shows `utc`, else why not.
+DWORD setUtc(std::int64_t utc) {
+    enableSystemTimePrivilege();
+    const SYSTEMTIME t = fromTicks(utc);
+    return SetSystemTime(&t) ? ERROR_SUCCESS : GetLastError();
 }
 
 std::string digits(std::int64_t value, std::size_t width) {
@@ -108,39 +117,49 @@ DateTime Win32Clock::now() {
     return fromCivil({t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, std::nullopt});
 }
 
+Win32Clock::Win32Clock() = default;
+Win32Clock::~Win32Clock() = default;
+
 void Win32Clock::set(const CivilTime& target) {
     if (result() == SetResult::Pending)
         return;
     m_elevated.reset();
     const std::int64_t counter = performanceCounter(); // the moment the target stands for
-    const DWORD error = setTimeOfDayThenDate(systemTime(target));
-    m_result = error == ERROR_SUCCESS ? SetResult::Set : SetResult::Refused;
-    if (error != ERROR_PRIVILEGE_NOT_HELD || !m_owner)
+    const std::int64_t utc = utcTicks(target);
+    m_error = setUtc(utc);
+    if (m_error != ERROR_PRIVILEGE_NOT_HELD || !m_owner)
         return;
     const std::wstring program = ownProgramPath();
     if (userCanChange(program)) {
         MessageBoxW(m_owner, kInstallAdvice, L"Zeitfang", MB_OK | MB_ICONINFORMATION);
         return;
     }
-    m_elevated = startElevated(m_owner, program, elevatedSetArguments(target, counter));
+    m_elevated =
+        std::make_unique<ElevatedRun>(m_owner, program, elevatedSetArguments(utc, counter));
 }
 
 SystemClock::SetResult Win32Clock::result() const {
     if (!m_elevated)
-        return m_result;
-    if (!m_elevated->ended)
+        return m_error == ERROR_SUCCESS ? SetResult::Set : SetResult::Refused;
+    if (!m_elevated->ended())
         return SetResult::Pending;
-    return m_elevated->exitCode == 0 ? SetResult::Set : SetResult::Refused;
+    return m_elevated->exitCode() == 0 ? SetResult::Set : SetResult::Refused;
 }
 
-std::wstring elevatedSetArguments(const CivilTime& t, std::int64_t counter) {
-    return widen(kElevatedSetOption + " " + digits(t.year, 4) + digits(t.month, 2) +
-                 digits(t.day, 2) + digits(t.hour, 2) + digits(t.minute, 2) + digits(t.second, 2) +
-                 " " + std::to_string(counter));
+bool Win32Clock::refusedForRights() const {
+    return !m_elevated && m_error == ERROR_PRIVILEGE_NOT_HELD;
+}
+
+std::wstring elevatedSetArguments(std::int64_t utc, std::int64_t counter) {
+    const SYSTEMTIME t = fromTicks(utc);
+    return widen(kElevatedSetOption + " " + digits(t.wYear, 4) + digits(t.wMonth, 2) +
+                 digits(t.wDay, 2) + digits(t.wHour, 2) + digits(t.wMinute, 2) +
+                 digits(t.wSecond, 2) + "Z " + std::to_string(counter));
 }
 
 std::optional<ElevatedSet> readElevatedSet(const std::vector<std::string>& arguments) {
-    if (arguments.size() != 3 || arguments[0] != kElevatedSetOption || arguments[1].size() != 14)
+    if (arguments.size() != 3 || arguments[0] != kElevatedSetOption || arguments[1].size() != 15 ||
+        arguments[1].back() != 'Z')
         return std::nullopt;
     const std::string_view stamp = arguments[1];
     const auto part = [stamp](std::size_t at, std::size_t length) {
@@ -156,7 +175,7 @@ std::optional<ElevatedSet> readElevatedSet(const std::vector<std::string>& argum
     const std::optional<std::int64_t> counter = number(arguments[2]);
     if (!isValidCivil(target) || !counter)
         return std::nullopt;
-    return ElevatedSet{systemTime(target), *counter};
+    return ElevatedSet{ticks(systemTime(target)), *counter};
 }
 
 int runElevatedSet(const ElevatedSet& task) {
@@ -167,5 +186,5 @@ int runElevatedSet(const ElevatedSet& task) {
     // In 100-nanosecond ticks; whole seconds apart from the rest, so no wait can overflow.
     const std::int64_t moved =
         elapsed / perSecond * 10'000'000 + elapsed % perSecond * 10'000'000 / perSecond;
-    return setTimeOfDayThenDate(fromTicks(ticks(task.target) + moved)) == ERROR_SUCCESS ? 0 : 1;
+    return setUtc(task.utc + moved) == ERROR_SUCCESS ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/startup.h"
+#include "shell/win32/error_line.h"
 #include "shell/win32/win32_form1_window.h"
 
 #include <windows.h>
@@ -46,7 +47,11 @@ int runClockOnly() {
     Win32Clock clock; // without a window: never asks for elevation
     WinInetTransfer inet;
     MessageEventWait events;
-    return runClockOnly(inet, clock, events);
+    const int status = runClockOnly(inet, clock, events);
+    if (status != 0 && clock.refusedForRights())
+        writeErrorLine(L"Zeitfang: Die Systemuhr wurde nicht gestellt: Dazu braucht Zeitfang "
+                       L"Administratorrechte (Eingabeaufforderung als Administrator starten).");
+    return status;
 }
 
 } // namespace

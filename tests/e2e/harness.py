@@ -74,15 +74,17 @@ def wait_for(predicate, timeout=30.0, what="condition"):
     raise TimeoutError("timed out waiting for " + what)
 
 
-def time_proxy(pause=2.0, page=TIME_PAGE, offset=None, fraction=0.5):
+def time_proxy(pause=2.0, page=TIME_PAGE, offset=None, fraction=0.5, at=None):
     """A local proxy for the time page, on daemon threads: it records each request line with
     its User-Agent, and the time of the last, and answers `pause` seconds after the response
     has begun. Given the tests' clock's `offset`, the response begins at that clock's `fraction`
-    of a second (its reading then in `served`), and `page` may be a function of that reading."""
+    of a second, or when it reads the local time `at` (its reading then in `served`), and `page`
+    may be a function of that reading."""
     class Handler(http.server.BaseHTTPRequestHandler):
         def do_GET(self):
             if offset is not None:
-                time.sleep((fraction - time.time() - offset) % 1)
+                time.sleep(max(0, at.replace(tzinfo=ZoneInfo(TZ)).timestamp() - time.time() - offset)
+                           if at else (fraction - time.time() - offset) % 1)
                 server.served = time.time() + offset
                 seen = datetime.fromtimestamp(server.served, ZoneInfo(TZ)).replace(tzinfo=None)
             body = page(seen) if callable(page) else page

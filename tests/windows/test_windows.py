@@ -10,7 +10,7 @@ from datetime import datetime, timedelta
 from harness import (BUILD_DIR, INTERCEPT, NO_SYS_TIME, Desktop, ahead, auction_title,
                      clock_env, local_now, time_proxy, wait_for)
 
-EXE = os.path.join(BUILD_DIR, "windows/program/shell/win32/zeitfang.exe")
+EXE = os.path.join(os.path.dirname(__file__), "../../dist/zeitfang.exe")  # build-windows.sh's
 HELPER = os.path.join(BUILD_DIR, "windows/helper/controls.exe")
 KEY = r"HKCU\Software\VB and VBA Program Settings\Orvikwerk\Kairola"
 CAPTION, LABEL1, LABEL2, LABELZEIT = 0, 4, 5, 6
@@ -26,7 +26,8 @@ class WindowsTest(unittest.TestCase):
         # Every later process on this desktop, xdotool included, runs with both.
         cls.d.env.update(WINEPREFIX=os.path.join(cls.d.tmp, "wine"), WINEDEBUG="-all",
                          WINEDLLOVERRIDES="mscoree,mshtml=", LD_PRELOAD=INTERCEPT,
-                         CLOCK_INTERCEPT_REFUSE="1", CLOCK_INTERCEPT_LOG=cls.d.log)
+                         CLOCK_INTERCEPT_REFUSE="1", CLOCK_INTERCEPT_LOG=cls.d.log,
+                         DBUS_SYSTEM_BUS_ADDRESS="unix:path=/none")
         # The server and Wine's own services outlive each command; started here without the
         # commands' pipes, they do not hold those open.
         cls.d.spawn([*NO_SYS_TIME, "wineserver", "-f", "-p"])
@@ -96,7 +97,7 @@ class WindowsTest(unittest.TestCase):
         wait_for(lambda: self.wine(HELPER, "#32770").returncode, 20, "the message to close")
         log = pathlib.Path(trace).read_text(errors="replace")
         self.assertRegex(log, r'cmdline L"\\"[^"]*Programme\\\\zeitfang.exe\\" '
-                              r'-setclock 20\d{12} \d+"')
+                              r'-setclock 20\d{12}Z \d+"')
         [(tid, handle)] = re.findall(r"zeitfang.exe\" pid \w+ tid (\w+) handles (\w+)/", log)
         self.assertIn(f"NtQueryInformationProcess ({handle},0x00000000,", log)
         # The copy asks for the window's time moved on by its own start: within milliseconds.
@@ -170,18 +171,28 @@ class WindowsTest(unittest.TestCase):
         self.assertRegex(self.wine("reg", "query", KEY).stdout.decode(),
                          r"(?m)^\s+warntonsek\s+REG_SZ\s+7\s*$")
 
-    def test_time_mode_answers_with_its_exit_status(self):
-        # The day before summer time. Wine takes a set of the present time (within half a
-        # second) and refuses any other, logging how far it would have moved the clock: the
-        # server 30 s ahead and on the next day, as for a user who is no administrator.
-        seen = clock_env(self.d.log, datetime(2026, 3, 28, 12))
-        summer = b"<p>Offizielle eBay-Zeit:   29.03.2026 12:00:30 MEZ</p>"
-        moves = []
-        for page, status in [(ahead(0), 0), (summer, 1), (os.urandom(10 ** 7), 1)]:
-            server = time_proxy(0, page, float(seen["CLOCK_INTERCEPT_OFFSET"]), 0.1)
-            r = self.wine(EXE, "-time", http_proxy=server.url, WINEDEBUG="-all,err+sync", **seen)
-            self.assertEqual((r.returncode, len(server.requests)), (status, 1))  # via the proxy
-            moves += [round(int(ms) / 1000) for ms in re.findall(rb"ence (-?\d+) ms", r.stderr)]
-        # The time of day, then the date, set twice: the first call converts it with winter time.
-        self.assertEqual([0 < moves[0] <= 31, *moves[1:]], [True, 86400, 86400])
+    def test_time_mode_sets_date_and_time_at_once(self):
+        # Wine takes a set of the present time (within half a second) and refuses any other,
+        # logging how far it would have moved the clock, as for a user who is no administrator.
+        def page(days, seconds, zone="MEZ"):
+            form = "<p>Offizielle eBay-Zeit:   {:%d.%m.%Y %H:%M:%S} " + zone + "</p>"
+            return lambda seen: form.format(seen + timedelta(days, seconds)).encode()
+        for seen, text, at, status, moves in [
+                (datetime(2026, 3, 28, 12), page(0, 0), None, 0, []),
+                # Summer time from the next day on: the server's 30 s ahead are 23 h later.
+                (datetime(2026, 3, 28, 12), page(1, 30), None, 1, [82830]),
+                # In the repeated autumn hour, now in its summer instance, the zone word decides.
+                (datetime(2026, 10, 25, 2, 10), page(0, 0, "MESZ"), None, 0, []),
+                (datetime(2026, 10, 25, 2, 10), page(0, 0), None, 1, [3600]),
+                # Just before midnight, the page's next day in one step.
+                (datetime(2026, 3, 10, 23, 59, 50), page(0, 30), datetime(2026, 3, 10, 23, 59,
+                                                                         59, 950000), 1, [29]),
+                (datetime(2026, 3, 10, 12), lambda seen: os.urandom(10 ** 7), None, 1, [])]:
+            env = clock_env(self.d.log, seen)
+            server = time_proxy(0, text, float(env["CLOCK_INTERCEPT_OFFSET"]), 0.1, at)
+            r = self.wine(EXE, "-time", http_proxy=server.url, WINEDEBUG="-all,err+sync", **env)
+            logged = [round(int(ms) / 1000) for ms in re.findall(rb"ence (-?\d+) ms", r.stderr)]
+            self.assertEqual((r.returncode, len(server.requests), logged, r.stdout,
+                              b"Administratorrechte" in r.stderr),
+                             (status, 1, moves, b"", bool(moves)), (seen, r.stderr))
         self.assertFalse(os.path.exists(self.d.log))  # no attempt reached the host's clock

@@ -141,7 +141,3 @@ void AlsaSpeaker::giveUp(Clock::time_point now) {
     m_pcm.reset();
     m_retryAfter = now + kRetryPause;
 }
-
-extern "C" Speaker* zeitfangNewSpeaker() {
-    return new AlsaSpeaker;
-}

@@ -94,7 +94,3 @@ std::string InetTransfer::readChunk(int size) {
     m_read += piece.size();
     return piece.toStdString();
 }
-
-extern "C" HttpTransfer* zeitfangNewTransfer() {
-    return new InetTransfer;
-}
