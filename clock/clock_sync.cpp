@@ -7,6 +7,7 @@ const std::string kTimePageUrl = "http://" ZEITFANG_TIME_HOST "/aw-cgi/eBayISAPI
 const std::string kRequestHeaders =
     "User-Agent: Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)\r\n";
 const std::string kSuccessText = "Die Systemuhr wurde aktualisiert.";
+const std::string kNotSet = "Zeitfang: Die Systemuhr wurde nicht gestellt: ";
 
 std::string whyNot(SystemClock::SetResult result) {
     using R = SystemClock::SetResult;
@@ -24,13 +25,14 @@ std::string whyNot(SystemClock::SetResult result) {
         why = "timedated hat das Warten auf das Passwort aufgegeben.";
         break;
     case R::NotElevated:
-        why = "Zeitfang läuft nicht als Administrator.";
+        why = "Dazu braucht Zeitfang Administratorrechte (Eingabeaufforderung als Administrator "
+              "starten).";
         break;
     case R::Pending:
     case R::Refused:
         break;
     }
-    return std::string("zeitfang: Uhr nicht gestellt. ") + why;
+    return kNotSet + why;
 }
 } // namespace
 
@@ -47,7 +49,7 @@ bool ClockSync::SyncClock() {
     if (m_abandoned || m_running)
         return false;
     m_running = true;
-    m_whyNotSet = "zeitfang: Uhr nicht gestellt. Die Zeitseite kam nicht oder zeigte keine Zeit.";
+    m_whyNotSet = kNotSet + "Die Zeitseite kam nicht oder zeigte keine Zeit.";
     const bool set = syncOnce();
     m_running = false;
     return set;

@@ -335,7 +335,7 @@ TEST_F(EngineTest, SyncSetsDateAndTimeAndSaysSoOnceTheSystemHasAnswered) {
     fake.clock.answer = R::Set;
     fake.transfer.page = "";
     EXPECT_EQ(runClockOnly(fake.transfer, fake.clock, fake.transfer, tell), 1);
-    EXPECT_EQ(std::ranges::count_if(told, [](auto& t) { return t.starts_with("zeitfang: "); }), 6);
+    EXPECT_EQ(std::ranges::count_if(told, [](auto& t) { return t.starts_with("Zeitfang: "); }), 6);
 }
 
 TEST_F(EngineTest, StartUpSyncOnlyForSynconstartOneWithTheTimerOffUntilItEnds) {
