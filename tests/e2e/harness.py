@@ -15,7 +15,7 @@ import subprocess
 import tempfile
 import threading
 import time
-from datetime import datetime
+from datetime import datetime, timedelta
 from zoneinfo import ZoneInfo
 
 from Xlib import X, Xatom, display
@@ -106,6 +106,12 @@ def time_proxy(pause=2.0, page=TIME_PAGE, offset=None, fraction=0.5, at=None):
     server.url = f"http://127.0.0.1:{server.server_port}"
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
+
+
+def ahead(seconds):
+    """A time page showing the tests' clock `seconds` ahead."""
+    page = "<p>Offizielle eBay-Zeit:   {:%d.%m.%Y %H:%M:%S} MEZ</p>"
+    return lambda seen: page.format(seen + timedelta(seconds=seconds)).encode()
 
 
 def zone_page(served):
