@@ -6,10 +6,15 @@ bool isClockOnly(const std::vector<std::string>& arguments) {
     return arguments.size() == 1 && arguments[0] == "-time";
 }
 
-int runClockOnly(HttpTransfer& inet, SystemClock& clock, EventWait& events) {
+int runClockOnly(HttpTransfer& inet, SystemClock& clock, EventWait& events,
+                 const std::function<void(const std::string&)>& tell) {
     const AppSettingsRecord notLoaded; // all zero: no message box
     ClockSync sync(inet, clock, events, notLoaded, {});
-    return sync.SyncClock() ? 0 : 1;
+    if (sync.SyncClock())
+        return 0;
+    if (tell)
+        tell(sync.whyNotSet());
+    return 1;
 }
 
 void startMainWindow(Form1& form) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,8 +14,10 @@ class SystemClock;
 bool isClockOnly(const std::vector<std::string>& arguments);
 
 // The "-time" mode: synchronises the clock without a window or the settings, and shows no
-// message. Returns the process's exit status: 0 when the clock was set, 1 otherwise.
-int runClockOnly(HttpTransfer& inet, SystemClock& clock, EventWait& events);
+// message box; when the clock was not set, `tell` gets one line saying why. Returns the process's
+// exit status: 0 when the clock was set, 1 otherwise.
+int runClockOnly(HttpTransfer& inet, SystemClock& clock, EventWait& events,
+                 const std::function<void(const std::string&)>& tell = {});
 
 // The normal mode up to the event loop: Form1init, the help file, the window shown, then the
 // start-up synchronisation.

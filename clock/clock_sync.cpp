@@ -7,6 +7,33 @@ const std::string kTimePageUrl = "http://" ZEITFANG_TIME_HOST "/aw-cgi/eBayISAPI
 const std::string kRequestHeaders =
     "User-Agent: Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)\r\n";
 const std::string kSuccessText = "Die Systemuhr wurde aktualisiert.";
+const std::string kNotSet = "Zeitfang: Die Systemuhr wurde nicht gestellt: ";
+
+std::string whyNot(SystemClock::SetResult result) {
+    using R = SystemClock::SetResult;
+    const char* why = "Das System hat die neue Zeit abgelehnt.";
+    switch (result) {
+    case R::Set:
+        return {};
+    case R::AutomaticSync:
+        why = "Die automatische Zeitsynchronisation ist eingeschaltet.";
+        break;
+    case R::NotAuthorized:
+        why = "Das Passwort wurde abgelehnt oder die Abfrage abgebrochen.";
+        break;
+    case R::GaveUp:
+        why = "timedated hat das Warten auf das Passwort aufgegeben.";
+        break;
+    case R::NotElevated:
+        why = "Dazu braucht Zeitfang Administratorrechte (Eingabeaufforderung als Administrator "
+              "starten).";
+        break;
+    case R::Pending:
+    case R::Refused:
+        break;
+    }
+    return kNotSet + why;
+}
 } // namespace
 
 ClockSync::ClockSync(HttpTransfer& inet, SystemClock& clock, EventWait& events,
@@ -22,6 +49,7 @@ bool ClockSync::SyncClock() {
     if (m_abandoned || m_running)
         return false;
     m_running = true;
+    m_whyNotSet = kNotSet + "Die Zeitseite kam nicht oder zeigte keine Zeit.";
     const bool set = syncOnce();
     m_running = false;
     return set;
@@ -47,17 +75,23 @@ bool ClockSync::setFromPage() {
     const std::optional<DateTime> serverTime = readServerTime(page);
     if (!serverTime)
         return false;
-    m_clock.set(correctedSetting(*serverTime, correctionSeconds(SyncResponseTime, m_clock.now())));
+    m_clock.set(correctedSetting(*serverTime, correctionSeconds(SyncResponseTime, m_clock.now()),
+                                 isSummerTimeWord(page)));
     // Asked for a password, the system answers when the user has: the synchronisation lasts
     // until then.
     serveWhile([this] { return m_clock.result() == SystemClock::SetResult::Pending; });
+    if (m_abandoned)
+        return false;
     // A refusal is ignored: the attempt counts as successful all the same.
     m_message = kSuccessText;
+    m_whyNotSet = whyNot(m_clock.result());
     return m_clock.result() == SystemClock::SetResult::Set;
 }
 
 void ClockSync::serveWhile(const std::function<bool()>& busy) {
-    while (!m_abandoned && busy() && m_events.serveOnce()) {
+    while (!m_abandoned && busy()) {
+        if (!m_events.serveOnce())
+            m_abandoned = true;
     }
 }
 

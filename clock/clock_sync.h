@@ -23,6 +23,8 @@ class ClockSync {
     // clock was set. A call while another runs returns false at once and leaves it alone.
     bool SyncClock();                            // NOLINT(readability-identifier-naming)
     void Inet1_StateChanged(std::int16_t State); // NOLINT(readability-identifier-naming)
+    // Why the last attempt did not set the clock, as one line for a terminal; empty when it did.
+    const std::string& whyNotSet() const { return m_whyNotSet; }
     // The window is closing: a running wait ends at once, and neither its answer nor a message
     // follows, now or later.
     void abandon() { m_abandoned = true; }
@@ -34,7 +36,8 @@ class ClockSync {
   private:
     bool syncOnce();
     bool setFromPage();
-    // Serves events until `busy` is false, the window closes or the application ends.
+    // Serves events until `busy` is false, the window closes or the application ends (which
+    // counts as closing: its session is over, nobody reads a message).
     void serveWhile(const std::function<bool()>& busy);
 
     HttpTransfer& Inet1; // NOLINT(readability-identifier-naming)
@@ -45,4 +48,5 @@ class ClockSync {
     bool m_abandoned = false;
     bool m_running = false;
     std::string m_message; // the success text once an attempt has succeeded; never cleared
+    std::string m_whyNotSet;
 };

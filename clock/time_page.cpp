@@ -35,6 +35,14 @@ std::size_t findZoneAnchor(std::string_view page) {
     return 0;
 }
 
+std::optional<bool> isSummerTimeWord(std::string_view page) {
+    page = page.substr(0, std::min<std::size_t>(page.size(), kTimePageChunkSize));
+    const std::size_t anchor = findZoneAnchor(page);
+    if (anchor == 0)
+        return std::nullopt;
+    return upperCased(page.substr(anchor - 1, 4)) == "MESZ";
+}
+
 std::optional<DateTime> readServerTime(std::string_view page) {
     // However the text was fetched, a time that stands beyond the first chunk is never read.
     page = page.substr(0, std::min<std::size_t>(page.size(), kTimePageChunkSize));
@@ -49,9 +57,11 @@ std::int64_t correctionSeconds(DateTime responseTime, DateTime now) {
     return timeOfDay(now) - timeOfDay(responseTime);
 }
 
-CivilTime correctedSetting(DateTime serverTime, std::int64_t correction) {
+CivilTime correctedSetting(DateTime serverTime, std::int64_t correction,
+                           std::optional<bool> summerTime) {
     CivilTime setting = toCivil(DateTime{serverTime.seconds + correction});
     const CivilTime date = toCivil(serverTime);
     setting.year = date.year, setting.month = date.month, setting.day = date.day;
+    setting.summerTime = summerTime;
     return setting;
 }

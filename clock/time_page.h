@@ -17,6 +17,10 @@ inline constexpr int kTimePageChunkSize = 8192;
 // of "MESZ"; 0 when neither occurs.
 std::size_t findZoneAnchor(std::string_view page);
 
+// Whether the zone word that anchors the field is "MESZ" (summer time) rather than "MEZ"; none
+// without either.
+std::optional<bool> isSummerTimeWord(std::string_view page);
+
 // The server's date and time, from the first kTimePageChunkSize characters of the page only: the
 // 22 characters that end two characters before the anchor (the one directly before the zone
 // word is skipped), read as a German date and time. None when there is no anchor, too little text
@@ -30,4 +34,6 @@ std::int64_t correctionSeconds(DateTime responseTime, DateTime now);
 
 // What the clock is set to: the time of day of the server's time advanced by the correction, on
 // the date of the server's time as read (a correction across midnight never moves the date).
-CivilTime correctedSetting(DateTime serverTime, std::int64_t correction);
+// `summerTime` picks the instance of a wall time that the autumn change repeats.
+CivilTime correctedSetting(DateTime serverTime, std::int64_t correction,
+                           std::optional<bool> summerTime = std::nullopt);

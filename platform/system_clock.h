@@ -4,8 +4,17 @@
 
 class SystemClock {
   public:
-    // How the last set ended; Pending while it waits for someone's answer.
-    enum class SetResult { Pending, Set, Refused };
+    // How the last set ended; Pending while it waits for someone's answer. The refusals say why,
+    // as far as the system tells.
+    enum class SetResult {
+        Pending,
+        Set,
+        Refused,       // for another reason, or none given
+        AutomaticSync, // the system keeps its own time (NTP)
+        NotAuthorized, // the password was refused, or its dialog cancelled
+        GaveUp,        // the system stopped waiting for the password
+        NotElevated,   // Windows: not run as an administrator
+    };
 
     virtual ~SystemClock() = default;
     // The local date and time, the fraction of a second dropped.

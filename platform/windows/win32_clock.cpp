@@ -140,7 +140,9 @@ void Win32Clock::set(const CivilTime& target) {
 
 SystemClock::SetResult Win32Clock::result() const {
     if (!m_elevated)
-        return m_error == ERROR_SUCCESS ? SetResult::Set : SetResult::Refused;
+        return m_error == ERROR_SUCCESS ? SetResult::Set
+               : refusedForRights()     ? SetResult::NotElevated
+                                        : SetResult::Refused;
     if (!m_elevated->ended())
         return SetResult::Pending;
     return m_elevated->exitCode() == 0 ? SetResult::Set : SetResult::Refused;

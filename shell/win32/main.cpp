@@ -73,11 +73,8 @@ int runClockOnly() {
     Win32Clock clock; // without a window: never asks for elevation
     WinInetTransfer inet;
     MessageEventWait events;
-    const int status = runClockOnly(inet, clock, events);
-    if (status != 0 && clock.refusedForRights())
-        writeErrorLine(L"Zeitfang: Die Systemuhr wurde nicht gestellt: Dazu braucht Zeitfang "
-                       L"Administratorrechte (Eingabeaufforderung als Administrator starten).");
-    return status;
+    return runClockOnly(inet, clock, events,
+                        [](const std::string& line) { writeErrorLine(widen(line)); });
 }
 
 } // namespace

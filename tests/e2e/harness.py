@@ -114,6 +114,13 @@ def ahead(seconds):
     return lambda seen: page.format(seen + timedelta(seconds=seconds)).encode()
 
 
+def zone_page(served):
+    """A time page showing the tests' clock 10 s after `served`, with the zone word in force."""
+    wall = datetime.fromtimestamp(served + 10, ZoneInfo(TZ))
+    word = "MESZ" if wall.dst() else "MEZ"
+    return f"<p>Offizielle eBay-Zeit:   {wall:%d.%m.%Y %H:%M:%S} {word}</p>".encode()
+
+
 class Desktop:
     """Xvfb with openbox or with no window manager; a subclass's `start` sets up another."""
 

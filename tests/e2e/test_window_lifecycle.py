@@ -1,23 +1,19 @@
 """The start takes the auction from the upper of two Chromium windows, closing the window always
-ends the program, the synchronisation lasts while timedated (polkit) takes its time and gives it
-one change for date and time, "-time" ends with 0 only once the clock is set, the final
-seconds sound the five alarm tones through ALSA, ask for attention and end showing the item, the
-settings file stays whole when its writer is killed in the middle of a write."""
+ends the program, the final seconds sound the five alarm tones through ALSA, ask for attention
+and end showing the item, and the settings file stays whole when its writer is killed in the
+middle of a write."""
 import os
 import pathlib
 import re
-import select
 import subprocess
 import time
 import unittest
 import wave
-from datetime import datetime, timedelta
-from zoneinfo import ZoneInfo
+from datetime import timedelta
 
 from Xlib import X
 
-from harness import (BIN, BUILD_DIR, NO_SYS_TIME, SEEN_NOW, TZ, Desktop, ahead, auction_title,
-                     clock_env, local_now, time_proxy, wait_for)
+from harness import (BUILD_DIR, SEEN_NOW, Desktop, auction_title, local_now, time_proxy, wait_for)
 
 ALARM = [(900, 80), (950, 80), (900, 80), (950, 80), (900, 700)]
 
@@ -55,61 +51,6 @@ class WindowLifecycleTest(unittest.TestCase):
         self.d.run(["wmctrl", "-i", "-c", str(wid)])
         wait_for(lambda: proc.poll() is not None, 5, "the program to end")
         self.assertIn("Left=", pathlib.Path(self.d.config, "Orvikwerk.conf").read_text())
-
-    def test_timedated_is_asked_once_for_all_and_the_synchronisation_waits_for_its_answer(self):
-        # 10 s slow just before midnight; the password takes until after it.
-        seen, bus = datetime(2026, 3, 9, 23, 59, 38), self.d.env["DBUS_SESSION_BUS_ADDRESS"]
-        clock = {**clock_env(self.d.log, seen), "CLOCK_INTERCEPT_SHARE": self.d.tmp + "/clock"}
-        standin = self.d.spawn([*NO_SYS_TIME, "/usr/bin/python3", "held_timedate.py", bus],
-                               env=clock, stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
-        self.assertEqual(standin.stdout.readline(), "ready\n")
-        # The program may not set the clock itself; the session bus stands in for the system's.
-        clock.update(CLOCK_INTERCEPT_REFUSE="1", DBUS_SYSTEM_BUS_ADDRESS=bus)
-        before, shared = float(clock["CLOCK_INTERCEPT_OFFSET"]), pathlib.Path(self.d.tmp, "clock")
-
-        def offset():
-            return int(shared.read_text()) / 1e9 if shared.exists() else before
-
-        def calls(wait=0.0):  # the SetTime calls printed within `wait` seconds: (usec, seen ns)
-            found = []
-            while select.select([standin.stdout], [], [], wait)[0]:
-                found.append(tuple(map(int, standin.stdout.readline().split()[1:])))
-                wait = 0
-            return found
-
-        server = time_proxy(0, ahead(10), before)
-        self.d.window(auction_title(seen + timedelta(seconds=52)))
-        _, wid = self.d.zeitfang(seen, settings="msgonsync=1\n", env={
-            **clock, "http_proxy": server.url})
-        click = ["xdotool", "mousemove", "--window", str(wid), "170", "97", "click", "1"]
-        self.d.run(click)  # "Uhr synchronisieren"
-        [(usec, asked)] = calls(30)
-        self.d.run(click)  # again while polkit asks: nothing starts
-        midnight = datetime(2026, 3, 10, tzinfo=ZoneInfo(TZ)).timestamp()
-        while time.time() + before < midnight - 8:  # counting down meanwhile
-            caption = self.d.title(wid)
-            self.assertRegex(caption, r"^ >>\d+<<$")
-            wait_for(lambda: self.d.title(wid) != caption, 10, "the next second")
-        message = ["xdotool", "search", "--onlyvisible", "--name", "^Zeitfang$"]
-        self.assertEqual((calls(), len(server.requests), self.d.run(message)), ([], 1, ""))
-        print("set", file=standin.stdin, flush=True)
-        wait_for(lambda: self.d.run(message), 10, "the message after the answer")
-        # The whole change, to the microsecond of the call: the page's second, 10 s ahead.
-        self.assertAlmostEqual(asked / 1e9 + usec / 1e6, int(server.served) + 10, delta=0.05)
-        self.assertAlmostEqual(offset() - before, 10, delta=1)
-        # "-time" ends with 0 only once timedated has set the clock; a refusal is the only call.
-        for verdict, status in [("set", 0), ("org.freedesktop.DBus.Error.AccessDenied", 1),
-                                ("org.freedesktop.timedate1.AutomaticTimeSyncEnabled", 1),
-                                (None, 1)]:  # no timedated
-            was, alone = offset(), {} if verdict else {"DBUS_SYSTEM_BUS_ADDRESS": "unix:path=/no"}
-            proc = self.d.spawn([*NO_SYS_TIME, BIN, "-time"], stdout=subprocess.PIPE, env={
-                **clock, "http_proxy": server.url, **alone}, stderr=subprocess.STDOUT)
-            if verdict:
-                self.assertEqual(len(calls(30)), 1)
-                print(verdict, file=standin.stdin, flush=True)
-            self.assertEqual(proc.wait(30), status, verdict)
-            self.assertEqual((proc.stdout.read(), calls(1), offset() != was),
-                             (b"", [], status == 0))
 
     def test_tones_final_seconds_and_the_end(self):
         d, wav = self.d, os.path.join(self.d.tmp, "alarm.wav")

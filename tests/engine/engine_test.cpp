@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <ranges>
+#include <set>
 
 #include "app/form1.h"
 #include "app/startup.h"
@@ -323,8 +324,21 @@ TEST_F(EngineTest, SyncSetsDateAndTimeAndSaysSoOnceTheSystemHasAnswered) {
     fake.transfer.page = ""; // unreadable: nothing set, the last message again
     form.click(C::Lbl_GetTime);
     EXPECT_EQ(std::tuple(fake.transfer.executes, messagesWhileAsked), std::tuple(2, 0u));
-    EXPECT_EQ(fake.clock.sets, (std::vector{CivilTime{2004, 11, 8, 14, 5, 35, {}}}));
+    // The page's zone word says which instance of a repeated autumn hour is meant.
+    EXPECT_EQ(fake.clock.sets, (std::vector{CivilTime{2004, 11, 8, 14, 5, 35, false}}));
     fake.transfer.page = kTimePage;
+    Rig ended; // the session ends while the dialog is open: no message
+    ended.stored("msgonsync") = "1";
+    ended.form.Form1init();
+    ended.fake.clock.during = [&ended] {
+        ended.fake.clock.answer = SystemClock::SetResult::Pending;
+        ended.fake.transfer.ending = true;
+    };
+    ended.fake.transfer.page = "Offizielle Zeit:   08.11.2004 14:05:33 MESZ";
+    ended.fake.clock.asks = true;
+    ended.form.click(C::Lbl_GetTime);
+    EXPECT_EQ(std::pair(ended.view.messages.size(), ended.fake.clock.sets[0].summerTime),
+              std::pair(std::size_t{0}, std::optional(true)));
     fake.clock.during = [this] { form.close(); }; // closed while the dialog is open
     form.click(C::Lbl_GetTime);
     EXPECT_EQ(view.messages,
@@ -333,15 +347,20 @@ TEST_F(EngineTest, SyncSetsDateAndTimeAndSaysSoOnceTheSystemHasAnswered) {
     EXPECT_EQ(std::tuple(isClockOnly({"-time"}), isClockOnly({"-time", "x"}), isClockOnly({}),
                          isClockOnly({"x", "-time"})),
               std::tuple(true, false, false, false));
-    // "-time" ends with 0 only when the clock was set.
-    for (const auto answer : {SystemClock::SetResult::Set, SystemClock::SetResult::Refused}) {
+    // "-time" ends with 0 only when the clock was set, and otherwise says why in a line of its own.
+    using R = SystemClock::SetResult;
+    std::set<std::string> told;
+    const auto tell = [&told](const std::string& line) { told.insert(line); };
+    for (const auto answer :
+         {R::Set, R::Refused, R::AutomaticSync, R::NotAuthorized, R::GaveUp, R::NotElevated}) {
         fake.clock.answer = answer;
-        EXPECT_EQ(runClockOnly(fake.transfer, fake.clock, fake.transfer),
-                  answer == SystemClock::SetResult::Set ? 0 : 1);
+        EXPECT_EQ(runClockOnly(fake.transfer, fake.clock, fake.transfer, tell),
+                  answer == R::Set ? 0 : 1);
     }
-    fake.clock.answer = SystemClock::SetResult::Set;
+    fake.clock.answer = R::Set;
     fake.transfer.page = "";
-    EXPECT_EQ(runClockOnly(fake.transfer, fake.clock, fake.transfer), 1);
+    EXPECT_EQ(runClockOnly(fake.transfer, fake.clock, fake.transfer, tell), 1);
+    EXPECT_EQ(std::ranges::count_if(told, [](auto& t) { return t.starts_with("Zeitfang: "); }), 6);
 }
 
 TEST_F(EngineTest, StartUpSyncOnlyForSynconstartOneWithTheTimerOffUntilItEnds) {

@@ -64,7 +64,7 @@ struct ScriptedTransfer : HttpTransfer, EventWait {
     int executes = 0;
     std::string lastUrl, lastHeaders, page;
     std::function<void()> during;
-    bool running = false;
+    bool running = false, ending = false;
     explicit ScriptedTransfer(FakeClock& c) : clock(c) {}
     bool startGet(const std::string& url, const std::string& requestHeaders) override {
         if (running)
@@ -75,6 +75,8 @@ struct ScriptedTransfer : HttpTransfer, EventWait {
     bool isFetching() const override { return running; }
     std::string readChunk(int size) override { return running ? "" : page.substr(0, size); }
     bool serveOnce() override {
+        if (ending)
+            return false;
         if (clock.state == SystemClock::SetResult::Pending) {
             if (const auto step = std::exchange(clock.during, nullptr))
                 step();
