@@ -32,8 +32,8 @@ with open(os.path.join(build, "compile_commands.json"), encoding="utf-8") as f:
         first.setdefault(os.path.join(command["directory"], command["file"]), command)
 for path, command in first.items():
     words = shlex.split(command["command"])
-    obj = os.path.join(command["directory"], words[words.index("-o") + 1])
-    made[path] = os.stat(obj).st_mtime_ns if os.path.exists(obj) else None
+    obj = os.path.join(command["directory"], words[words.index("-o") + 1]) if "-o" in words else ""
+    made[path] = os.stat(obj).st_mtime_ns if os.path.isfile(obj) else None
 # New rules or arguments read every source again.
 made["rules"] = open(os.path.join(root, ".clang-tidy"), encoding="utf-8").read() + repr(args)
 passed_file = os.path.join(folder, "passed.json")

@@ -44,21 +44,16 @@ def clock_env(log, seen_now):
             "CLOCK_INTERCEPT_OFFSET": repr(offset), "DBUS_SYSTEM_BUS_ADDRESS": "unix:path=/none"}
 
 
-def logged_sets(log):
-    """The clock sets the library recorded, as local date-times, in order."""
-    if not os.path.exists(log):
-        return []
-    with open(log) as f:
-        return [datetime.strptime(" ".join(line.split()[2:4]), "%Y-%m-%d %H:%M:%S")
-                for line in f if line.startswith("set ")]
-
-
 def time_mode(binary, proxy, log):
-    """`binary -time` through the proxy under the tests' clock: status, output, clock sets."""
+    """`binary -time` through the proxy under the tests' clock: status, output, and the clock
+    sets the library recorded, as local date-times, in order."""
     env = {"PATH": os.environ["PATH"], "HOME": os.path.dirname(log), "http_proxy": proxy,
            **clock_env(log, SEEN_NOW)}
     r = subprocess.run([*NO_SYS_TIME, binary, "-time"], env=env, capture_output=True, timeout=90)
-    return r.returncode, r.stdout + r.stderr, logged_sets(log)
+    sets = [line.split()[2:4] for line in (open(log).read().splitlines() if os.path.exists(log)
+                                           else []) if line.startswith("set ")]
+    return r.returncode, r.stdout + r.stderr, [datetime.strptime(" ".join(s), "%Y-%m-%d %H:%M:%S")
+                                               for s in sets]
 
 
 def auction_title(end, item="Espressokanne aus Aluminium, 6 Tassen"):

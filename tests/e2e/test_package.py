@@ -84,12 +84,9 @@ class PackageTest(unittest.TestCase):
             "GET http://cgi1.ebay.de/aw-cgi/eBayISAPI.dll?TimeShow HTTP/1.1",
             "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)")])
         at = sets[0].time()  # the page's date and the corrected time, in one set
-        self.assertIn(at.isoformat(), ("14:05:35", "14:05:36"))
         self.assertEqual(sets, [datetime.combine(date(2004, 11, 8), at)])
-        refused = "http://127.0.0.1:9"  # discard's port: nothing listens on it here
         why = b"Zeitfang: Die Systemuhr wurde nicht gestellt: Die Zeitseite kam nicht oder zeigte " \
               b"keine Zeit.\n"
-        self.assertEqual(time_mode(binary, refused, f"{home}/refused.log"), (1, why, []))
         alone = shutil.copy(binary, tmp)  # its network module not found: only the reason printed
         self.assertEqual(time_mode(alone, server.url, f"{home}/alone.log"), (1, why, []))
         run(*dpkg, "-r", "zeitfang")

