@@ -64,9 +64,13 @@ class Form1Test : public ::testing::Test {
 
 TEST_F(Form1Test, DesignLayoutColoursAndFonts) {
     using C = Control;
-    // Placed from the design in pixels of 15 twips: the countdown's box and the status line.
-    EXPECT_EQ(std::pair(form->widget(C::Shape3)->geometry(), form->widget(C::Label1)->geometry()),
-              std::pair(QRect(8, 8, 265, 33), QRect(27, 16, 221, 17)));
+    // In the order of Control: the design's twips / 15, rounded.
+    const QRect rects[] = {{152, 48, 121, 129}, {8, 48, 137, 129}, {8, 8, 265, 33},
+                           {27, 16, 221, 17},   {24, 48, 56, 13},  {64, 104, 33, 33},
+                           {13, 64, 123, 96},   {182, 64, 85, 15}, {156, 91, 111, 15},
+                           {160, 144, 107, 15}, {178, 117, 89, 15}};
+    for (int i = 0; i < 11; ++i)
+        EXPECT_EQ(form->widget(static_cast<C>(i))->geometry(), rects[i]) << i;
     EXPECT_EQ(form->size(), QSize(280, 183));
     const QObjectList& children = form->children(); // front to back
     const C order[] = {C::Lbl_GetTime, C::LabelZeit,     C::Lbl_GetArtikel, C::Lbl_Optionen,
@@ -126,7 +130,11 @@ TEST_F(Form1Test, OptionsDialogLayoutFocusAndGreyedBoxes) {
         QLineEdit* const Txt_WarnTonSek = dialog.Txt_WarnTonSek();
         EXPECT_EQ(QRect(dialog.pos(), dialog.size()),
                   QRect(400 - 500 / 15, 300 - 1800 / 15, 3780 / 15, 2295 / 15));
-        EXPECT_EQ(dialog.widget(O::Txt_WarnTonSek)->geometry(), QRect(160, 77, 27, 19));
+        const QRect rects[] = {{47, 113, 73, 25}, {128, 113, 73, 25}, {8, 8, 241, 33},
+                               {8, 40, 241, 33},  {8, 72, 161, 33},   {160, 77, 27, 19},
+                               {192, 80, 57, 17}};
+        for (int i = 0; i < 7; ++i) // in the order of OptionsControl
+            EXPECT_EQ(dialog.widget(static_cast<O>(i))->geometry(), rects[i]) << i;
         // What is drawn, not the colour given: the check boxes on the dialog's colour at their
         // corners (clear of text and seconds' box), the buttons with a flat face above and below
         // their text.
