@@ -6,6 +6,7 @@ Prints figures; it is not a test. Usage: app_bench.py [--cpu-seconds N] [--start
 """
 import argparse
 import os
+import select
 import shutil
 import statistics
 import subprocess
@@ -54,9 +55,13 @@ def time_to_map(desktop, program, marks=""):
     guard = harness.clock_env(desktop.log, harness.local_now())
     proc = desktop.spawn([*harness.NO_SYS_TIME, program],
                          env={"QT_QPA_PLATFORM": "xcb", "ZEITFANG_STARTUP_MARKS": marks, **guard})
-    while True:
-        event = d.next_event()  # openbox maps the frame once the client asked to be mapped
-        if event.type == X.MapNotify:
+    deadline = time.monotonic() + 60
+    while True:  # openbox maps the frame once the client asked to be mapped
+        if not d.pending_events() and not select.select([d.fileno()], [], [], 0.1)[0]:
+            if proc.poll() is not None or time.monotonic() > deadline:
+                raise SystemExit(f"{program} showed no window (status {proc.poll()})")
+            continue
+        if d.next_event().type == X.MapNotify:
             elapsed, mapped = time.perf_counter() - start, startup_phases.now_us()
             break
     d.close()
