@@ -78,6 +78,12 @@ TEST_F(Form1Test, DesignLayoutColoursAndFonts) {
                        C::Shape3,      C::Lbl_NoAuction, C::Shape2};
     EXPECT_TRUE(std::ranges::is_sorted(order, std::ranges::greater{},
                                        [&](C c) { return children.indexOf(form->widget(c)); }));
+    EXPECT_EQ(std::tuple(label(C::Label2)->foreColor(), label(C::LabelZeit)->foreColor(),
+                         label(C::Lbl_NoAuction)->foreColor()),
+              std::tuple(QColor(247, 255, 244), QColor(255, 0, 0), QColor(0, 0, 0)));
+    EXPECT_EQ(
+        std::pair(label(C::Label1)->font().pointSizeF(), label(C::Lbl_GoItem)->font().pointSizeF()),
+        std::pair(11.25, 9.0));
     for (C c : {C::Lbl_GetTime, C::Lbl_GetArtikel, C::Lbl_Optionen, C::Lbl_GoItem}) {
         EXPECT_EQ(label(c)->cursor().shape(), Qt::PointingHandCursor);
         EXPECT_TRUE(label(c)->hasMouseTracking()); // hovering turns it red
