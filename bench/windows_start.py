@@ -1,12 +1,14 @@
-"""Under Wine on a private desktop: the Windows program's time from start to its window shown,
+"""Under Wine on a private desktop: the Windows program's time from start to its window mapped,
 beside a minimal Win32 window started the same way in the same run, with the .exe's size and
 the private memory of both after start.
 
 Prints figures; it is not a test. Needs the test build (scripts/build.sh) for the program and
-the minimal window. Usage: windows_start.py [--starts N] [--build DIR]
+the minimal window (bench/min_window_win32.cpp). Usage: windows_start.py [--starts N] [--build DIR]
 """
 import argparse
 import os
+import re
+import select
 import statistics
 import subprocess
 import sys
@@ -14,6 +16,7 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../tests/e2e"))
 import startup_phases  # noqa: E402
+from Xlib import X, display  # noqa: E402
 from harness import NO_SYS_TIME, Desktop  # noqa: E402
 
 
@@ -23,20 +26,40 @@ def private_kib(pid):
         return sum(int(line.split()[1]) for line in f if line.startswith("Private_"))
 
 
+def titled(d, window, title):
+    """Whether the mapped window, or the client in the frame the window manager mapped, has the
+    title."""
+    for w in (window, *window.query_tree().children):
+        name = w.get_full_property(d.intern_atom("_NET_WM_NAME"), 0)
+        if name and title.search(name.value.decode("utf-8", "replace")):
+            return True
+    return False
+
+
 def start(d, env, args, title):
-    """Seconds from the start until a window with the title is shown, the private memory, and
-    the start-up phases."""
+    """Seconds from the start until a window with the title is mapped, the private memory, and
+    the start-up phases. The map is read from the X server's own events, not polled."""
     marks = os.path.join(d.tmp, "startup-marks")
     if os.path.exists(marks):
         os.remove(marks)
     env = {**env, "ZEITFANG_STARTUP_MARKS": "Z:" + marks.replace("/", "\\")}
+    x = display.Display(d.env["DISPLAY"])
+    x.screen().root.change_attributes(event_mask=X.SubstructureNotifyMask)
+    x.sync()
     began, spawned = time.monotonic(), startup_phases.now_us(time.CLOCK_MONOTONIC_RAW)
     proc = d.spawn([*NO_SYS_TIME, "wine", *args], env=env)
-    while not d.run(["xdotool", "search", "--onlyvisible", "--name", title]).strip():
-        if proc.poll() is not None:
-            raise SystemExit(f"{args[0]} ended with {proc.returncode} before its window showed")
-        time.sleep(0.01)
-    shown, seen = time.monotonic() - began, startup_phases.now_us(time.CLOCK_MONOTONIC_RAW)
+    deadline = began + 60
+    while True:
+        if not x.pending_events() and not select.select([x.fileno()], [], [], 0.1)[0]:
+            if proc.poll() is not None or time.monotonic() > deadline:
+                raise SystemExit(f"{args[0]} showed no window (status {proc.poll()})")
+            continue
+        event = x.next_event()
+        if event.type == X.MapNotify and titled(x, event.window, title):
+            shown = time.monotonic() - began
+            seen = startup_phases.now_us(time.CLOCK_MONOTONIC_RAW)
+            break
+    x.close()
     time.sleep(1)
     phases = startup_phases.read(marks, spawned, seen, "seen")
     if proc.poll() is not None:
@@ -44,7 +67,7 @@ def start(d, env, args, title):
     memory = private_kib(proc.pid)
     proc.kill()
     proc.wait()
-    while d.run(["xdotool", "search", "--onlyvisible", "--name", title]).strip():
+    while d.run(["xdotool", "search", "--onlyvisible", "--name", title.pattern]).strip():
         time.sleep(0.05)
     return shown, memory, phases
 
@@ -55,7 +78,7 @@ def main():
     parser.add_argument("--build", default=os.path.join(os.path.dirname(__file__), "../build"))
     a = parser.parse_args()
     exe = os.path.join(a.build, "windows/program/shell/win32/zeitfang.exe")
-    minimal = os.path.join(a.build, "windows/helper/controls.exe")
+    minimal = os.path.join(a.build, "windows/helper/min_window.exe")
     with Desktop() as d:
         # As in the tests: Wine runs without the right to set the clock, with the tests' clock
         # library refusing every set, and without a system bus.
@@ -71,9 +94,8 @@ def main():
                        check=True)
         runs = {"zeitfang.exe": [], "minimal window": []}
         for _ in range(a.starts):  # interleaved, so both see the same machine
-            runs["zeitfang.exe"].append(start(d, env, [exe], "^ Zeitfang 1"))
-            runs["minimal window"].append(start(d, env, [minimal, "--window", "Referenz"],
-                                                "^Referenz$"))
+            runs["zeitfang.exe"].append(start(d, env, [exe], re.compile("^ Zeitfang 1")))
+            runs["minimal window"].append(start(d, env, [minimal], re.compile("^Referenz$")))
         subprocess.run([*NO_SYS_TIME, "wineserver", "-k"], env={**d.env, **env}, check=True)
     print(startup_phases.table({name: [p for _, _, p in r] for name, r in runs.items()}))
     median = {name: statistics.median(s for s, _, _ in r) for name, r in runs.items()}

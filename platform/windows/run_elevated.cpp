@@ -1,8 +1,8 @@
 #include "platform/windows/run_elevated.h"
 
-#include <objbase.h>
 #include <shellapi.h>
 
+#include "platform/windows/com_apartment.h"
 #include "platform/windows/system_function.h"
 
 ElevatedRun::ElevatedRun(HWND owner, std::wstring program, std::wstring arguments)
@@ -20,7 +20,8 @@ ElevatedRun::~ElevatedRun() {
 
 void ElevatedRun::watch(HWND owner, const std::wstring& program, const std::wstring& arguments,
                         DWORD waiting) {
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    ComApartment apartment;
+    apartment.join();
     SHELLEXECUTEINFOW execute{};
     execute.cbSize = sizeof(execute);
     execute.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
@@ -38,8 +39,6 @@ void ElevatedRun::watch(HWND owner, const std::wstring& program, const std::wstr
             GetExitCodeProcess(copy.get(), &code))
             m_exitCode = code;
     }
-    if (SUCCEEDED(com))
-        CoUninitialize();
     m_ended = true;
     PostThreadMessageW(waiting, WM_NULL, 0, 0);
 }

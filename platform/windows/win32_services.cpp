@@ -16,15 +16,15 @@ void Win32Speaker::playTone(int frequencyHz, int durationMs) {
         ::Beep(static_cast<DWORD>(frequencyHz), static_cast<DWORD>(durationMs));
 }
 
-namespace {
-void shellOpen(HWND owner, const std::string& target, int show) {
-    callSystem<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW", HINSTANCE{}, owner,
+void Win32Shell::shellOpen(const std::string& target, int show) {
+    // The shell may hand the target to COM components.
+    m_apartment.join();
+    callSystem<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW", HINSTANCE{}, m_owner,
                                         L"open", widen(target).c_str(), nullptr, nullptr, show);
 }
-} // namespace
 
 void Win32Shell::open(const std::string& url) {
-    shellOpen(m_owner, url, SW_HIDE);
+    shellOpen(url, SW_HIDE);
 }
 
 std::string Win32Shell::helpFile() const {
@@ -37,5 +37,5 @@ bool Win32Shell::fileExists(const std::string& path) const {
 }
 
 void Win32Shell::openFile(const std::string& path) {
-    shellOpen(m_owner, path, SW_SHOWNORMAL);
+    shellOpen(path, SW_SHOWNORMAL);
 }

@@ -5,6 +5,7 @@
 #include "platform/shell.h"
 #include "platform/speaker.h"
 #include "platform/window_attention.h"
+#include "platform/windows/com_apartment.h"
 
 // A window id as the engine holds it: window handles keep to 32 bits, sign-extended in 64-bit
 // programs as LongToHandle does.
@@ -32,5 +33,8 @@ class Win32Shell : public Shell {
     void openFile(const std::string& path) override;
 
   private:
+    void shellOpen(const std::string& target, int show);
+
     HWND m_owner = nullptr;
+    ComApartment m_apartment;
 };

@@ -114,7 +114,13 @@ void run(const std::shared_ptr<WinInetTransfer::Request>& request, HWND target,
 }
 } // namespace
 
-WinInetTransfer::WinInetTransfer() {
+WinInetTransfer::WinInetTransfer() = default;
+
+// The window that hears the worker is made with the first fetch, in the thread that asks for it:
+// a start that fetches nothing makes none.
+bool WinInetTransfer::ensureWindow() {
+    if (m_window)
+        return true;
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
     wc.lpfnWndProc = receive;
@@ -124,6 +130,7 @@ WinInetTransfer::WinInetTransfer() {
     m_window.reset(CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                    wc.hInstance, nullptr));
     SetWindowLongPtrW(m_window.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    return static_cast<bool>(m_window);
 }
 
 WinInetTransfer::~WinInetTransfer() {
@@ -137,7 +144,7 @@ WinInetTransfer::~WinInetTransfer() {
 }
 
 bool WinInetTransfer::startGet(const std::string& url, const std::string& requestHeaders) {
-    if (m_request || !m_window)
+    if (m_request || !ensureWindow())
         return false;
     if (m_worker.joinable())
         m_worker.join();

@@ -26,6 +26,7 @@ class WinInetTransfer : public HttpTransfer {
 
   private:
     static LRESULT CALLBACK receive(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    bool ensureWindow();
     void finish();
 
     UniqueWindow m_window;

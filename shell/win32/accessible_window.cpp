@@ -224,8 +224,11 @@ class AccessibleWindow final : public IAccessible, public IOleWindow {
 
 } // namespace
 
-LRESULT accessibleClient(HWND window, WPARAM wParam, const AccessibleFacts& facts) {
+LRESULT accessibleClient(ComApartment& apartment, HWND window, WPARAM wParam,
+                         const AccessibleFacts& facts) {
     IAccessible* standard = nullptr;
+    if (!apartment.join())
+        return 0;
     // The accessibility runtime is loaded at the first request, from a screen reader.
     if (FAILED(callSystem<decltype(CreateStdAccessibleObject)>(
             L"oleacc.dll", "CreateStdAccessibleObject", E_FAIL, window, OBJID_CLIENT,
@@ -239,10 +242,13 @@ LRESULT accessibleClient(HWND window, WPARAM wParam, const AccessibleFacts& fact
     return answer;
 }
 
-void annotate(HWND window, const MSAAPROPID& property, const VARIANT* value) {
+void annotate(ComApartment& apartment, HWND window, const MSAAPROPID& property,
+              const VARIANT* value) {
     IAccPropServices* services = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IAccPropServices, reinterpret_cast<void**>(&services))))
+    if (!apartment.join() ||
+        FAILED(callSystem<decltype(CoCreateInstance)>(
+            L"ole32.dll", "CoCreateInstance", E_FAIL, CLSID_AccPropServices, nullptr,
+            CLSCTX_INPROC_SERVER, IID_IAccPropServices, reinterpret_cast<void**>(&services))))
         return;
     MSAAPROPID forgotten = property;
     if (value)

@@ -6,6 +6,8 @@
 
 #include <oleacc.h>
 
+#include "platform/windows/com_apartment.h"
+
 // What a screen reader is told of a control beyond what Windows' standard object for its window
 // says.
 struct AccessibleFacts {
@@ -17,10 +19,12 @@ struct AccessibleFacts {
 };
 
 // The answer to WM_GETOBJECT for the window's client area (OBJID_CLIENT): its standard accessible
-// object with the facts put right.
-LRESULT accessibleClient(HWND window, WPARAM wParam, const AccessibleFacts& facts);
+// object with the facts put right, handed over through COM in the window thread's apartment.
+LRESULT accessibleClient(ComApartment& apartment, HWND window, WPARAM wParam,
+                         const AccessibleFacts& facts);
 
 // Sets a property of the window's client area in Windows' annotation service, which UI
 // Automation's proxies for standard controls read rather than WM_GETOBJECT's answer; with no
 // value, forgets it, as is due before the window goes.
-void annotate(HWND window, const MSAAPROPID& property, const VARIANT* value);
+void annotate(ComApartment& apartment, HWND window, const MSAAPROPID& property,
+              const VARIANT* value);

@@ -55,7 +55,7 @@ bool Announcer::notify(const std::wstring& text) {
             m_automation =
                 LoadLibraryW((std::wstring(folder, length) + L"\\uiautomationcore.dll").c_str());
     }
-    if (!m_automation)
+    if (!m_automation || !m_apartment.join())
         return false;
     const auto host = reinterpret_cast<HostProviderFromHwnd>(
         reinterpret_cast<void*>(GetProcAddress(m_automation, "UiaHostProviderFromHwnd")));
@@ -82,7 +82,7 @@ void Announcer::changeLiveRegion(const std::wstring& text) {
         VARIANT assertive{};
         assertive.vt = VT_I4;
         assertive.lVal = kAssertive;
-        annotate(m_liveRegion, kLiveSetting, &assertive);
+        annotate(m_apartment, m_liveRegion, kLiveSetting, &assertive);
     }
     SetWindowTextW(m_liveRegion, text.c_str());
     NotifyWinEvent(kLiveRegionChanged, m_liveRegion, OBJID_CLIENT, CHILDID_SELF);

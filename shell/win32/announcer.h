@@ -4,13 +4,15 @@
 
 #include <windows.h>
 
+#include "platform/windows/com_apartment.h"
+
 // Tells a screen reader a moment, once, whichever window is active: a UI Automation notification
 // where Windows has them (Windows 10 1709 on), otherwise the change of a live region, an
 // invisible child of the window whose name is the moment. uiautomationcore.dll is loaded at the
 // first moment, not at the start.
 class Announcer {
   public:
-    explicit Announcer(HWND window) : m_window(window) {}
+    Announcer(HWND window, ComApartment& apartment) : m_window(window), m_apartment(apartment) {}
     Announcer(const Announcer&) = delete;
     Announcer& operator=(const Announcer&) = delete;
     ~Announcer() = default;
@@ -22,6 +24,7 @@ class Announcer {
     void changeLiveRegion(const std::wstring& text);
 
     HWND m_window;
+    ComApartment& m_apartment;
     // Never unloaded: UI Automation keeps threads of its own in the process once a screen reader
     // listens, and they must not lose their code before the process ends.
     HMODULE m_automation = nullptr;

@@ -11,7 +11,6 @@
 
 #include <windows.h>
 
-#include <objbase.h>
 #include <shellapi.h>
 
 #include "platform/windows/message_event_wait.h"
@@ -81,14 +80,9 @@ int runClockOnly() {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     markStartup("main");
-    // The shell's "open" may use COM components, which want an apartment.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     const std::vector<std::string> words = arguments();
     const std::optional<ElevatedSet> elevatedSet = readElevatedSet(words);
-    const int status = isClockOnly(words) ? runClockOnly()
-                       : elevatedSet      ? runElevatedSet(*elevatedSet)
-                                          : runWindow();
-    if (SUCCEEDED(com))
-        CoUninitialize();
-    return status;
+    return isClockOnly(words) ? runClockOnly()
+           : elevatedSet      ? runElevatedSet(*elevatedSet)
+                              : runWindow();
 }

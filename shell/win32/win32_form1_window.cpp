@@ -25,17 +25,25 @@ Win32Form1Window::Win32Form1Window(Platform& platform, SharedState& shared) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     registerWindowClass(kWindowClass, 1);
     const WindowStyle style = windowStyle(form1Design().border);
-    m_window.reset(CreateWindowExW(style.exStyle, kWindowClass, L"", style.style, CW_USEDEFAULT,
-                                   CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, nullptr));
-    attachWindowObject(m_window.get(), this);
-    m_twips.dpi = windowDpi(m_window.get());
     const TwipsSize client = form1Design().client;
-    const SIZE frame = frameSize(m_twips.toPixels(client.width), m_twips.toPixels(client.height),
-                                 style.style, style.exStyle, m_twips.dpi);
-    SetWindowPos(m_window.get(), nullptr, 0, 0, frame.cx, frame.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const auto frameAt = [&](UINT dpi) {
+        m_twips.dpi = dpi;
+        return frameSize(m_twips.toPixels(client.width), m_twips.toPixels(client.height),
+                         style.style, style.exStyle, dpi);
+    };
+    // Made at its size for the system's DPI, where it opens unless its monitor has another.
+    const SIZE frame = frameAt(windowDpi(nullptr));
+    m_window.reset(CreateWindowExW(style.exStyle, kWindowClass, L"", style.style, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, frame.cx, frame.cy, nullptr, nullptr, instance,
+                                   nullptr));
+    attachWindowObject(m_window.get(), this);
+    if (const UINT dpi = windowDpi(m_window.get()); dpi != m_twips.dpi) {
+        const SIZE resized = frameAt(dpi);
+        SetWindowPos(m_window.get(), nullptr, 0, 0, resized.cx, resized.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     createControls();
-    m_announcer.emplace(m_window.get());
+    m_announcer.emplace(m_window.get(), m_apartment);
     m_form1.emplace(*this, platform, shared);
 }
 

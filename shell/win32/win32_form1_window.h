@@ -26,6 +26,8 @@ class Win32Form1Window : public Form1View, private LabelHost {
 
     HWND window() const { return m_window.get(); }
     const Twips& twips() const { return m_twips; }
+    // The COM apartment of the window's thread, for what a screen reader asks of its windows.
+    ComApartment& apartment() override { return m_apartment; }
     Form1& form1() { return *m_form1; }
 
     void setCaption(const std::string& caption) override;
@@ -73,6 +75,8 @@ class Win32Form1Window : public Form1View, private LabelHost {
     Win32Label& label(Control control) const { return *m_labels.at(control); }
     RECT pixels(const TwipsRect& rect) const;
 
+    // First in, last out: the windows' accessible objects live in it.
+    ComApartment m_apartment;
     Twips m_twips;
     std::map<Control, Shape> m_shapes;
     std::map<Control, std::unique_ptr<Win32Label>> m_labels;

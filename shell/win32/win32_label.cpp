@@ -160,7 +160,7 @@ LRESULT Win32Label::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETOBJECT:
         if (static_cast<LONG>(lParam) != OBJID_CLIENT)
             break;
-        return accessibleClient(window, wParam,
+        return accessibleClient(m_host.apartment(), window, wParam,
                                 {.description = m_look.toolTip,
                                  .role = m_look.command ? ROLE_SYSTEM_LINK : ROLE_SYSTEM_STATICTEXT,
                                  .defaultAction = m_look.command ? L"Ausführen" : L"",

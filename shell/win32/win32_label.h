@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include "platform/windows/com_apartment.h"
 #include "platform/windows/win_handles.h"
 #include "shell/win32/window_object.h"
 
@@ -17,6 +18,7 @@ class LabelHost {
     virtual void paintBackground(HDC dc) = 0;
     virtual void labelMouseMove(int id) = 0;
     virtual void labelClicked(int id) = 0;
+    virtual ComApartment& apartment() = 0;
 
   protected:
     ~LabelHost() = default;

@@ -40,16 +40,17 @@ OptionsControl controlOf(int id) {
 const wchar_t* const kCommonControls = L"comctl32.dll";
 
 // A control whose own window does not say to a screen reader what it is: the seconds' box, named
-// by its line.
+// by its line. The subclass's data is the COM apartment of the window's thread.
 LRESULT CALLBACK namedControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                  DWORD_PTR design) {
+                                  DWORD_PTR data) {
+    ComApartment& apartment = *reinterpret_cast<ComApartment*>(data);
     if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
         const std::string_view name =
-            reinterpret_cast<const ControlDesign<OptionsControl>*>(design)->accessibleName;
-        return accessibleClient(window, wParam, {.name = widen(std::string(name))});
+            optionsDesign()[controlOf(GetDlgCtrlID(window))].accessibleName;
+        return accessibleClient(apartment, window, wParam, {.name = widen(std::string(name))});
     }
     if (message == WM_NCDESTROY) {
-        annotate(window, PROPID_ACC_NAME, nullptr);
+        annotate(apartment, window, PROPID_ACC_NAME, nullptr);
         callSystem<decltype(RemoveWindowSubclass)>(kCommonControls, "RemoveWindowSubclass", FALSE,
                                                    window, namedControlProc, 0);
     }
@@ -108,6 +109,7 @@ void Win32OptionsWindow::addControls() {
         if (c.tabIndex < 0)
             order.push_back(&c);
     const Twips& twips = m_owner.twips();
+    ComApartment& apartment = m_owner.apartment();
     for (const ControlDesign<OptionsControl>* c : order) {
         const WindowKind kind = windowKind(c->kind);
         HWND created = CreateWindowExW(
@@ -124,14 +126,14 @@ void Win32OptionsWindow::addControls() {
         if (!c->accessibleName.empty()) {
             callSystem<decltype(SetWindowSubclass)>(kCommonControls, "SetWindowSubclass", FALSE,
                                                     created, namedControlProc, 0,
-                                                    reinterpret_cast<DWORD_PTR>(c));
+                                                    reinterpret_cast<DWORD_PTR>(&apartment));
             // UI Automation reads the box by its own proxy, which asks the annotation.
             VARIANT name{};
             name.vt = VT_BSTR;
             name.bstrVal =
                 callSystem<decltype(SysAllocString)>(L"oleaut32.dll", "SysAllocString", BSTR{},
                                                      widen(std::string(c->accessibleName)).c_str());
-            annotate(created, PROPID_ACC_NAME, &name);
+            annotate(apartment, created, PROPID_ACC_NAME, &name);
             callSystem<decltype(VariantClear)>(L"oleaut32.dll", "VariantClear", E_FAIL, &name);
         }
     }

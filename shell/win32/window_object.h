@@ -37,8 +37,10 @@ template <class T> void attachWindowObject(HWND window, T* object) {
 inline void registerWindowClass(const wchar_t* name, int icon = 0) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = DefWindowProcW;
     wc.hInstance = GetModuleHandleW(nullptr);
+    if (GetClassInfoExW(wc.hInstance, name, &wc)) // each label asks: one look, no registration
+        return;
+    wc.lpfnWndProc = DefWindowProcW;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     if (icon) {
         wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(icon));
