@@ -17,7 +17,7 @@ rounds() { if $quick; then echo "$1"; else echo "$2"; fi; }
 
 echo "== Desktop of 200 windows: scan vs wmctrl -l, start-up, peak RSS, CPU in the last hour"
 # Beside the times, the instructions of each start-up phase, which the machine's load cannot move.
-$py "$here/app_bench.py" --cpu-seconds "$(rounds 2 60)" --starts "$(rounds 1 10)" \
+$py "$here/app_bench.py" --cpu-seconds "$(rounds 2 60)" --starts "$(rounds 1 20)" \
     $($quick || echo --instructions)
 echo
 echo "== Clock synchronisation: zeitfang -time vs curl through the same local proxy"
@@ -31,7 +31,7 @@ $py "$here/wayland_scan_bench.py" 50
 echo
 echo "== Windows program under Wine: start to window shown vs a minimal Win32 window"
 if command -v wine >/dev/null; then
-    $py "$here/windows_start.py" --build "$build" --starts "$(rounds 1 7)"
+    $py "$here/windows_start.py" --build "$build" --starts "$(rounds 1 15)"
 else
     echo "left out: no Wine on this release (Debian testing)"
 fi
