@@ -1,7 +1,5 @@
 #include "shell/win32/announcer.h"
 
-#include <utility>
-
 #include "platform/windows/system_function.h"
 #include "shell/win32/accessible_window.h"
 
@@ -11,8 +9,11 @@ namespace {
 struct IRawElementProviderSimple;
 constexpr int kNotificationKindOther = 4;
 constexpr int kNotificationProcessingImportantMostRecent = 1;
-using HostProviderFromHwnd = HRESULT(WINAPI*)(HWND, IRawElementProviderSimple**);
-using RaiseNotificationEvent = HRESULT(WINAPI*)(IRawElementProviderSimple*, int, int, BSTR, BSTR);
+using HostProviderFromHwnd = HRESULT WINAPI(HWND, IRawElementProviderSimple**);
+using RaiseNotificationEvent = HRESULT WINAPI(IRawElementProviderSimple*, int, int, BSTR, BSTR);
+// Loaded at the first moment and never unloaded: UI Automation keeps threads of its own in the
+// process once a screen reader listens, and they must not lose their code before it ends.
+const wchar_t* const kUiAutomation = L"uiautomationcore.dll";
 
 // UI Automation's LiveSetting property, Assertive (Windows 8).
 constexpr GUID kLiveSetting = {
@@ -47,22 +48,13 @@ void Announcer::announce(const std::wstring& text) {
 }
 
 bool Announcer::notify(const std::wstring& text) {
-    if (!std::exchange(m_looked, true)) {
-        // From the system folder only: never a DLL put beside the program.
-        wchar_t folder[MAX_PATH];
-        const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-        if (length > 0 && length < MAX_PATH)
-            m_automation =
-                LoadLibraryW((std::wstring(folder, length) + L"\\uiautomationcore.dll").c_str());
-    }
-    if (!m_automation || !m_apartment.join())
+    auto* host = systemFunction<HostProviderFromHwnd>(kUiAutomation, "UiaHostProviderFromHwnd");
+    auto* raise =
+        systemFunction<RaiseNotificationEvent>(kUiAutomation, "UiaRaiseNotificationEvent");
+    if (!host || !raise || !m_apartment.join())
         return false;
-    const auto host = reinterpret_cast<HostProviderFromHwnd>(
-        reinterpret_cast<void*>(GetProcAddress(m_automation, "UiaHostProviderFromHwnd")));
-    const auto raise = reinterpret_cast<RaiseNotificationEvent>(
-        reinterpret_cast<void*>(GetProcAddress(m_automation, "UiaRaiseNotificationEvent")));
     IRawElementProviderSimple* element = nullptr;
-    if (!host || !raise || FAILED(host(m_window, &element)) || !element)
+    if (FAILED(host(m_window, &element)) || !element)
         return false;
     const Text said(text), activity(L"Zeitfang");
     const HRESULT raised =

@@ -25,9 +25,5 @@ class Announcer {
 
     HWND m_window;
     ComApartment& m_apartment;
-    // Never unloaded: UI Automation keeps threads of its own in the process once a screen reader
-    // listens, and they must not lose their code before the process ends.
-    HMODULE m_automation = nullptr;
-    bool m_looked = false;
     HWND m_liveRegion = nullptr; // a child: it goes with the window
 };

@@ -2,15 +2,11 @@
 
 #include <cmath>
 
-namespace {
-template <typename Function> Function user32(const char* name) {
-    return reinterpret_cast<Function>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
-}
-} // namespace
+#include "platform/windows/system_function.h"
 
 UINT windowDpi(HWND window) {
-    static const auto kForWindow = user32<UINT(WINAPI*)(HWND)>("GetDpiForWindow");
+    static const auto kForWindow =
+        systemFunction<UINT WINAPI(HWND)>(L"user32.dll", "GetDpiForWindow");
     if (kForWindow && window)
         if (const UINT dpi = kForWindow(window))
             return dpi;
@@ -20,8 +16,8 @@ UINT windowDpi(HWND window) {
 }
 
 SIZE frameSize(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, UINT dpi) {
-    static const auto kForDpi =
-        user32<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)>("AdjustWindowRectExForDpi");
+    static const auto kForDpi = systemFunction<BOOL WINAPI(RECT*, DWORD, BOOL, DWORD, UINT)>(
+        L"user32.dll", "AdjustWindowRectExForDpi");
     RECT r{0, 0, clientWidth, clientHeight};
     if (!kForDpi || !kForDpi(&r, style, FALSE, exStyle, dpi))
         AdjustWindowRectEx(&r, style, FALSE, exStyle);

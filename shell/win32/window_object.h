@@ -38,7 +38,9 @@ inline void registerWindowClass(const wchar_t* name, int icon = 0) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
     wc.hInstance = GetModuleHandleW(nullptr);
-    if (GetClassInfoExW(wc.hInstance, name, &wc)) // each label asks: one look, no registration
+    WNDCLASSEXW known{};
+    known.cbSize = sizeof(known);
+    if (GetClassInfoExW(wc.hInstance, name, &known)) // each label asks: one look, no registration
         return;
     wc.lpfnWndProc = DefWindowProcW;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
